@@ -1,0 +1,88 @@
+#include "qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QThread>
+
+namespace {
+
+QMessageBox::StandardButton ToStandard(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Yes: return QMessageBox::Yes;
+        case MessageAnswer::No: return QMessageBox::No;
+        case MessageAnswer::Cancel: return QMessageBox::Cancel;
+        case MessageAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+/// "PAX Files(*.pax)|*.pax" becomes Qt's "PAX Files(*.pax)".
+QString ToQtFilter(const QString& filter) {
+    return filter.section('|', 0, 0);
+}
+
+}  // namespace
+
+MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
+                                 MessageButtons buttons, MessageIcon icon,
+                                 MessageAnswer defaultAnswer) {
+    QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
+                    title, prompt, QMessageBox::NoButton, parent_);
+    switch (buttons) {
+        case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    box.setDefaultButton(ToStandard(defaultAnswer));
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: break;
+    }
+    // Closing a Yes/No/Cancel box with Esc or the title bar counts as Cancel.
+    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+}
+
+QString QtInputBox::Ask(const QString& prompt, const QString& title) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString QtFileDialog::AskSaveName(const QString& title, const QString& filter) {
+    // The program asks its own overwrite question.
+    return QFileDialog::getSaveFileName(parent_, title, QString(), ToQtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtFileDialog::AskOpenName(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+}
+
+Clock::TimePoint QtClock::Now() {
+    return std::chrono::steady_clock::now();
+}
+
+void QtClock::Sleep(std::chrono::milliseconds duration) {
+    QThread::msleep(static_cast<unsigned long>(duration.count()));
+}
+
+void QtClock::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtBrowser::Open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::SetParent(QWidget* parent) {
+    messageBox_.SetParent(parent);
+    inputBox_.SetParent(parent);
+    fileDialog_.SetParent(parent);
+}
