@@ -1,0 +1,265 @@
+#include "table_view.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "device_table.h"
+#include "number_text.h"
+#include "rounding.h"
+#include "twips.h"
+
+namespace {
+
+constexpr int kRowWidgetHeight = 285;
+constexpr int kNumberLeft = 0, kNumberWidth = 495;
+constexpr int kInputLeft = 600, kInputWidth = 855;
+constexpr int kCellLeft = 1440, kCellWidth = 735;
+constexpr int kDesignPanelHeight = 8055;
+
+QFont LabelFont() {
+    QFont font;
+    font.setFamilies({"Lucida Sans Unicode", "DejaVu Sans"});
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+QFont CellFont() {
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans"});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QLabel* ColumnHead(QWidget* parent, const char* name, QColor colour) {
+    auto* head = new QLabel(parent);
+    head->setObjectName(name);
+    head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = head->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    head->setPalette(palette);
+    head->setFont(LabelFont());
+    return head;
+}
+
+}  // namespace
+
+void ResampleFromDeviceTable(VoltageMap& map) {
+    const int S = map.EntriesPerStep();
+    for (int k = 0; k < map.Resolution; ++k) {
+        const int product = map.DeviceTable[(k + 1) * S] * map.OutputRangeMax;
+        map.OutputValues[k] = RoundHalfEven(product / 256.0 * 1000) / 1000;
+    }
+}
+
+QString InputVoltageText(const VoltageMap& map, int i, char separator) {
+    return QString::fromStdString(FormatVoltage(MapPointInput(map, i), separator));
+}
+
+TableView::TableView(QWidget* form, char decimalSeparator) : QObject(form), separator_(decimalSeparator) {
+    Frame2 = new QGroupBox(form);
+    Frame2->setObjectName("Frame2");
+    PlaceInTwips(Frame2, 0, 0, 2775, 9135);
+    Label3 = ColumnHead(Frame2, "Label3", QColor(0, 192, 0));
+    PlaceInTwips(Label3, 720, 360, 855, 375);
+    Label4 = ColumnHead(Frame2, "Label4", QColor(128, 0, 128));
+    PlaceInTwips(Label4, 1560, 360, 735, 375);
+
+    Frame1 = new QFrame(form);
+    Frame1->setObjectName("Frame1");
+    PlaceInTwips(Frame1, 100, 840, 2295, kDesignPanelHeight);
+    Picture1 = new QWidget(Frame1);
+    Picture1->setObjectName("Picture1");
+    PlaceInTwips(Picture1, 0, 0, 2295, kDesignPanelHeight);
+
+    VScroll = new QScrollBar(Qt::Vertical, form);
+    VScroll->setObjectName("VScroll");
+    PlaceInTwips(VScroll, 2400, 240, 255, 8775);
+    VScroll->setMinimum(0);
+    VScroll->setSingleStep(120);
+    VScroll->setPageStep(120);
+    // Tracking is on, so dragging the thumb moves the rows continuously.
+    connect(VScroll, &QScrollBar::valueChanged, this, [this](int value) { SetPanelTop(-value); });
+
+    CreateRow(0);
+}
+
+void TableView::CreateRow(int i) {
+    auto* number = new QLabel(Picture1);
+    number->setObjectName(QString("Label1_%1").arg(i));
+    number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    number->setFont(LabelFont());
+    Label1[i] = number;
+
+    auto* input = new QLabel(Picture1);
+    input->setObjectName(QString("Label2_%1").arg(i));
+    input->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    input->setFont(LabelFont());
+    input->setAutoFillBackground(true);
+    QPalette palette = input->palette();
+    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    input->setPalette(palette);
+    Label2[i] = input;
+
+    auto* cell = new QLineEdit(Picture1);
+    cell->setObjectName(QString("Text1_%1").arg(i));
+    cell->setFont(CellFont());
+    cell->setFrame(true);
+    cell->setTextMargins(0, 0, 0, 0);
+    cell->installEventFilter(this);
+    Text1[i] = cell;
+
+    createdRows_ = std::max(createdRows_, i + 1);
+    PlaceRow(i);
+}
+
+void TableView::PlaceRow(int i) {
+    const int top = i * RowHeight;
+    PlaceInTwips(Label1[i], kNumberLeft, top, kNumberWidth, kRowWidgetHeight);
+    PlaceInTwips(Label2[i], kInputLeft, top, kInputWidth, kRowWidgetHeight);
+    PlaceInTwips(Text1[i], kCellLeft, top, kCellWidth, kRowWidgetHeight);
+}
+
+void TableView::ShowRow(int i, bool visible) {
+    Label1[i]->setVisible(visible);
+    Label2[i]->setVisible(visible);
+    Text1[i]->setVisible(visible);
+}
+
+void TableView::BuildTable(VoltageMap& map) {
+    RowHeight = 255;
+    GridDivisions = 10;
+    TableViewHeight =
+        static_cast<int>(RoundHalfEven(static_cast<double>(kDesignPanelHeight) / RowHeight)) * RowHeight;
+    SetPanelHeight(map.Resolution * RowHeight);
+    viewportHeight_ =
+        static_cast<int>(RoundHalfEven(static_cast<double>(viewportHeight_) / RowHeight)) * RowHeight;
+    PlaceInTwips(Frame1, 100, 840, 2295, viewportHeight_);
+    SetScrollRange(map.Resolution);
+
+    for (int i = 1; i < map.Resolution; ++i) {
+        if (Label1[i] == nullptr) {
+            CreateRow(i);
+        }
+    }
+    for (int i = 0; i < map.Resolution; ++i) {
+        ShowRow(i, true);
+    }
+    FillStartLine(map);
+    ShowRows(map);
+    BuildDeviceTable(map);
+    SaveUndoSnapshot(map);
+}
+
+void TableView::RefreshTable(VoltageMap& map) {
+    const int R = map.Resolution;
+    const int P = map.TableResolution;
+    SetPanelHeight(R * RowHeight);
+    SetScrollRange(R);
+    ResampleFromDeviceTable(map);
+    for (int i = 0; i < R; ++i) {
+        PlaceRow(i);
+        ShowRow(i, true);
+    }
+    for (int i = R; i < P && i < createdRows_; ++i) {
+        ShowRow(i, false);
+    }
+    ShowRows(map);
+}
+
+void TableView::ShowRows(const VoltageMap& map) {
+    for (int i = 0; i < map.Resolution; ++i) {
+        Label1[i]->setText(QString::number(i + 1) + ':');
+        Label2[i]->setText(InputVoltageText(map, i, separator_));
+        ShowValue(map, i);
+    }
+}
+
+void TableView::ShowValue(const VoltageMap& map, int k) {
+    Text1[k]->setText(QString::fromStdString(FormatVoltage(map.OutputValues[k], separator_)));
+}
+
+QString TableView::CellText(int i) const {
+    return Text1[i]->text();
+}
+
+void TableView::SetCellText(int i, const QString& text) {
+    Text1[i]->setText(text);
+}
+
+QString TableView::InputLabelText(int i) const {
+    return Label2[i]->text();
+}
+
+void TableView::SetRowBold(int i, bool bold) {
+    for (QWidget* widget : {static_cast<QWidget*>(Label1[i]), static_cast<QWidget*>(Label2[i]),
+                            static_cast<QWidget*>(Text1[i])}) {
+        QFont font = widget->font();
+        font.setBold(bold);
+        widget->setFont(font);
+    }
+}
+
+int TableView::ScrollPosition() const {
+    return VScroll->value();
+}
+
+void TableView::SetScrollPosition(int twips) {
+    VScroll->setValue(twips);
+    SetPanelTop(-VScroll->value());
+}
+
+int TableView::ScrollMaximum() const {
+    return VScroll->maximum();
+}
+
+bool TableView::ScrollBarVisible() const {
+    return !VScroll->isHidden();
+}
+
+void TableView::SetPanelTop(int twips) {
+    panelTop_ = twips;
+    Picture1->move(0, TwipsToPixels(twips));
+}
+
+void TableView::SetPanelHeight(int twips) {
+    panelHeight_ = twips;
+    Picture1->resize(Picture1->width(), TwipsToPixels(twips));
+}
+
+void TableView::SetScrollRange(int rows) {
+    const int rowsInView = static_cast<int>(RoundHalfEven(static_cast<double>(TableViewHeight) / RowHeight));
+    const int extent = rows * RowHeight;
+    const bool allFit = TableViewHeight >= extent;
+    // Lowering the maximum clamps the position; the valueChanged handler moves the panel.
+    VScroll->setMaximum(allFit ? 0 : extent - rowsInView * RowHeight);
+    VScroll->setHidden(allFit);
+    SetPanelTop(-VScroll->value());
+}
+
+int TableView::RowOf(QObject* widget) const {
+    for (int i = 0; i < createdRows_; ++i) {
+        if (Text1[i] == widget) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    const int row = RowOf(watched);
+    if (row < 0) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease: emit CellClicked(row); break;
+        case QEvent::KeyPress: emit CellKeyPressed(row, static_cast<QKeyEvent*>(event)->key()); break;
+        case QEvent::FocusOut: emit CellFocusLost(row); break;
+        default: break;
+    }
+    return false;
+}

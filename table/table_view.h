@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "voltage_map.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QWidget;
+
+/// The scrolling table of breakpoints: a fixed viewport of 32 rows, an inner panel holding
+/// every row that slides behind it, and the scroll bar that drives the panel. Geometry is
+/// kept in twips; the panel's top is always minus the scroll position.
+class TableView : public QObject {
+    Q_OBJECT
+
+public:
+    /// Creates the table panel, the viewport, the scroll bar and row 0 on the main window.
+    TableView(QWidget* form, char decimalSeparator);
+
+    /// Creates rows 1..127, lays the table out for the map's resolution and writes the
+    /// straight start line, the device table and the first undo snapshot.
+    void BuildTable(VoltageMap& map);
+
+    /// Lays the rows out for the map's resolution and re-derives every output value from
+    /// the device table (see ResampleFromDeviceTable). Expects TableResolution set by the caller.
+    void RefreshTable(VoltageMap& map);
+
+    /// Writes the texts of every row (number, input voltage, output value) from the map.
+    void ShowRows(const VoltageMap& map);
+    /// Writes the output cell text of breakpoint k from the map.
+    void ShowValue(const VoltageMap& map, int k);
+
+    QString CellText(int i) const;
+    void SetCellText(int i, const QString& text);
+    QString InputLabelText(int i) const;
+    void SetRowBold(int i, bool bold);
+
+    int ScrollPosition() const;
+    void SetScrollPosition(int twips);
+    int ScrollMaximum() const;
+    int PanelTop() const { return panelTop_; }
+    /// Moves the inner panel without touching the scroll bar.
+    void SetPanelTop(int twips);
+    int ViewportHeight() const { return viewportHeight_; }
+    bool ScrollBarVisible() const;
+
+    int RowHeight = 255;
+    int TableViewHeight = 0;
+    int GridDivisions = 10;
+
+    QGroupBox* Frame2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QFrame* Frame1;
+    QWidget* Picture1;
+    QScrollBar* VScroll;
+    std::array<QLabel*, kMaxResolution> Label1{};
+    std::array<QLabel*, kMaxResolution> Label2{};
+    std::array<QLineEdit*, kMaxResolution> Text1{};
+
+signals:
+    void CellClicked(int i);
+    void CellKeyPressed(int i, int key);
+    void CellFocusLost(int i);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateRow(int i);
+    void PlaceRow(int i);
+    void ShowRow(int i, bool visible);
+    void SetPanelHeight(int twips);
+    void SetScrollRange(int rows);
+    int RowOf(QObject* widget) const;
+
+    char separator_;
+    int panelTop_ = 0;
+    int panelHeight_ = 8055;
+    int viewportHeight_ = 8055;
+    int createdRows_ = 0;
+};
+
+/// Every breakpoint value re-derived from the device table on its 1/256 grid of the output
+/// span: cell k = N(T * OutputRangeMax / 256 * 1000) / 1000 with T the breakpoint's entry.
+void ResampleFromDeviceTable(VoltageMap& map);
+
+/// Text of row i's input voltage: (i+1) * InputRangeMax / Resolution to three decimals.
+QString InputVoltageText(const VoltageMap& map, int i, char separator);
