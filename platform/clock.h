@@ -11,4 +11,7 @@ public:
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
     /// Lets pending window events run once.
     virtual void ProcessEvents() = 0;
+    /// Lets pending events other than user input run once: windows keep painting while a
+    /// long command holds the user's clicks and keys back until it ends.
+    virtual void ProcessEventsWithoutInput() = 0;
 };

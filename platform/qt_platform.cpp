@@ -77,6 +77,10 @@ void QtClock::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
+void QtClock::ProcessEventsWithoutInput() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void QtBrowser::Open(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }

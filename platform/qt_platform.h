@@ -44,6 +44,7 @@ public:
     TimePoint Now() override;
     void Sleep(std::chrono::milliseconds duration) override;
     void ProcessEvents() override;
+    void ProcessEventsWithoutInput() override;
 };
 
 class QtBrowser : public Browser {

@@ -97,6 +97,7 @@ public:
     TimePoint now{};
     std::vector<std::chrono::milliseconds> sleeps;
     int eventPasses = 0;
+    int paintPasses = 0;  ///< event passes that held user input back
     std::function<void()> onProcessEvents;
 
     TimePoint Now() override { return now; }
@@ -110,6 +111,7 @@ public:
             onProcessEvents();
         }
     }
+    void ProcessEventsWithoutInput() override { ++paintPasses; }
 };
 
 class FakeBrowser : public Browser {
