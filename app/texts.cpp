@@ -1,14 +1,253 @@
-// Placeholder until the vocabulary lands.
+// The whole vocabulary of the program: captions, tool tips and message texts in both languages.
 #include "texts.h"
+
+#include <QtGlobal>
+#include <cstring>
+
+namespace {
+
+// clang-format off
+// One row per control; a null pointer leaves that text to the window.
+constexpr ControlText kControlTexts[] = {
+    {"Command1", "Áttöltés", "Send",
+     "Megnyitott/szerkesztés alatt álló adatállomány készülékre történő áttöltéséhez",
+     "Load opened/modified data onto the BOX"},
+    {"Command2", "Mentés", "Save",
+     "A szerkesztés alatt álló adatállomány elmentéséhez", "Save modified data"},
+    {"Command3", "Betöltés", "Load",
+     "Egy korábban elmentett adatállomány betöltéséhez", "Load saved data"},
+    {"Command4", "Kilépés", "Exit",
+     "Alkalmazásból való kilépéshez", "Exit from the application"},
+    {"Label8", "Felbontás:", "Resolution:",
+     "A bemeneti feszültség tartomány felbontásának megadására", "Set input resolution"},
+    {"Command9", "Hozzáad", "Add",
+     "Görbe megadott feszültségértékkel való eltolásához", "Add offset to the curve"},
+    {"Frame11", "Hozzáad", "Offset", "Görbe eltolása", "Move curve"},
+    {"Command8", "Szoroz", "Multiply",
+     "Kimeneti értékek megadott számmal való szorzásához", "Multiply output values"},
+    {"Frame8", "Szoroz", "Multiply", "Kimeneti értékek szorzása", "Multiply output values"},
+    {"Command5", "Generál", "Create",
+     "Max. bemeneti fesz.-hez tartozó kimeneti fesz. megadásához",
+     "Create line from 0V to the set voltage"},
+    {"Frame9", "Egyenes", "Line", "Egyenes generálása", "Create line"},
+    {"Frame10", "Pont", "Point",
+     "Kiválasztott bemeneti érték adatai", "Datas of choosen point"},
+    {"Frame2", "Feszültség értékek (V)", "Voltage values (V)",
+     "Táblázat a különböző bemeneti feszültségekhez tartozó kimeneti feszültségekkel",
+     "Chart of input and output values"},
+    {"Label3", "U(be)", "U(in)", "Bemeneti feszültség", "Input voltage"},
+    {"Label4", "U(ki)", "U(out)", "Kimeneti feszültség", "Output voltage"},
+    {"Frame5", "Megjegyzés", "Note",
+     "Ide írhatja az adott adatállományra vonatkozó megjegyzéseit",
+     "Write here your notes regarding to the file"},
+    {"Label5", "Bemenet (V):", "Input (V):",
+     "Bemeneti fesz. tartomány kiválasztásához! Célszerű a lehető legszűkebb tartományt "
+     "kiválasztani!",
+     "Choose input voltage interval. Most narrow is suggested."},
+    {"Label6", "Kimenet (V):", "Output (V):",
+     "Kimeneti fesz. tartomány kiválasztásához! Célszerű a lehető legszűkebb tartományt "
+     "kiválasztani!",
+     "Choose output voltage interval. Most narrow is suggested."},
+    {"Check1", "Bemeneti jelszűrés", "Input Signal Filter",
+     "Bemeneti jelszűrés ki-be kapcsolásához", "Switch ON/OFF Input Signal Filtering"},
+    {"Check2", "Kimeneti jelszűrés", "Output Signal Filter",
+     "Kimeneti jelszűrés ki-be kapcsolásához", "Switch ON/OFF Output Signal Filtering"},
+    {"Frame7", "Grafikon", "Graph",
+     "A megadott fesz. értétekek megjelenítése és módosítása egérrel a grafikonon",
+     "Curve regarding to the voltage values. Modify curve using your mouse!"},
+    {"Command10", "Visszavon", "UnDo",
+     "Utolsó értékmódosítás visszavonásához", "Restore last changed value"},
+    {"Picture2", nullptr, nullptr, "Honlap megnyitása", "Open website"},
+    {"Combo1", nullptr, nullptr,
+     "Azon port kiválasztásához, melyhez csatlakoztatva van a készülék",
+     "Choose port which the BOX is connected to"},
+    {"Label7", nullptr, nullptr,
+     "Azon port kiválasztásához, melyhez csatlakoztatva van a készülék",
+     "Choose port which the BOX is connected to"},
+    {"Combo4", nullptr, nullptr,
+     "A bemeneti feszültség tartomány felbontásának beállítására", "Set input resolution"},
+    {"Picture3", nullptr, nullptr, "Magyar nyelvre váltáshoz", "Change to hungarian language"},
+    {"Picture4", nullptr, nullptr, "Angol nyelvre váltáshoz", "Change to english language"},
+    {"Text4", nullptr, nullptr, "Görbeeltolás mértékenek megadásához", "Set offset"},
+    {"Text3", nullptr, nullptr, "Kimeneti értékek szorzójanak megadásához", "Set factor"},
+    {"Text5", nullptr, nullptr,
+     "Generálandó egyenes max. bemeneti fesz.-hez tartozó kimeneti fesz.-nek megadásához",
+     "Set output voltage for maximum input voltage"},
+    {"Command6", nullptr, nullptr,
+     "Kiválasztott törésponthoz tartozó kimeneti fesz. csökkentéséhez",
+     "Decrease output value for choosen point"},
+    {"Command7", nullptr, nullptr,
+     "Kiválasztott törésponthoz tartozó kimeneti fesz. növeléséhez",
+     "Increase output value for choosen point"},
+    {"Text6", nullptr, nullptr,
+     "Kiválasztott törésponthoz tartozó kimeneti feszültség", "Output voltage of choosen point"},
+    {"Label13", nullptr, nullptr,
+     "Kiválasztott törésponthoz tartozó bemeneti feszültség", "Input voltage of choosen point"},
+    {"Frame4", nullptr, nullptr, "Be- és kimenet paraméterei", "Input and output parameters"},
+    {"Combo3", nullptr, nullptr,
+     "Bemeneti fesz. tartomány kiválasztásához! Célszerű a lehető legszűkebb tartományt "
+     "kiválasztani!",
+     "Choose input voltage interval. Most narrow is suggested."},
+    {"Combo2", nullptr, nullptr,
+     "Kimeneti fesz. tartomány kiválasztásához! Célszerű a lehető legszűkebb tartományt "
+     "kiválasztani!",
+     "Choose output voltage interval. Most narrow is suggested."},
+    {"Text2", nullptr, nullptr,
+     "Ide írhatja az adott adatállományra vonatkozó megjegyzéseit",
+     "Write here your notes regarding to the file"},
+};
+
+constexpr const char* kAttentionHun = "Figyelem!";
+constexpr const char* kAttentionEng = "Attention!";
+constexpr const char* kExitHun = "Kilépés";
+constexpr const char* kExitEng = "Exit";
+
+// Blanks at either end of a piece are part of the text: pieces are joined to values without
+// separators.
+constexpr MessageText kMessageTexts[] = {
+    {"MsgDataSent", "Adatállomány elküldve!", "Data has been sent!"},
+    {"MsgSendingTitle", "Adatállomány elküldése", "Sending data"},
+    {"MsgSentLabel", "Elküldve:", "Sent:"},
+    {"MsgLoadDialogTitle", "Betöltés", "Load"},
+    {"MsgSaveDialogTitle", "Mentés", "Save"},
+
+    {"MsgResolutionDecrease",
+     "Biztos, hogy csökkenti a felbontást? Apró részletek elveszhetnek, megadott görbe "
+     "módosulhat!",
+     "Are you sure to decrease resolution? Smooth details may disappear, curve may change!"},
+    {"MsgResolutionDecreaseTitle", kAttentionHun, kAttentionEng},
+    {"MsgOverwriteFile", "Az adatállomány már létezik! Felülírja?",
+     "File exists. Do you want to overwrite it?"},
+    {"MsgOverwriteFileTitle", "Felülírás", "Overwrite"},
+    {"MsgSaveBeforeExit", "Menti az adatállományt?", "Do you want to save file?"},
+    {"MsgSaveBeforeExitTitle", kExitHun, kExitEng},
+    {"MsgSaveOnClose", "Menti az adatállományt?", "Do you want to save file?"},
+    {"MsgSaveOnCloseTitle", kExitHun, kExitEng},
+
+    {"MsgBelowZero", "Kimeneti feszültség nem csökkenthető 0V alá!",
+     "Output voltage can not be decreased below 0V!"},
+    {"MsgBelowZeroTitle", kAttentionHun, kAttentionEng},
+    {"MsgAboveMaxHead", "Kimeneti feszültség nem növelhető ",
+     "Output voltage can not be increased above "},
+    {"MsgAboveMaxTail", "V fölé!", "V!"},
+    {"MsgAboveMaxTitle", kAttentionHun, kAttentionEng},
+
+    {"MsgNoSuchPort",
+     "A megadott számú 'Com Port' nem létezik a számítógépen! Válasszon másikat!",
+     "This 'Com port' does not exist in this computer! Choose other!"},
+    {"MsgSerialErrorHead", "[HIBA: Soros port]: '", "[ERROR: Serial port]: '"},
+    {"MsgSerialErrorMid", ".' Hibakód: ", ".' Errorcode: "},
+
+    {"MsgCellPointOnly", "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból:",
+     "Only decimal point is accepted, not decimal comma! Try again:"},
+    {"MsgCellPointOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgCellCommaOnly", "Csak tizedes vessző használható, tizedes pont nem! Adja meg újból:",
+     "Only decimal comma is accepted, not decimal point! Try again:"},
+    {"MsgCellCommaOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgCellMaxHead", "Maximális kimeneti érték: ", "Maximum output value: "},
+    {"MsgCellMaxTail", "V! Adja meg újból:", "V! Try again:"},
+    {"MsgCellMaxTitle", kAttentionHun, kAttentionEng},
+    {"MsgCellMin", "Minimális kimeneti érték: 0V! Adja meg újból:",
+     "Minimum output value: 0V! Try again:"},
+    {"MsgCellMinTitle", kAttentionHun, kAttentionEng},
+    {"MsgCellNotNumber", "Megadott érték csak szám lehet! Adja meg újból:",
+     "Value must be number! Try again:"},
+    {"MsgCellNotNumberTitle", kAttentionHun, kAttentionEng},
+
+    {"MsgFactorPointOnly",
+     "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból a szorzó tényezőt!",
+     "Only decimal point is accepted, not decimal comma! Set again the factor!"},
+    {"MsgFactorPointOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgFactorCommaOnly",
+     "Csak tizedes vessző használható, tizedes pont nem! Adja meg újból a szorzó tényezőt!",
+     "Only decimal comma is accepted, not decimal point! Set again the factor!"},
+    {"MsgFactorCommaOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgFactorMin", "Minimális szorzó tényező: 0! Adja meg újból a szorzó tényezőt!",
+     "Minimum factor is: 0! Set again the factor!"},
+    {"MsgFactorMinTitle", kAttentionHun, kAttentionEng},
+    {"MsgFactorNotNumber", "Megadott érték csak szám lehet! Adja meg újból a szorzó tényezőt!",
+     "Value must be number! Set again the factor!"},
+    {"MsgFactorNotNumberTitle", kAttentionHun, kAttentionEng},
+
+    {"MsgOffsetPointOnly",
+     "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból a hozzáadandó értéket!",
+     "Only decimal point is accepted, not decimal comma! Set again the offset!"},
+    {"MsgOffsetPointOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgOffsetCommaOnly",
+     "Csak tizedes vessző használható, tizedes pont nem! Adja meg újból a hozzáadandó értéket!",
+     "Only decimal comma is accepted, not decimal point! Set again the offset!"},
+    {"MsgOffsetCommaOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgOffsetMaxHead", "Maximális hozzaadandó érték: ", "Maximum offset is: "},
+    {"MsgOffsetMaxTail", "V! Adja meg újból a hozzáadandó értéket!", "V! Set again the offset!"},
+    {"MsgOffsetMaxTitle", kAttentionHun, kAttentionEng},
+    {"MsgOffsetMinHead", "Minimális hozzaadandó érték: -", "Minimum offset is: -"},
+    {"MsgOffsetMinTail", "V! Adja meg újból a hozzáadandó értéket!", "V! Set again the offset!"},
+    {"MsgOffsetMinTitle", kAttentionHun, kAttentionEng},
+    {"MsgOffsetNotNumber",
+     "Megadott érték csak szám lehet! Adja meg újból a hozzáadandó értéket!",
+     "Value must be number! Set again the offset!"},
+    {"MsgOffsetNotNumberTitle", kAttentionHun, kAttentionEng},
+
+    {"MsgLinePointOnlyHead",
+     "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból a(z) ",
+     "Only decimal point is accepted, not decimal comma! Set again the output voltage for "
+     "input voltage: "},
+    {"MsgLinePointOnlyTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
+    {"MsgLinePointOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgLineCommaOnlyHead",
+     "Csak tizedes vessző használható, tizedes pont nem! Adja meg újból a(z) ",
+     "Only decimal comma is accepted, not decimal point! Set again the output voltage for "
+     "input voltage: "},
+    {"MsgLineCommaOnlyTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
+    {"MsgLineCommaOnlyTitle", kAttentionHun, kAttentionEng},
+    {"MsgLineMaxHead", "Maximális kimeneti érték: ", "Maximum output value is: "},
+    {"MsgLineMaxMid", "V! Adja meg újból a(z) ",
+     "V! Set again the output voltage for input voltage: "},
+    {"MsgLineMaxTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
+    {"MsgLineMaxTitle", kAttentionHun, kAttentionEng},
+    {"MsgLineMinHead", "Minimális kimeneti érték: 0V! Adja meg újból a(z) ",
+     "Minimum output value is: 0V! Set again the output voltage for input voltage: "},
+    {"MsgLineMinTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
+    {"MsgLineMinTitle", kAttentionHun, kAttentionEng},
+    {"MsgLineNotNumberHead", "Megadott érték csak szám lehet! Adja meg újból a(z) ",
+     "Value must be number! Set again the output voltage for input voltage: "},
+    {"MsgLineNotNumberTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
+    {"MsgLineNotNumberTitle", kAttentionHun, kAttentionEng},
+};
+// clang-format on
+
+const MessageText* FindMessageText(const char* key) {
+    for (const MessageText& row : kMessageTexts) {
+        if (std::strcmp(row.key, key) == 0) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 QString LanguageCode(UiLanguage language) {
     return language == UiLanguage::Hun ? QStringLiteral("hun") : QStringLiteral("eng");
 }
 
 std::span<const ControlText> ControlTexts() {
-    return {};
+    return kControlTexts;
+}
+
+std::span<const MessageText> MessageTexts() {
+    return kMessageTexts;
+}
+
+QString PointPanelCaption(int breakpointNumber) {
+    return QStringLiteral("Pont(") + QString::number(breakpointNumber) + QLatin1Char(')');
 }
 
 QString Texts::operator()(const char* key) const {
-    return QString::fromLatin1(key);
+    const MessageText* row = FindMessageText(key);
+    Q_ASSERT_X(row != nullptr, "Texts", key);
+    if (row == nullptr) {
+        return QString::fromLatin1(key);
+    }
+    return QString::fromUtf8(language_ == UiLanguage::Hun ? row->hun : row->eng);
 }

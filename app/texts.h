@@ -21,6 +21,20 @@ struct ControlText {
 /// Every caption and tool tip that the language routines set.
 std::span<const ControlText> ControlTexts();
 
+/// One message text, or one piece of a composed message, in both languages.
+struct MessageText {
+    const char* key;  ///< for example "MsgCellMaxHead" or its title key "MsgCellMaxTitle"
+    const char* hun;
+    const char* eng;
+};
+
+/// Every message key with its texts; Texts reads from here.
+std::span<const MessageText> MessageTexts();
+
+/// Caption of the point panel Frame10 while a breakpoint is selected; the same in both
+/// languages.
+QString PointPanelCaption(int breakpointNumber);
+
 /// The message texts of one language, read under their key names.
 class Texts {
 public:
