@@ -1,0 +1,115 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "device_table.h"
+#include "qt_printers.h"
+#include "table_view.h"
+
+namespace {
+
+class TableViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { table.BuildTable(map); }
+
+    void ChangeResolution(int resolution) {
+        map.TableResolution = map.Resolution;
+        map.Resolution = resolution;
+        table.RefreshTable(map);
+    }
+
+    QWidget form;
+    TableView table{&form, '.'};
+    VoltageMap map;
+};
+
+TEST_F(TableViewTest, StartTableShowsTheStraightLine) {
+    EXPECT_EQ(table.TableViewHeight, 8160);
+    EXPECT_EQ(table.ViewportHeight(), 8160);
+    EXPECT_EQ(table.Label1[0]->text(), "1:");
+    EXPECT_EQ(table.Label2[0]->text(), "0.117");
+    EXPECT_EQ(table.CellText(0), "0.117");
+    EXPECT_EQ(table.Label2[2]->text(), "0.352");
+    EXPECT_EQ(table.CellText(2), "0.352");
+    EXPECT_EQ(table.Label1[127]->text(), "128:");
+    EXPECT_EQ(table.Label2[127]->text(), "15.000");
+    EXPECT_EQ(table.CellText(127), "15.000");
+    EXPECT_EQ(map.DeviceTable[256], 256);
+    EXPECT_EQ(map.UndoValues[127], 15.0);
+}
+
+TEST_F(TableViewTest, ScrollRangeAtEveryResolution) {
+    struct Case {
+        int resolution, maximum;
+        bool visible;
+    };
+    for (const Case c : {Case{64, 8160, true}, Case{32, 0, false}, Case{16, 0, false},
+                         Case{8, 0, false}, Case{128, 24480, true}}) {
+        ChangeResolution(c.resolution);
+        EXPECT_EQ(table.ScrollMaximum(), c.maximum) << c.resolution << " rows";
+        EXPECT_EQ(table.ScrollBarVisible(), c.visible) << c.resolution << " rows";
+        EXPECT_EQ(table.Picture1->height(), c.resolution * 17) << c.resolution << " rows";
+    }
+}
+
+TEST_F(TableViewTest, PanelFollowsTheScrollPosition) {
+    table.VScroll->setValue(1200);
+    EXPECT_EQ(table.PanelTop(), -1200);
+    EXPECT_EQ(table.Picture1->y(), -80);
+    table.SetScrollPosition(30000);  // beyond the maximum
+    EXPECT_EQ(table.ScrollPosition(), 24480);
+    EXPECT_EQ(table.PanelTop(), -24480);
+
+    ChangeResolution(64);  // the position is kept within the smaller range
+    EXPECT_EQ(table.ScrollPosition(), 8160);
+    EXPECT_EQ(table.PanelTop(), -8160);
+    ChangeResolution(16);
+    EXPECT_EQ(table.ScrollPosition(), 0);
+    EXPECT_EQ(table.PanelTop(), 0);
+}
+
+TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
+    ChangeResolution(8);
+    EXPECT_TRUE(table.Text1[7]->isVisibleTo(&form));
+    EXPECT_FALSE(table.Text1[8]->isVisibleTo(&form));
+    EXPECT_FALSE(table.Label2[127]->isVisibleTo(&form));
+    EXPECT_EQ(table.Label2[0]->text(), "1.875");
+    EXPECT_EQ(table.CellText(0), "1.875");  // entry 32 = 32 -> 32 * 15 / 256
+
+    BuildDeviceTable(map);
+    ChangeResolution(128);
+    EXPECT_TRUE(table.Text1[127]->isVisibleTo(&form));
+    EXPECT_EQ(table.Label1[100]->text(), "101:");
+    EXPECT_EQ(table.Label2[100]->text(), "11.836");
+    EXPECT_EQ(table.CellText(100), "11.836");  // entry 202 -> 202 * 15 / 256 = 11.8359375
+}
+
+TEST_F(TableViewTest, InputColumnFollowsTheInputSpan) {
+    map.InputRangeMax = 5;
+    ChangeResolution(8);
+    const char* expected[] = {"0.625", "1.250", "1.875", "2.500", "3.125", "3.750", "4.375", "5.000"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(table.Label2[i]->text(), expected[i]) << "row " << i;
+    }
+}
+
+TEST_F(TableViewTest, RefreshShowsTheDeviceTableOnTheNewOutputSpan) {
+    map.OutputRangeMax = 10;
+    table.RefreshTable(map);
+    EXPECT_EQ(table.CellText(63), "5.000");  // entry 128 of the start line
+    EXPECT_EQ(table.CellText(127), "10.000");
+    EXPECT_EQ(table.CellText(3), "0.312");  // entry 8: 8 * 10 / 256 = 0.3125, ties to even
+}
+
+TEST(TableViewComma, CellsUseTheCommaSeparator) {
+    QWidget form;
+    TableView table(&form, ',');
+    VoltageMap map;
+    table.BuildTable(map);
+    EXPECT_EQ(table.Label2[0]->text(), "0,117");
+    EXPECT_EQ(table.CellText(127), "15,000");
+}
+
+}  // namespace
