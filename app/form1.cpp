@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QUrl>
 
 #include "apply_texts.h"
@@ -46,7 +48,7 @@ Form1::Form1(Platform platform, const QLocale& locale, QWidget* parent)
     W.Picture4->setPixmap(EnglishFlag());
     W.Picture2->setPixmap(WebPagePicture(W.Picture2->size()));
     for (QLabel* picture : {W.Picture2, W.Picture3, W.Picture4}) {
-        picture->setAlignment(Qt::AlignCenter);
+        picture->setScaledContents(true);  // keeps the border of the active flag visible
         picture->setCursor(Qt::PointingHandCursor);
         picture->installEventFilter(this);
     }

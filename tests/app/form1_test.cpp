@@ -1,0 +1,92 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "form1.h"
+#include "qt_printers.h"
+#include "table_view.h"
+
+namespace {
+
+bool HasBorder(const QLabel* picture) {
+    return picture->frameShape() != QFrame::NoFrame;
+}
+
+class Form1Test : public ::testing::Test {
+protected:
+    FakePlatform platform;
+    Form1 form{platform.Get(), QLocale::c()};
+};
+
+TEST_F(Form1Test, StartsWithTheDefaultMapInHungarian) {
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
+    EXPECT_TRUE(form.FormReady);
+    EXPECT_EQ(form.CurrentLanguage(), "hun");
+    EXPECT_TRUE(HasBorder(form.W.Picture3));
+    EXPECT_FALSE(HasBorder(form.W.Picture4));
+    EXPECT_EQ(form.W.Command1->text(), "Áttöltés");
+    EXPECT_EQ(form.W.Label7->text(), "Com port:");
+    EXPECT_EQ(form.W.Combo1->currentText(), "com 1");
+    EXPECT_EQ(form.Map.PortNumber, 1);
+    EXPECT_EQ(form.W.Combo2->currentText(), "0 - 15 V");
+    EXPECT_EQ(form.W.Combo4->currentText(), "128");
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    EXPECT_EQ(form.Table->CellText(127), "15.000");
+    EXPECT_EQ(form.Map.SelectedPoint, 128);
+    EXPECT_FALSE(form.W.Command6->isEnabled());
+    EXPECT_FALSE(form.W.Command7->isEnabled());
+    EXPECT_EQ(form.W.Text3->text(), "1");
+    EXPECT_EQ(form.W.Text4->text(), "0");
+}
+
+TEST_F(Form1Test, FlagsSwitchEveryTextAndCarryTheBorder) {
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    EXPECT_EQ(form.CurrentLanguage(), "eng");
+    EXPECT_FALSE(HasBorder(form.W.Picture3));
+    EXPECT_TRUE(HasBorder(form.W.Picture4));
+    EXPECT_EQ(form.W.Command1->text(), "Send");
+    EXPECT_EQ(form.W.Command1->toolTip(), "Load opened/modified data onto the BOX");
+    EXPECT_EQ(form.Table->Frame2->title(), "Voltage values (V)");
+    EXPECT_EQ(form.W.Label7->text(), "Com port:");
+    EXPECT_EQ(form.Msg("MsgCellMaxHead") + "15" + form.Msg("MsgCellMaxTail"),
+              "Maximum output value: 15V! Try again:");
+
+    // The active flag does nothing: a caption set since stays as it is.
+    form.W.Frame10->setTitle("Pont(5)");
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    EXPECT_EQ(form.W.Frame10->title(), "Pont(5)");
+
+    QTest::mouseClick(form.W.Picture3, Qt::LeftButton);
+    EXPECT_EQ(form.CurrentLanguage(), "hun");
+    EXPECT_TRUE(HasBorder(form.W.Picture3));
+    EXPECT_FALSE(HasBorder(form.W.Picture4));
+    EXPECT_EQ(form.W.Frame10->title(), "Pont");
+    EXPECT_EQ(form.Msg("MsgAboveMaxHead") + "15" + form.Msg("MsgAboveMaxTail"),
+              "Kimeneti feszültség nem növelhető 15V fölé!");
+}
+
+TEST_F(Form1Test, WebPagePictureOpensTheUserGuide) {
+    QTest::mouseClick(form.W.Picture2, Qt::LeftButton);
+    ASSERT_EQ(platform.browser.opened.size(), 1u);
+    EXPECT_TRUE(platform.browser.opened[0].isLocalFile());
+    EXPECT_TRUE(platform.browser.opened[0].path().endsWith("/user-guide.html"));
+}
+
+TEST(Form1Separator, FollowsTheLocale) {
+    FakePlatform platform;
+    Form1 comma(platform.Get(), QLocale(QLocale::Hungarian, QLocale::Hungary));
+    EXPECT_EQ(comma.DecimalSeparator, ",");
+    EXPECT_EQ(comma.WrongSeparator, ".");
+    EXPECT_EQ(comma.Table->CellText(0), "0,117");
+
+    Form1 point(platform.Get(), QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_EQ(point.DecimalSeparator, ".");
+    EXPECT_EQ(point.WrongSeparator, ",");
+}
+
+}  // namespace
