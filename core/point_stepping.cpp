@@ -1,0 +1,77 @@
+#include "point_stepping.h"
+
+#include "device_table.h"
+#include "voltage_map.h"
+
+double StepSize(int outputRangeMax) {
+    return outputRangeMax / 256.0 / 4;
+}
+
+bool StepSelectedPoint(VoltageMap& map, StepDirection direction) {
+    const int p = map.SelectedPoint;
+    const int M = map.OutputRangeMax;
+    const bool up = direction == StepDirection::Up;
+    const double step = StepSize(M);
+    map.SetOutputValue(p, map.OutputValues[p] + (up ? step : -step));
+    const double v = map.OutputValues[p];
+    const bool limitHit = up ? v > M : v < 0;
+    if (limitHit) {
+        map.SetOutputValue(p, up ? M : 0);
+    }
+    UpdateDeviceTableAt(map, p);
+    return limitHit;
+}
+
+StepResult PointStepper::Press(VoltageMap& map, StepDirection direction) {
+    if (held_ || !map.HasSelection()) {
+        return {};
+    }
+    direction_ = direction;
+    held_ = true;
+    releasedEarly_ = false;
+    SaveUndoSnapshot(map);
+    StepResult result = Step(map);
+    firstStepPending_ = held_;
+    if (held_) {
+        result.NextPauseMs = kFirstPauseMs;
+    }
+    return result;
+}
+
+StepResult PointStepper::Tick(VoltageMap& map) {
+    if (!held_) {
+        return {};
+    }
+    firstStepPending_ = false;
+    StepResult result = Step(map);
+    if (held_ && releasedEarly_) {
+        held_ = false;
+    }
+    if (held_) {
+        result.NextPauseMs = kRepeatPauseMs;
+    }
+    return result;
+}
+
+void PointStepper::Release() {
+    if (firstStepPending_) {
+        releasedEarly_ = true;
+    } else {
+        held_ = false;
+    }
+}
+
+StepResult PointStepper::Step(VoltageMap& map) {
+    // A resolution change between two ticks clears the selection; there is nothing left
+    // to step then.
+    if (!map.HasSelection()) {
+        held_ = false;
+        return {};
+    }
+    StepResult result{.Stepped = true};
+    result.LimitHit = StepSelectedPoint(map, direction_);
+    if (result.LimitHit) {
+        held_ = false;
+    }
+    return result;
+}

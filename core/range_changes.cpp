@@ -1,0 +1,58 @@
+#include "range_changes.h"
+
+#include "device_table.h"
+#include "rounding.h"
+#include "voltage_map.h"
+
+void ResampleOutputs(VoltageMap& map) {
+    const int S = map.EntriesPerStep();
+    for (int k = 0; k < map.Resolution; ++k) {
+        const int T = map.DeviceTable[(k + 1) * S];
+        // T * OutputRangeMax is at most 256 * 15: exact in integers.
+        map.SetOutputValue(k, static_cast<double>(T * map.OutputRangeMax) / 256);
+    }
+}
+
+double InputLabelValue(const VoltageMap& map, int k) {
+    return RoundTo3(MapPointInput(map, k));
+}
+
+bool ChangeInputSpan(VoltageMap& map, int listPosition) {
+    if (listPosition == map.InputRangeIndex) {
+        return false;
+    }
+    map.InputRangeMax = SpanAt(listPosition);
+    map.InputRangeIndex = listPosition;
+    SaveUndoSnapshot(map);
+    return true;
+}
+
+bool ChangeOutputSpan(VoltageMap& map, int listPosition) {
+    if (listPosition == map.OutputRangeIndex) {
+        return false;
+    }
+    map.TableResolution = map.Resolution;
+    map.OutputRangeMax = SpanAt(listPosition);
+    map.OutputRangeIndex = listPosition;
+    ResampleOutputs(map);
+    SaveUndoSnapshot(map);
+    return true;
+}
+
+bool IsResolutionDecrease(const VoltageMap& map, int listPosition) {
+    return listPosition > map.ResolutionIndex;
+}
+
+void ApplyResolution(VoltageMap& map, int listPosition) {
+    BuildDeviceTable(map);
+    SaveUndoSnapshot(map);
+    map.TableResolution = map.Resolution;
+    map.Resolution = ResolutionAt(listPosition);
+    map.ResolutionIndex = listPosition;
+    ResampleOutputs(map);
+}
+
+void EndResolutionChoice(VoltageMap& map) {
+    map.SelectedPoint = map.Resolution;
+    SaveUndoSnapshot(map);
+}
