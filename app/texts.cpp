@@ -213,6 +213,26 @@ constexpr MessageText kMessageTexts[] = {
      "Value must be number! Set again the output voltage for input voltage: "},
     {"MsgLineNotNumberTail", "V-hoz tartozó kimeneti feszültséget!", "V!"},
     {"MsgLineNotNumberTitle", kAttentionHun, kAttentionEng},
+    // Data files that cannot be saved or loaded: the file, then the reason.
+    {"MsgSaveFailed", "Az adatállomány mentése nem sikerült:",
+     "The data file could not be saved:"},
+    {"MsgSaveFailedTitle", kAttentionHun, kAttentionEng},
+    {"MsgLoadFailed", "Az adatállomány nem tölthető be:", "The data file could not be loaded:"},
+    {"MsgLoadFailedTitle", kAttentionHun, kAttentionEng},
+    {"MsgLoadFailedLine", "Hibás sor:", "Bad line:"},
+    {"MsgPaxCannotRead", "Az állomány nem olvasható.", "The file cannot be read."},
+    {"MsgPaxTooLarge", "Az állomány túl nagy.", "The file is too large."},
+    {"MsgPaxBinary", "Az állomány nem szöveges.", "The file is not a text file."},
+    {"MsgPaxTruncated", "Az állomány csonka, ez a sor hiányzik.",
+     "The file is truncated: this line is missing."},
+    {"MsgPaxBadSpan", "A feszültségtartomány csak 5, 10 vagy 15 lehet.",
+     "A voltage span must be 5, 10 or 15."},
+    {"MsgPaxBadFilter", "A szűrő értéke csak 0 vagy 1 lehet.", "A filter value must be 0 or 1."},
+    {"MsgPaxBadResolution", "A felbontás csak 128, 64, 32, 16 vagy 8 lehet.",
+     "The resolution must be 128, 64, 32, 16 or 8."},
+    {"MsgPaxNotNumber", "A sor nem szám.", "The line is not a number."},
+    {"MsgPaxValueOutOfRange", "Az érték a kimeneti tartományon kívül esik.",
+     "The value is outside the output span."},
 };
 // clang-format on
 
