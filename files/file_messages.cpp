@@ -1,0 +1,43 @@
+#include "file_messages.h"
+
+const char* PaxFaultKey(PaxFault fault) {
+    switch (fault) {
+        case PaxFault::None:
+        case PaxFault::CannotRead:
+            return "MsgPaxCannotRead";
+        case PaxFault::TooLarge:
+            return "MsgPaxTooLarge";
+        case PaxFault::Binary:
+            return "MsgPaxBinary";
+        case PaxFault::Truncated:
+            return "MsgPaxTruncated";
+        case PaxFault::BadSpan:
+            return "MsgPaxBadSpan";
+        case PaxFault::BadFilter:
+            return "MsgPaxBadFilter";
+        case PaxFault::BadResolution:
+            return "MsgPaxBadResolution";
+        case PaxFault::NotNumber:
+            return "MsgPaxNotNumber";
+        case PaxFault::ValueOutOfRange:
+            return "MsgPaxValueOutOfRange";
+    }
+    return "MsgPaxCannotRead";
+}
+
+QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QString& reason) {
+    return texts("MsgSaveFailed") + u'\n' + fileName + u'\n' + reason;
+}
+
+QString LoadFailedMessage(const Texts& texts, const QString& fileName,
+                          const PaxDecodeResult& result) {
+    QString message = texts("MsgLoadFailed") + u'\n' + fileName + u'\n';
+    if (result.Line > 0) {
+        message += texts("MsgLoadFailedLine") + u' ' + QString::number(result.Line) + u'\n';
+    }
+    message += texts(PaxFaultKey(result.Fault));
+    if (!result.Detail.isEmpty()) {
+        message += QStringLiteral(" (") + result.Detail + u')';
+    }
+    return message;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+/// Text of a data or settings file: UTF-8 when the bytes are valid UTF-8 (a leading byte
+/// order mark is dropped), otherwise Windows-1250, the code page older Windows systems
+/// wrote Hungarian notes in.
+QString DecodeFileText(const QByteArray& bytes);
+
+/// Lines of a text; CR LF, LF and a lone CR all end a line. A line break at the very end
+/// starts no further line, so "a\r\n" and "a" are both one line, and "" is none.
+QStringList SplitLines(const QString& text);
+
+/// Line number (from 1) of the first line holding a control character other than tab,
+/// or 0 when there is none. Such bytes never belong in these files: they mark binary
+/// content.
+int FirstBinaryLine(const QByteArray& bytes);
+
+/// Every line break of a note (CR LF, LF or CR) as CR LF, the form the file stores.
+QString NoteWithCrLf(const QString& note);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "pax_data.h"
+
+/// No data file comes near this: 133 short lines and a note typed by hand. Anything
+/// larger is refused before it is decoded.
+inline constexpr qsizetype kMaxPaxFileBytes = 1024 * 1024;
+
+/// Why a data file was refused.
+enum class PaxFault {
+    None,
+    CannotRead,      ///< missing, not a plain file, or the system refused to read it
+    TooLarge,        ///< more than kMaxPaxFileBytes
+    Binary,          ///< a control character other than tab in a line
+    Truncated,       ///< the file ends before this line
+    BadSpan,         ///< a span line other than 5, 10, 15
+    BadFilter,       ///< a filter line other than 0, 1
+    BadResolution,   ///< a resolution line other than 128, 64, 32, 16, 8
+    NotNumber,       ///< a value line that is not a decimal number
+    ValueOutOfRange  ///< a value below 0 or above the output span in millivolts
+};
+
+struct PaxDecodeResult {
+    PaxData Data;  ///< meaningful only when Fault is None
+    PaxFault Fault = PaxFault::None;
+    int Line = 0;    ///< first bad line, counted from 1; 0 for faults of the whole file
+    QString Detail;  ///< the system's reason for CannotRead, when it gave one
+
+    bool Ok() const { return Fault == PaxFault::None; }
+};
+
+/// The file's bytes: five header lines, one millivolt line per breakpoint, then the
+/// note's lines, each ended by CR LF, in UTF-8. An empty note is one empty last line.
+QByteArray EncodePax(const PaxData& data);
+
+/// Reads a whole file and refuses it at its first bad line, so that nothing of a bad file
+/// is ever applied. Every line after the values belongs to the note, empty leading lines
+/// included.
+PaxDecodeResult DecodePax(const QByteArray& bytes);
+
+/// Millivolt text of a voltage: volts * 1000 as the shortest text of at most 15
+/// significant digits, so 1.001 V gives 1001 although the product lies just below it.
+QByteArray MillivoltText(double volts);
