@@ -8,6 +8,8 @@ public:
 
     /// Table cell k shows the map's value of breakpoint k.
     virtual void ShowValue(int k) = 0;
+    /// Every table cell shows the map's value (after an operation on the whole curve).
+    virtual void ShowValues() = 0;
     /// Lays the rows out for the resolution and re-derives every value from the device
     /// table; the caller has set TableResolution.
     virtual void RefreshTable() = 0;

@@ -10,6 +10,7 @@
 
 #include "device_table.h"
 #include "number_text.h"
+#include "range_changes.h"
 #include "rounding.h"
 #include "twips.h"
 
@@ -48,16 +49,8 @@ QLabel* ColumnHead(QWidget* parent, const char* name, QColor colour) {
 
 }  // namespace
 
-void ResampleFromDeviceTable(VoltageMap& map) {
-    const int S = map.EntriesPerStep();
-    for (int k = 0; k < map.Resolution; ++k) {
-        const int product = map.DeviceTable[(k + 1) * S] * map.OutputRangeMax;
-        map.OutputValues[k] = RoundHalfEven(product / 256.0 * 1000) / 1000;
-    }
-}
-
 QString InputVoltageText(const VoltageMap& map, int i, char separator) {
-    return QString::fromStdString(FormatVoltage(MapPointInput(map, i), separator));
+    return QString::fromStdString(FormatVoltage(InputLabelValue(map, i), separator));
 }
 
 TableView::TableView(QWidget* form, char decimalSeparator) : QObject(form), separator_(decimalSeparator) {
@@ -155,12 +148,11 @@ void TableView::BuildTable(VoltageMap& map) {
     SaveUndoSnapshot(map);
 }
 
-void TableView::RefreshTable(VoltageMap& map) {
+void TableView::RefreshTable(const VoltageMap& map) {
     const int R = map.Resolution;
     const int P = map.TableResolution;
     SetPanelHeight(R * RowHeight);
     SetScrollRange(R);
-    ResampleFromDeviceTable(map);
     for (int i = 0; i < R; ++i) {
         PlaceRow(i);
         ShowRow(i, true);

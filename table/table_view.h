@@ -26,9 +26,10 @@ public:
     /// straight start line, the device table and the first undo snapshot.
     void BuildTable(VoltageMap& map);
 
-    /// Lays the rows out for the map's resolution and re-derives every output value from
-    /// the device table (see ResampleFromDeviceTable). Expects TableResolution set by the caller.
-    void RefreshTable(VoltageMap& map);
+    /// Lays the rows out for the map's resolution, hides rows the previous layout
+    /// (TableResolution) had beyond it, and shows every row's texts. The values themselves
+    /// are the map's: span and resolution changes resample them before the refresh.
+    void RefreshTable(const VoltageMap& map);
 
     /// Writes the texts of every row (number, input voltage, output value) from the map.
     void ShowRows(const VoltageMap& map);
@@ -85,10 +86,6 @@ private:
     int viewportHeight_ = 8055;
     int createdRows_ = 0;
 };
-
-/// Every breakpoint value re-derived from the device table on its 1/256 grid of the output
-/// span: cell k = N(T * OutputRangeMax / 256 * 1000) / 1000 with T the breakpoint's entry.
-void ResampleFromDeviceTable(VoltageMap& map);
 
 /// Text of row i's input voltage: (i+1) * InputRangeMax / Resolution to three decimals.
 QString InputVoltageText(const VoltageMap& map, int i, char separator);

@@ -6,6 +6,7 @@
 
 #include "device_table.h"
 #include "qt_printers.h"
+#include "range_changes.h"
 #include "table_view.h"
 
 namespace {
@@ -15,8 +16,7 @@ protected:
     void SetUp() override { table.BuildTable(map); }
 
     void ChangeResolution(int resolution) {
-        map.TableResolution = map.Resolution;
-        map.Resolution = resolution;
+        ApplyResolution(map, ResolutionIndexOf(resolution));
         table.RefreshTable(map);
     }
 
@@ -78,7 +78,6 @@ TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
     EXPECT_EQ(table.Label2[0]->text(), "1.875");
     EXPECT_EQ(table.CellText(0), "1.875");  // entry 32 = 32 -> 32 * 15 / 256
 
-    BuildDeviceTable(map);
     ChangeResolution(128);
     EXPECT_TRUE(table.Text1[127]->isVisibleTo(&form));
     EXPECT_EQ(table.Label1[100]->text(), "101:");
@@ -96,7 +95,7 @@ TEST_F(TableViewTest, InputColumnFollowsTheInputSpan) {
 }
 
 TEST_F(TableViewTest, RefreshShowsTheDeviceTableOnTheNewOutputSpan) {
-    map.OutputRangeMax = 10;
+    ChangeOutputSpan(map, 1);
     table.RefreshTable(map);
     EXPECT_EQ(table.CellText(63), "5.000");  // entry 128 of the start line
     EXPECT_EQ(table.CellText(127), "10.000");
