@@ -1,0 +1,142 @@
+#include "send_map.h"
+
+#include <algorithm>
+
+#include "clock.h"
+#include "device_table.h"
+#include "message_box.h"
+#include "progress_view.h"
+#include "send_stream.h"
+#include "texts.h"
+#include "voltage_map.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kBreakTime = 500ms;
+constexpr auto kLastPacketsShown = 300ms;
+constexpr auto kEndDisplayTime = 1500ms;
+/// Longest stretch without an event pass while waiting.
+constexpr auto kPaintSlice = 20ms;
+
+}  // namespace
+
+DeviceTransfer::DeviceTransfer(SerialPort& port, ProgressView& progress, Clock& clock,
+                               MessageBox& messageBox, const Texts& texts)
+    : port_(port), progress_(progress), clock_(clock), messageBox_(messageBox), texts_(texts) {}
+
+bool DeviceTransfer::SendMapToDevice(VoltageMap& map) {
+    // The event pass below may deliver a second click on the send button.
+    if (running_) {
+        return false;
+    }
+    running_ = true;
+    clock_.ProcessEvents();
+    BuildDeviceTable(map);
+    const SerialStatus error = Transfer(map);
+    if (error) {
+        // A port left open would refuse every later attempt.
+        port_.Close();
+        ReportError(*error);
+        progress_.Hide();
+    }
+    running_ = false;
+    return !error;
+}
+
+SerialStatus DeviceTransfer::Transfer(const VoltageMap& map) {
+    if (SerialStatus error = OpenPort(map.PortNumber)) {
+        return error;
+    }
+    if (SerialStatus error = HoldBreak()) {
+        return error;
+    }
+    progress_.Show();
+    if (SerialStatus error = SendPackets(map)) {
+        return error;
+    }
+    if (SerialStatus error = port_.Close()) {
+        return error;
+    }
+    ShowEnd();
+    return {};
+}
+
+SerialStatus DeviceTransfer::OpenPort(int portNumber) {
+    SerialStatus error = port_.SelectPort(portNumber);
+    if (!error) {
+        error = port_.SetLineSettings(LineSettings{});
+    }
+    if (!error) {
+        error = port_.SetDtr(true);
+    }
+    if (!error) {
+        error = port_.SetRts(false);
+    }
+    if (!error) {
+        error = port_.Open();
+    }
+    return error;
+}
+
+SerialStatus DeviceTransfer::HoldBreak() {
+    if (SerialStatus error = port_.SetBreak(true)) {
+        return error;
+    }
+    WaitPainting(kBreakTime);
+    return port_.SetBreak(false);
+}
+
+SerialStatus DeviceTransfer::SendPackets(const VoltageMap& map) {
+    for (int k = 0; k < kPacketCount; ++k) {
+        if (SerialStatus error = port_.Write(PacketAt(map, k))) {
+            return error;
+        }
+        // The progress shows packets that have left the port, not packets queued.
+        if (SerialStatus error = port_.Drain()) {
+            return error;
+        }
+        if (k >= 1) {
+            ShowProgressAfter(k);
+        }
+        clock_.ProcessEventsWithoutInput();
+    }
+    return {};
+}
+
+void DeviceTransfer::ShowProgressAfter(int k) {
+    const int blocks = ProgressBlocksAfter(k);
+    if (blocks >= 1 && !progress_.IsBlockVisible(blocks - 1)) {
+        progress_.ShowBlock(blocks - 1);
+        progress_.Repaint();
+    }
+    progress_.SetPercentText(QString::number(ProgressPercentAfter(k)) + QLatin1Char('%'));
+}
+
+void DeviceTransfer::ShowEnd() {
+    progress_.Repaint();
+    WaitPainting(kLastPacketsShown);
+    progress_.ShowEndDisplay();
+    progress_.Repaint();
+    WaitPainting(kEndDisplayTime);
+    progress_.Close();
+}
+
+void DeviceTransfer::ReportError(const SerialError& error) {
+    const QString prompt = error.code == kNoSuchPortCode
+                               ? texts_("MsgNoSuchPort")
+                               : texts_("MsgSerialErrorHead") + error.description +
+                                     texts_("MsgSerialErrorMid") + QString::number(error.code);
+    messageBox_.Show(prompt, QStringLiteral("SOLVA-TX"), MessageButtons::Ok, MessageIcon::None,
+                     MessageAnswer::Ok);
+}
+
+void DeviceTransfer::WaitPainting(std::chrono::milliseconds duration) {
+    const Clock::TimePoint deadline = clock_.Now() + duration;
+    for (Clock::TimePoint now = clock_.Now(); now < deadline; now = clock_.Now()) {
+        clock_.ProcessEventsWithoutInput();
+        clock_.Sleep(std::min(std::chrono::ceil<std::chrono::milliseconds>(deadline - now),
+                              std::chrono::milliseconds(kPaintSlice)));
+    }
+}

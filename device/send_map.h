@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+
+#include "serial_port.h"
+
+class Clock;
+class MessageBox;
+class ProgressView;
+class Texts;
+struct VoltageMap;
+
+/// The send command: the map goes to the box as a 0.5 s break and 256 packets of three
+/// bytes, with the progress window running beside it.
+class DeviceTransfer {
+public:
+    DeviceTransfer(SerialPort& port, ProgressView& progress, Clock& clock, MessageBox& messageBox,
+                   const Texts& texts);
+
+    /// Builds the device table and sends the map to port map.PortNumber. Any error ends in
+    /// one message box, with the port closed so that a new attempt can open it. The map
+    /// changes only by the rebuilt device table. True when every packet has left the port.
+    bool SendMapToDevice(VoltageMap& map);
+
+private:
+    SerialStatus Transfer(const VoltageMap& map);
+    SerialStatus OpenPort(int portNumber);
+    SerialStatus HoldBreak();
+    SerialStatus SendPackets(const VoltageMap& map);
+    void ShowProgressAfter(int k);
+    void ShowEnd();
+    void ReportError(const SerialError& error);
+    /// Waits by the monotonic clock; windows keep painting, user input waits until the end.
+    void WaitPainting(std::chrono::milliseconds duration);
+
+    SerialPort& port_;
+    ProgressView& progress_;
+    Clock& clock_;
+    MessageBox& messageBox_;
+    const Texts& texts_;
+    bool running_ = false;
+};

@@ -1,0 +1,32 @@
+#include "send_stream.h"
+
+#include "device_table.h"
+#include "rounding.h"
+#include "voltage_map.h"
+
+SendPacket PacketAt(const VoltageMap& map, int k) {
+    // Entries 1..255 are capped at 255 by the table builder; entry 256 is never sent.
+    const std::uint8_t payload =
+        k == 0 ? BuildConfigByte(map) : static_cast<std::uint8_t>(map.DeviceTable[k]);
+    return {payload, 0xFF, 0xFF};
+}
+
+SendStream BuildSendStream(VoltageMap map) {
+    BuildDeviceTable(map);
+    SendStream stream{};
+    for (int k = 0; k < kPacketCount; ++k) {
+        const SendPacket packet = PacketAt(map, k);
+        for (int i = 0; i < 3; ++i) {
+            stream[3 * k + i] = packet[i];
+        }
+    }
+    return stream;
+}
+
+int ProgressBlocksAfter(int k) {
+    return static_cast<int>(RoundHalfEven((k + 1) / 16.0));
+}
+
+int ProgressPercentAfter(int k) {
+    return static_cast<int>(RoundHalfEven((k + 1) * 100 / 256.0));
+}
