@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,12 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
 
 #include "apply_texts.h"
 #include "browser.h"
+#include "chart_view.h"
+#include "file_commands.h"
 #include "pictures.h"
+#include "progress_window.h"
+#include "send_map.h"
 #include "table_view.h"
 #include "twips.h"
 
@@ -28,20 +34,23 @@ void SetBorder(QLabel* picture, bool border) {
 
 }  // namespace
 
-Form1::Form1(Platform platform, const QLocale& locale, QWidget* parent)
+Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
+             const QString& settingsFileName, QWidget* parent)
     : QWidget(parent), platform_(platform), locale_(locale) {
     setObjectName("Form1");
     setWindowTitle("SOLVA-TX");
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
     // The decimal separator is what the locale writes between 0 and 5 in one half.
-    DecimalSeparator = locale_.toString(0.5, 'f', 1).mid(1, 1);
-    WrongSeparator = DecimalSeparator == "," ? "." : ",";
+    Edit.DecimalSeparator = locale_.toString(0.5, 'f', 1).mid(1, 1);
+    Edit.WrongSeparator = Edit.DecimalSeparator == "," ? "." : ",";
 
     Table = new TableView(this, SeparatorChar());
-    Frame7 = new QGroupBox(this);
+    Frame7 = new ChartView(Map, this);
     Frame7->setObjectName("Frame7");
     PlaceInTwips(Frame7, 2880, 0, 10695, 9135);
+    Frame7->Chart().DecimalSeparator = SeparatorChar();
+    Frame7->EnableEditing(*this, StepButtonHeld);
     W = CreateForm1Widgets(this);
 
     W.Picture3->setPixmap(HungarianFlag());
@@ -53,24 +62,27 @@ Form1::Form1(Platform platform, const QLocale& locale, QWidget* parent)
         picture->installEventFilter(this);
     }
 
-    Load();
+    Files = std::make_unique<FileCommands>(Map, static_cast<FileCommandHost&>(*this),
+                                           platform_.messageBox, platform_.fileDialog, Msg,
+                                           settingsFileName);
+    progress_ = std::make_unique<ProgressWindow>(this, Msg);
+    transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
+                                                 platform_.messageBox, Msg);
+    ConnectCommands();
+    Load(settingsFileName);
 }
 
 Form1::~Form1() = default;
 
-void Form1::Load() {
+void Form1::Load(const QString& settingsFileName) {
     ApplyHungarianTexts(this);
     Msg.SetLanguage(UiLanguage::Hun);
     ShowLanguageBorders();
     LoadingFile = false;
-    FormReady = false;
+    Edit.FormReady = false;
     StepButtonHeld = false;
-    FirstStepPending = false;
     Map.SavedCurveValid = false;
-    if (!ReadSettings()) {
-        W.Combo1->setCurrentIndex(0);
-        Map.PortNumber = 1;
-    }
+    ReadSettings(settingsFileName);
     // The decimal separator was taken from the locale when the window was created.
     Map.InputRangeMax = 15;
     Map.OutputRangeMax = 15;
@@ -80,21 +92,44 @@ void Form1::Load() {
     Map.Resolution = 128;
     Map.SelectedPoint = 128;
     Map.TableResolution = 128;
-    EditedCell = 128;
+    Edit.EditedCell = 128;
     W.Combo2->setCurrentIndex(Map.OutputRangeIndex);
     W.Combo3->setCurrentIndex(Map.InputRangeIndex);
     W.Combo4->setCurrentIndex(Map.ResolutionIndex);
     W.Text3->setText("1");
     W.Text4->setText("0");
     W.Text5->setText("0");
-    W.Command6->setEnabled(false);
-    W.Command7->setEnabled(false);
+    HideMarker();
+    ClearPointPanel();
     Table->BuildTable(Map);
-    FormReady = true;
+    Frame7->Chart().BuildChart();
+    Edit.FormReady = true;
+    RedrawChart();
 }
 
-bool Form1::ReadSettings() {
-    return false;
+void Form1::ReadSettings(const QString& settingsFileName) {
+    const std::optional<int> port = ::ReadSettings(settingsFileName);
+    Map.PortNumber = port.value_or(1);
+    W.Combo1->setCurrentIndex(Map.PortNumber - 1);
+}
+
+void Form1::ConnectCommands() {
+    connect(W.Command2, &QPushButton::clicked, this, [this] { Files->SaveCommand(); });
+    connect(W.Command3, &QPushButton::clicked, this, [this] { Files->LoadCommand(); });
+    connect(W.Command4, &QPushButton::clicked, this, [this] { Files->ExitCommand(); });
+    connect(W.Command1, &QPushButton::clicked, this, [this] { SendMapToDevice(); });
+}
+
+void Form1::SendMapToDevice() {
+    transfer_->SendMapToDevice(Map);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (Files->CloseHandler()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void Form1::HungarianFlagClicked() {
@@ -125,7 +160,8 @@ void Form1::ShowLanguageBorders() {
 }
 
 QUrl Form1::UserGuideUrl() {
-    return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath("user-guide.html"));
+    return QUrl::fromLocalFile(
+        QDir(QCoreApplication::applicationDirPath()).filePath("user-guide.html"));
 }
 
 void Form1::WebPageClicked() {

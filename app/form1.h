@@ -2,61 +2,109 @@
 
 #include <QLocale>
 #include <QWidget>
+#include <memory>
 
+#include "chart_editing.h"
+#include "edit_state.h"
+#include "file_command_host.h"
 #include "form1_widgets.h"
+#include "map_views.h"
 #include "platform.h"
+#include "settings_file.h"
 #include "texts.h"
 #include "voltage_map.h"
 
-class QGroupBox;
+class ChartView;
+class DeviceTransfer;
+class FileCommands;
+class ProgressWindow;
+class SerialPort;
 class TableView;
 
 /// The main window. It owns the voltage map and every view of it, and wires the controls
-/// to the handlers of the subsystems.
-class Form1 : public QWidget {
+/// to the handlers of the subsystems; the views it keeps current are its MapViews.
+class Form1 : public QWidget,
+              private MapViews,
+              private ChartEditHost,
+              private FileCommandHost {
     Q_OBJECT
 
 public:
     /// Runs the load procedure: texts, settings, defaults, table and chart.
-    explicit Form1(Platform platform, const QLocale& locale = QLocale::system(),
-                   QWidget* parent = nullptr);
+    Form1(Platform platform, SerialPort& serialPort, const QLocale& locale = QLocale::system(),
+          const QString& settingsFileName = kSettingsFileName, QWidget* parent = nullptr);
     ~Form1() override;
 
     VoltageMap Map;
     Texts Msg;
 
-    bool FormReady = false;
+    /// FormReady, EditedCell, TextBeforeEdit and the decimal separators.
+    EditState Edit;
     bool LoadingFile = false;
     bool StepButtonHeld = false;
-    bool FirstStepPending = false;
-    int EditedCell = kMaxResolution;
-    QString DecimalSeparator;
-    QString WrongSeparator;
 
     QString CurrentLanguage() const { return LanguageCode(Msg.Language()); }
-    char SeparatorChar() const { return DecimalSeparator.at(0).toLatin1(); }
+    char SeparatorChar() const { return Edit.SeparatorChar(); }
 
     TableView* Table;
-    QGroupBox* Frame7;
+    ChartView* Frame7;
     Form1Widgets W;
+    std::unique_ptr<FileCommands> Files;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
     void EnglishFlagClicked();
     void WebPageClicked();
+    /// The send button.
+    void SendMapToDevice();
 
     /// The page the web-page picture opens: the bundled user guide.
     static QUrl UserGuideUrl();
 
+    MapViews& Views() { return *this; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Load();
+    void Load(const QString& settingsFileName);
+    void ConnectCommands();
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
-    bool ReadSettings();
+    void ReadSettings(const QString& settingsFileName);
+
+    // MapViews
+    void ShowValue(int k) override;
+    void ShowValues() override;
+    void RefreshTable() override;
+    void ShowInputLabels() override;
+    void RedrawChart() override;
+    void RedrawSegment(int k, double volts) override;
+    void DrawMarker(int k) override;
+    void HideMarker() override;
+    void ShowPointPanel(int k) override;
+    void ShowPointValue(int k) override;
+    void ClearPointPanel() override;
+
+    // ChartEditHost
+    int EditedCell() const override { return Edit.EditedCell; }
+    void SetEditedCell(int i) override { Edit.EditedCell = i; }
+    void CommitCell(int i) override;
+    void ShowCellValue(int k) override { ShowValue(k); }
+    void FillPointPanel(int k) override { ShowPointPanel(k); }
+
+    // FileCommandHost
+    QString NoteText() const override;
+    void SetNoteText(const QString& note) override;
+    void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
+    void SetLoadingFile(bool loading) override { LoadingFile = loading; }
+    void ShowMapFrame() override;
+    void ShowMapInTable() override;
+    void CloseWindow() override { close(); }
 
     Platform platform_;
     QLocale locale_;
+    std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<DeviceTransfer> transfer_;
 };

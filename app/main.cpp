@@ -7,6 +7,7 @@
 
 #include "form1.h"
 #include "qt_platform.h"
+#include "qt_serial_port.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
     }
 
     QtPlatform platform;
-    Form1 form(platform.Get());
+    QtSerialPort serialPort;
+    Form1 form(platform.Get(), serialPort);
     platform.SetParent(&form);
     if (!screenshotPath.isEmpty()) {
         return SaveScreenshot(form, screenshotPath);

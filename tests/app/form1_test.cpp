@@ -8,6 +8,7 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "null_serial_port.h"
 #include "qt_printers.h"
 #include "table_view.h"
 
@@ -20,12 +21,13 @@ bool HasBorder(const QLabel* picture) {
 class Form1Test : public ::testing::Test {
 protected:
     FakePlatform platform;
-    Form1 form{platform.Get(), QLocale::c()};
+    NullSerialPort port;
+    Form1 form{platform.Get(), port, QLocale::c(), "no-such-dir/SOLVA-TX.ini"};
 };
 
 TEST_F(Form1Test, StartsWithTheDefaultMapInHungarian) {
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
-    EXPECT_TRUE(form.FormReady);
+    EXPECT_TRUE(form.Edit.FormReady);
     EXPECT_EQ(form.CurrentLanguage(), "hun");
     EXPECT_TRUE(HasBorder(form.W.Picture3));
     EXPECT_FALSE(HasBorder(form.W.Picture4));
@@ -79,14 +81,15 @@ TEST_F(Form1Test, WebPagePictureOpensTheUserGuide) {
 
 TEST(Form1Separator, FollowsTheLocale) {
     FakePlatform platform;
-    Form1 comma(platform.Get(), QLocale(QLocale::Hungarian, QLocale::Hungary));
-    EXPECT_EQ(comma.DecimalSeparator, ",");
-    EXPECT_EQ(comma.WrongSeparator, ".");
+    NullSerialPort port;
+    Form1 comma(platform.Get(), port, QLocale(QLocale::Hungarian, QLocale::Hungary));
+    EXPECT_EQ(comma.Edit.DecimalSeparator, ",");
+    EXPECT_EQ(comma.Edit.WrongSeparator, ".");
     EXPECT_EQ(comma.Table->CellText(0), "0,117");
 
-    Form1 point(platform.Get(), QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(point.DecimalSeparator, ".");
-    EXPECT_EQ(point.WrongSeparator, ",");
+    Form1 point(platform.Get(), port, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_EQ(point.Edit.DecimalSeparator, ".");
+    EXPECT_EQ(point.Edit.WrongSeparator, ",");
 }
 
 }  // namespace

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "serial_port.h"
+
+/// A port that accepts everything and sends nowhere, for windows under test that never send.
+class NullSerialPort : public SerialPort {
+public:
+    SerialStatus SelectPort(int) override { return {}; }
+    SerialStatus SetLineSettings(const LineSettings&) override { return {}; }
+    SerialStatus SetDtr(bool) override { return {}; }
+    SerialStatus SetRts(bool) override { return {}; }
+    SerialStatus Open() override { return {}; }
+    SerialStatus SetBreak(bool) override { return {}; }
+    SerialStatus Write(const SendPacket&) override { return {}; }
+    SerialStatus Drain() override { return {}; }
+    SerialStatus Close() override { return {}; }
+};
