@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
-
 // Windows-1250 above 0x7F. Kept here rather than asking the system's converter, which a
 // Qt build without ICU does not have. The five unassigned bytes map to the C1 controls.
 constexpr std::array<char16_t, 128> kWindows1250High = {
@@ -36,14 +34,9 @@ QString DecodeWindows1250(const QByteArray& bytes) {
 
 QString DecodeFileText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) {
-        return DecodeWindows1250(bytes);
-    }
-    if (bytes.startsWith(kUtf8Bom)) {
-        text.remove(0, 1);
-    }
-    return text;
+    // Without ConvertInitialBom the decoder drops a leading byte order mark itself.
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? DecodeWindows1250(bytes) : text;
 }
 
 QStringList SplitLines(const QString& text) {

@@ -1,11 +1,9 @@
 #include "settings_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "file_text.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -15,15 +13,10 @@ constexpr qint64 kMaxSettingsBytes = 4096;
 }  // namespace
 
 std::optional<int> ReadSettings(const QString& fileName) {
-    if (!QFileInfo(fileName).isFile()) {
-        return std::nullopt;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxSettingsBytes) {
+    QByteArray bytes;
+    QString error;
+    if (!ReadFileHead(fileName, kMaxSettingsBytes + 1, bytes, error) ||
+        bytes.size() > kMaxSettingsBytes) {
         return std::nullopt;
     }
     const QStringList lines = SplitLines(DecodeFileText(bytes));
@@ -39,10 +32,6 @@ std::optional<int> ReadSettings(const QString& fileName) {
 }
 
 bool WriteSettings(int portNumber, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.write(QByteArray::number(portNumber) + "\r\n");
-    return file.commit();
+    QString error;
+    return SaveWholeFile(fileName, QByteArray::number(portNumber) + "\r\n", error);
 }
