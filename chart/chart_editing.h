@@ -1,0 +1,53 @@
+#pragma once
+
+#include "chart_geometry.h"
+
+struct VoltageMap;
+
+/// What mouse editing on the chart needs from the main window.
+class ChartEditHost {
+public:
+    virtual ~ChartEditHost() = default;
+    /// The table cell whose typed text still awaits its check; Resolution means none.
+    virtual int EditedCell() const = 0;
+    virtual void SetEditedCell(int i) = 0;
+    /// Checks and applies the text typed into cell i, re-prompting as a table edit does.
+    virtual void CommitCell(int i) = 0;
+    /// Shows the stored value of breakpoint k in its table cell.
+    virtual void ShowCellValue(int k) = 0;
+    /// Fills the point panel for breakpoint k: the input label text followed by "V", the
+    /// caption "Pont(k + 1)", the output box from the cell, both step buttons enabled.
+    virtual void FillPointPanel(int k) = 0;
+    /// Refreshes the output box of the point panel from cell k and enables the step buttons.
+    virtual void ShowPointValue(int k) = 0;
+};
+
+/// Button values of a chart mouse event: 1 left, 2 right, 4 middle, summed.
+inline constexpr int kLeftButton = 1;
+
+/// Picking and dragging breakpoints with the left mouse button. Coordinates are twips.
+class ChartEditing {
+public:
+    /// stepButtonHeld is the window's one flag for a held left button, shared with the
+    /// step buttons.
+    ChartEditing(VoltageMap& map, ChartGeometry& chart, ChartEditHost& host, bool& stepButtonHeld);
+
+    void Press(int button, float x, float y);
+    void Move(float y);
+    void Release(int button);
+    /// Runs after the release of a click on the panel.
+    void Click();
+
+    /// The last left press lay within half a step of a breakpoint.
+    bool ChartPickHit = false;
+    /// That press also lay within two output codes of the drawn point: a drag is armed.
+    bool ChartDragActive = false;
+    /// The y against which the next move is measured.
+    float DragLastY = 0;
+
+private:
+    VoltageMap& map_;
+    ChartGeometry& chart_;
+    ChartEditHost& host_;
+    bool& stepButtonHeld_;
+};

@@ -1,0 +1,257 @@
+#include "chart_view.h"
+
+#include <QFontInfo>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "pen_cursor.h"
+#include "twips.h"
+
+namespace {
+
+const QColor kInputColour(0, 192, 0);
+const QColor kOutputColour(128, 0, 128);
+const QColor kCurveColour(255, 0, 0);
+const QColor kReferenceColour(128, 128, 255);
+
+/// Room around a box for pen widths and the rounding of twips to pixels.
+constexpr int kDamageMargin = 2;
+/// Captions may run wider than their label in a fallback typeface.
+constexpr int kCaptionOverflow = 24;
+constexpr int kTitleIndent = 6;
+
+QFont ChartFont(const char* family, int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({family, "DejaVu Sans"});
+    font.setPixelSize(pixelSize);  // the panel is laid out at 96 dpi, as the twips are
+    font.setBold(bold);
+    if (QFontInfo(font).family() != family) {
+        // The fallback is much wider than the labels were designed for.
+        font.setStretch(QFont::Condensed);
+    }
+    return font;
+}
+
+QPen LinePen(const QColor& colour, int width) {
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QPen DottedPen(const QColor& colour) {
+    QPen pen(colour, 1);
+    pen.setDashPattern({1, 1});
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+/// Button value of a chart mouse event: 1 left, 2 right, 4 middle, summed.
+int ButtonValue(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0) +
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+float ToTwips(qreal pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+QPoint Pixel(float x, float y) {
+    return {TwipsToPixels(x), TwipsToPixels(y)};
+}
+
+QRect PixelBox(const ChartBox& box) {
+    return QRect(Pixel(box.Left, box.Top), Pixel(box.Right, box.Bottom))
+        .adjusted(-kDamageMargin, -kDamageMargin, kDamageMargin, kDamageMargin);
+}
+
+/// Paints what lies in the exposed rectangle only, so a drag repaints a few lines.
+class ChartPainter {
+public:
+    ChartPainter(QWidget* widget, const QRect& exposed) : painter_(widget), exposed_(exposed) {}
+
+    void SetPen(const QPen& pen) { painter_.setPen(pen); }
+
+    void Draw(const ChartLine& line) {
+        if (!line.Visible) {
+            return;
+        }
+        const QPoint a = Pixel(line.X1, line.Y1);
+        const QPoint b = Pixel(line.X2, line.Y2);
+        if (exposed_.intersects(
+                PixelBox({std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
+                          std::max(line.X1, line.X2), std::max(line.Y1, line.Y2)}))) {
+            painter_.drawLine(a, b);
+        }
+    }
+
+    template <typename Set>
+    void DrawAll(const Set& lines) {
+        for (const ChartLine& line : lines) {
+            Draw(line);
+        }
+    }
+
+    void Draw(const ChartLabel& label) {
+        const QRect rect = TwipsRect(label.Left, label.Top, label.Width, label.Height);
+        if (!label.Visible ||
+            !exposed_.intersects(rect.adjusted(-kCaptionOverflow, 0, kCaptionOverflow, 0))) {
+            return;
+        }
+        // Labels are transparent and top-aligned; a wide caption may spill over its edges.
+        painter_.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                          QString::fromStdString(label.Caption));
+    }
+
+    void Draw(const ChartShape& shape) {
+        if (!shape.Visible) {
+            return;
+        }
+        const QRect rect = TwipsRect(shape.Left, shape.Top, shape.Width, shape.Height);
+        painter_.setPen(LinePen(kCurveColour, 1));
+        painter_.setBrush(Qt::white);
+        painter_.drawRect(rect.adjusted(0, 0, -1, -1));  // the outline lies inside the shape
+    }
+
+    void SetFont(const QFont& font, const QColor& colour) {
+        painter_.setFont(font);
+        painter_.setPen(colour);
+    }
+
+private:
+    QPainter painter_;
+    QRect exposed_;
+};
+
+}  // namespace
+
+ChartView::ChartView(VoltageMap& map, QWidget* parent)
+    : QGroupBox(parent),
+      map_(map),
+      chart_(map),
+      inputLabelFont_(ChartFont("Vrinda", 16, false)),   // 12 pt at 96 dpi
+      outputLabelFont_(ChartFont("Vrinda", 12, true)) {  // 9 pt bold
+    setObjectName("Frame7");
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    QFont caption;
+    caption.setFamilies({"Lucida Sans Unicode", "DejaVu Sans"});
+    caption.setPixelSize(13);  // 9.75 pt at 96 dpi
+    setFont(caption);
+    setCursor(PenCursor());
+    resize(TwipsToPixels(kChartPanelWidth), TwipsToPixels(kChartPanelHeight));
+    chart_.SetDamageListener(this);
+}
+
+ChartView::~ChartView() {
+    chart_.SetDamageListener(nullptr);
+}
+
+ChartEditing& ChartView::EnableEditing(ChartEditHost& host, bool& stepButtonHeld) {
+    editing_ = std::make_unique<ChartEditing>(map_, chart_, host, stepButtonHeld);
+    return *editing_;
+}
+
+QString ChartView::ToolTipAt(QPoint pixel) const {
+    const char* labelTip = chart_.LabelToolTipAt(ToTwips(pixel.x()), ToTwips(pixel.y()));
+    return labelTip != nullptr ? QString::fromUtf8(labelTip) : toolTip();
+}
+
+bool ChartView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const char* labelTip =
+            chart_.LabelToolTipAt(ToTwips(help->pos().x()), ToTwips(help->pos().y()));
+        if (labelTip != nullptr) {
+            QToolTip::showText(help->globalPos(), QString::fromUtf8(labelTip), this);
+            return true;
+        }
+    }
+    return QGroupBox::event(event);  // elsewhere the panel's own tool tip
+}
+
+void ChartView::paintEvent(QPaintEvent* event) {
+    PaintFrame();
+    const QColor gridColour = palette().color(QPalette::Button);
+    ChartPainter painter(this, event->rect());
+    painter.SetPen(LinePen(gridColour, 1));
+    painter.Draw(chart_.Line10);
+    painter.DrawAll(chart_.Line4);
+    painter.DrawAll(chart_.Line5);
+    painter.SetPen(LinePen(kReferenceColour, 2));
+    painter.DrawAll(chart_.Line11);
+    painter.SetPen(LinePen(kInputColour, 2));
+    painter.Draw(chart_.Line1);
+    painter.SetPen(LinePen(kOutputColour, 2));
+    painter.Draw(chart_.Line2);
+    painter.SetPen(LinePen(kInputColour, 1));
+    painter.DrawAll(chart_.Line8);
+    painter.SetPen(LinePen(kOutputColour, 1));
+    painter.DrawAll(chart_.Line9);
+    painter.SetFont(inputLabelFont_, kInputColour);
+    for (const ChartLabel& label : chart_.Label9) {
+        painter.Draw(label);
+    }
+    painter.SetFont(outputLabelFont_, kOutputColour);
+    for (const ChartLabel& label : chart_.Label10) {
+        painter.Draw(label);
+    }
+    painter.SetPen(DottedPen(kInputColour));
+    painter.Draw(chart_.Line6);
+    painter.SetPen(DottedPen(kOutputColour));
+    painter.Draw(chart_.Line7);
+    painter.SetPen(LinePen(kCurveColour, 2));
+    painter.DrawAll(chart_.Line3);
+    painter.Draw(chart_.Shape1);
+}
+
+void ChartView::PaintFrame() {
+    // Drawn here rather than by the style, which would tint the white background.
+    QPainter painter(this);
+    const int titleHeight = fontMetrics().height();
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(QRect(0, titleHeight / 2, width() - 1, height() - 1 - titleHeight / 2));
+    if (!title().isEmpty()) {
+        const QRect text = fontMetrics().boundingRect(title()).translated(kTitleIndent, 0);
+        const QRect titleRect(kTitleIndent, 0, text.width() + 4, titleHeight);
+        painter.fillRect(titleRect, Qt::white);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(titleRect, Qt::AlignCenter, title());
+    }
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+    if (editing_ != nullptr) {
+        editing_->Press(ButtonValue(event->buttons()), ToTwips(event->position().x()),
+                        ToTwips(event->position().y()));
+    }
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+    // Without mouse tracking moves arrive only while a button is held, also outside.
+    if (editing_ != nullptr) {
+        editing_->Move(ToTwips(event->position().y()));
+    }
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (editing_ == nullptr) {
+        return;
+    }
+    editing_->Release(ButtonValue(event->button()));
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        editing_->Click();
+    }
+}
+
+void ChartView::ChartDamaged(const ChartBox& box) {
+    update(PixelBox(box));
+}
+
+void ChartView::ChartDamagedAll() {
+    update();
+}
