@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class QIODevice;
+class QTextStream;
+class SerialPort;
+
+/// Exit statuses of the command-line modes.
+enum DeviceCommandExit {
+    kExitSent = 0,
+    kExitBadFile = 1,     ///< the data file is missing or refused; nothing was sent
+    kExitPortError = 2,   ///< the port could not be opened or the transfer broke off
+    kExitOutputError = 3  ///< the stream could not be written out
+};
+
+/// --stream FILE.pax: writes to out exactly the 768 bytes that a send of the file puts on
+/// the line after the break. A refused file writes nothing and says why on err.
+int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err);
+
+/// --send FILE.pax --port N: sends the file to port N (1..16) with the same sequence as the
+/// send button, the progress and any error in English on err. A refused file or a port
+/// number out of range sends nothing.
+int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
+                   QTextStream& err);
+
+/// The two modes on standard output and standard error, with the real port and clock.
+int RunStreamCommand(const QString& paxPath);
+int RunSendCommand(const QString& paxPath, int portNumber);
