@@ -1,0 +1,98 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "clock.h"
+#include "message_box.h"
+#include "progress_view.h"
+#include "send_map.h"
+#include "send_stream.h"
+#include "texts.h"
+#include "voltage_map.h"
+
+namespace {
+
+/// Seams that do nothing, so that only the transfer's own work is timed.
+class NullPort : public SerialPort {
+public:
+    SerialStatus SelectPort(int) override { return {}; }
+    SerialStatus SetLineSettings(const LineSettings&) override { return {}; }
+    SerialStatus SetDtr(bool) override { return {}; }
+    SerialStatus SetRts(bool) override { return {}; }
+    SerialStatus Open() override { return {}; }
+    SerialStatus SetBreak(bool) override { return {}; }
+    SerialStatus Write(const SendPacket& packet) override {
+        benchmark::DoNotOptimize(packet);
+        return {};
+    }
+    SerialStatus Drain() override { return {}; }
+    SerialStatus Close() override { return {}; }
+};
+
+class NullView : public ProgressView {
+public:
+    void Show() override {}
+    void ShowBlock(int i) override { blocks_[i] = true; }
+    bool IsBlockVisible(int i) const override { return blocks_[i]; }
+    void SetPercentText(const QString& text) override { benchmark::DoNotOptimize(text); }
+    void Repaint() override {}
+    void ShowEndDisplay() override {}
+    void Close() override { blocks_ = {}; }
+    void Hide() override {}
+
+private:
+    std::array<bool, kProgressBlockCount> blocks_{};
+};
+
+/// Time passes only by sleeping, and instantly.
+class NullClock : public Clock {
+public:
+    TimePoint Now() override { return now_; }
+    void Sleep(std::chrono::milliseconds duration) override { now_ += duration; }
+    void ProcessEvents() override {}
+    void ProcessEventsWithoutInput() override {}
+
+private:
+    TimePoint now_{};
+};
+
+class NullMessageBox : public MessageBox {
+public:
+    MessageAnswer Show(const QString&, const QString&, MessageButtons, MessageIcon,
+                       MessageAnswer answer) override {
+        return answer;
+    }
+};
+
+VoltageMap StartMap() {
+    VoltageMap map;
+    FillStartLine(map);
+    return map;
+}
+
+void BM_BuildSendStream(benchmark::State& state) {
+    const VoltageMap map = StartMap();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildSendStream(map));
+    }
+}
+BENCHMARK(BM_BuildSendStream);
+
+/// Everything a send does besides the port and the waits: table, packets, progress texts.
+void BM_SendMapToDevice(benchmark::State& state) {
+    VoltageMap map = StartMap();
+    NullPort port;
+    NullView view;
+    NullClock clock;
+    NullMessageBox messageBox;
+    const Texts texts(UiLanguage::Eng);
+    DeviceTransfer transfer(port, view, clock, messageBox, texts);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(transfer.SendMapToDevice(map));
+    }
+}
+BENCHMARK(BM_SendMapToDevice);
+
+}  // namespace
+
+BENCHMARK_MAIN();
