@@ -53,7 +53,8 @@ QString InputVoltageText(const VoltageMap& map, int i, char separator) {
     return QString::fromStdString(FormatVoltage(InputLabelValue(map, i), separator));
 }
 
-TableView::TableView(QWidget* form, char decimalSeparator) : QObject(form), separator_(decimalSeparator) {
+TableView::TableView(QWidget* form, char decimalSeparator)
+    : QObject(form), separator_(decimalSeparator) {
     Frame2 = new QGroupBox(form);
     Frame2->setObjectName("Frame2");
     PlaceInTwips(Frame2, 0, 0, 2775, 9135);
@@ -127,10 +128,12 @@ void TableView::BuildTable(VoltageMap& map) {
     RowHeight = 255;
     GridDivisions = 10;
     TableViewHeight =
-        static_cast<int>(RoundHalfEven(static_cast<double>(kDesignPanelHeight) / RowHeight)) * RowHeight;
+        static_cast<int>(RoundHalfEven(static_cast<double>(kDesignPanelHeight) / RowHeight)) *
+        RowHeight;
     SetPanelHeight(map.Resolution * RowHeight);
     viewportHeight_ =
-        static_cast<int>(RoundHalfEven(static_cast<double>(viewportHeight_) / RowHeight)) * RowHeight;
+        static_cast<int>(RoundHalfEven(static_cast<double>(viewportHeight_) / RowHeight)) *
+        RowHeight;
     PlaceInTwips(Frame1, 100, 840, 2295, viewportHeight_);
     SetScrollRange(map.Resolution);
 
@@ -196,6 +199,10 @@ void TableView::SetRowBold(int i, bool bold) {
     }
 }
 
+void TableView::FocusCell(int i) {
+    Text1[i]->setFocus(Qt::OtherFocusReason);
+}
+
 int TableView::ScrollPosition() const {
     return VScroll->value();
 }
@@ -224,7 +231,8 @@ void TableView::SetPanelHeight(int twips) {
 }
 
 void TableView::SetScrollRange(int rows) {
-    const int rowsInView = static_cast<int>(RoundHalfEven(static_cast<double>(TableViewHeight) / RowHeight));
+    const int rowsInView =
+        static_cast<int>(RoundHalfEven(static_cast<double>(TableViewHeight) / RowHeight));
     const int extent = rows * RowHeight;
     const bool allFit = TableViewHeight >= extent;
     // Lowering the maximum clamps the position; the valueChanged handler moves the panel.
@@ -248,10 +256,23 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
-        case QEvent::MouseButtonRelease: emit CellClicked(row); break;
-        case QEvent::KeyPress: emit CellKeyPressed(row, static_cast<QKeyEvent*>(event)->key()); break;
-        case QEvent::FocusOut: emit CellFocusLost(row); break;
-        default: break;
+        case QEvent::MouseButtonRelease:
+            emit CellClicked(row);
+            break;
+        case QEvent::KeyPress:
+            emit CellKeyPressed(row, static_cast<QKeyEvent*>(event)->key());
+            break;
+        case QEvent::FocusOut: {
+            // A modal box or a popup taking the focus, or another application, is not the
+            // user leaving the cell.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                emit CellFocusLost(row);
+            }
+            break;
+        }
+        default:
+            break;
     }
     return false;
 }

@@ -40,6 +40,8 @@ public:
     void SetCellText(int i, const QString& text);
     QString InputLabelText(int i) const;
     void SetRowBold(int i, bool bold);
+    /// Gives cell i the keyboard focus, as the keyboard moves between cells.
+    void FocusCell(int i);
 
     int ScrollPosition() const;
     void SetScrollPosition(int twips);

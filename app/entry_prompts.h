@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include "entry_rules.h"
+#include "texts.h"
+
+/// Prompt and title of the input box that asks again for a refused number.
+struct EntryPromptText {
+    QString Prompt;
+    QString Title;
+};
+
+/// Composes the message from its key pieces in the current language, with M =
+/// OutputRangeMax and I = InputRangeMax written as whole numbers where the message takes
+/// them (for example MsgLineMaxHead + M + MsgLineMaxMid + I + MsgLineMaxTail).
+EntryPromptText EntryPrompt(const Texts& texts, EntryMessage message, EntryLimits limits);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+#include "edit_state.h"
+
+class InputBox;
+class MapViews;
+class TableView;
+class Texts;
+struct VoltageMap;
+
+/// Editing of the output cells: selecting a cell, checking and applying its typed text with
+/// re-prompts, and moving between cells with the keyboard. It listens to the table's cell
+/// signals itself.
+class CellEditor : public QObject {
+    Q_OBJECT
+
+public:
+    CellEditor(VoltageMap& map, TableView& table, EditState& state, MapViews& views,
+               const Texts& texts, InputBox& inputBox, QObject* parent = nullptr);
+
+    /// Cell i was clicked, or the keyboard moved to it: it becomes the edited cell and its
+    /// breakpoint the selected one.
+    void SelectCell(int i);
+    /// Checks the text of cell i, asks again until it is acceptable, and applies it to the
+    /// map, the device table, the chart and the undo snapshot.
+    void CommitCell(int i);
+    /// A key went down in cell i (Qt key code); the cell still receives it.
+    void CellKeyDown(int i, int key);
+    /// Cell i lost the keyboard focus.
+    void CellLostFocus(int i);
+
+private:
+    /// The accepted value of cell i after as many prompts as it takes.
+    double AskUntilAccepted(int i);
+    /// What an emptied cell i shows again.
+    double RestoredValue(int i) const;
+    void ApplyValue(int i, double value);
+    void MoveTo(int from, int to);
+    /// Scrolls so that row i+1 (below) or row i-1 (above) is wholly in view.
+    void ScrollRowBelowIntoView(int i);
+    void ScrollRowAboveIntoView(int i);
+
+    VoltageMap& map_;
+    TableView& table_;
+    EditState& state_;
+    MapViews& views_;
+    const Texts& texts_;
+    InputBox& inputBox_;
+    /// True while CommitCell runs: its own input box takes the focus, and that is not the
+    /// user leaving the cell.
+    bool committing_ = false;
+};
