@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+class MapViews;
+class MessageBox;
+class QCheckBox;
+class QComboBox;
+class Texts;
+struct VoltageMap;
+
+/// The choosers and switches that set the map's frame.
+struct FrameControls {
+    QComboBox* Combo3;  ///< input span
+    QComboBox* Combo2;  ///< output span
+    QComboBox* Combo4;  ///< resolution
+    QComboBox* Combo1;  ///< serial port
+    QCheckBox* Check1;  ///< input filter
+    QCheckBox* Check2;  ///< output filter
+};
+
+/// Handlers of the span, resolution and port choosers and of the filter switches. Only the
+/// user's choices reach them; a chooser set by the program changes nothing.
+class FrameChoosers : public QObject {
+    Q_OBJECT
+
+public:
+    /// loadingFile is the window's LoadingFile: while a data file sets the choosers the
+    /// resolution handler does nothing.
+    FrameChoosers(const FrameControls& controls, VoltageMap& map, MapViews& views,
+                  MessageBox& messageBox, const Texts& texts, const bool& loadingFile,
+                  QObject* parent = nullptr);
+
+    /// The same curve now spans the new input range: new row labels, chart redrawn.
+    void InputSpanChosen(int listPosition);
+    /// The curve keeps its shape relative to the new output span.
+    void OutputSpanChosen(int listPosition);
+    /// Resamples the curve at the new breakpoints, after a question when there are fewer.
+    void ResolutionChosen(int listPosition);
+    void PortChosen(int listPosition);
+    void InputFilterSwitched(bool on);
+    void OutputFilterSwitched(bool on);
+
+private:
+    /// Yes to the question about fewer breakpoints.
+    bool ConfirmResolutionDecrease();
+
+    FrameControls controls_;
+    VoltageMap& map_;
+    MapViews& views_;
+    MessageBox& messageBox_;
+    const Texts& texts_;
+    const bool& loadingFile_;
+};

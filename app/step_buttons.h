@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "point_stepping.h"
+
+class MapViews;
+class MessageBox;
+class QPushButton;
+class TableView;
+class Texts;
+struct VoltageMap;
+
+/// The step-down (Command6) and step-up (Command7) buttons of the point panel: while the
+/// left mouse button is held on one, the selected breakpoint moves a step at a time, the
+/// first repeat after a longer pause, until the release or a limit of the output span.
+class StepButtons : public QObject {
+    Q_OBJECT
+
+public:
+    /// stepButtonHeld is the window's one flag for a held left button, shared with the
+    /// chart drag; it follows the stepping.
+    StepButtons(QPushButton* stepDown, QPushButton* stepUp, VoltageMap& map, const TableView& table,
+                MapViews& views, MessageBox& messageBox, const Texts& texts, bool& stepButtonHeld,
+                QObject* parent = nullptr);
+
+    /// The left button went down on a step button.
+    void Press(StepDirection direction);
+    /// The left button was released.
+    void Release();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void RetryPress();
+    void Tick();
+    void Show(const StepResult& result);
+    void ShowLimitMessage();
+
+    QPushButton* stepDown_;
+    QPushButton* stepUp_;
+    VoltageMap& map_;
+    const TableView& table_;
+    MapViews& views_;
+    MessageBox& messageBox_;
+    const Texts& texts_;
+    bool& held_;
+
+    PointStepper stepper_;
+    StepDirection direction_ = StepDirection::Down;
+    QTimer repeat_;
+    /// A press that waits for the pending check of the selected cell to fill it.
+    QTimer waitForCell_;
+    bool waiting_ = false;
+};
