@@ -67,10 +67,25 @@ QRect PixelBox(const ChartBox& box) {
         .adjusted(-kDamageMargin, -kDamageMargin, kDamageMargin, kDamageMargin);
 }
 
-/// Paints what lies in the exposed rectangle only, so a drag repaints a few lines.
+/// A pixel rectangle in twips, widened by the damage margin.
+ChartBox TwipsBox(const QRect& rect) {
+    constexpr float margin = kDamageMargin * kTwipsPerPixel;
+    return {static_cast<float>(rect.left() * kTwipsPerPixel) - margin,
+            static_cast<float>(rect.top() * kTwipsPerPixel) - margin,
+            static_cast<float>((rect.right() + 1) * kTwipsPerPixel) + margin,
+            static_cast<float>((rect.bottom() + 1) * kTwipsPerPixel) + margin};
+}
+
+bool Overlaps(const ChartBox& box, float left, float top, float right, float bottom) {
+    return left <= box.Right && right >= box.Left && top <= box.Bottom && bottom >= box.Top;
+}
+
+/// Paints what lies in one exposed rectangle only, so a drag repaints a few lines. The test
+/// is made in twips: rounding every element to pixels first would cost more than drawing.
 class ChartPainter {
 public:
-    ChartPainter(QWidget* widget, const QRect& exposed) : painter_(widget), exposed_(exposed) {}
+    ChartPainter(QPainter& painter, const QRect& exposed)
+        : painter_(painter), exposed_(TwipsBox(exposed)) {}
 
     void SetPen(const QPen& pen) { painter_.setPen(pen); }
 
@@ -78,12 +93,9 @@ public:
         if (!line.Visible) {
             return;
         }
-        const QPoint a = Pixel(line.X1, line.Y1);
-        const QPoint b = Pixel(line.X2, line.Y2);
-        if (exposed_.intersects(
-                PixelBox({std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
-                          std::max(line.X1, line.X2), std::max(line.Y1, line.Y2)}))) {
-            painter_.drawLine(a, b);
+        if (Overlaps(exposed_, std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
+                     std::max(line.X1, line.X2), std::max(line.Y1, line.Y2))) {
+            painter_.drawLine(Pixel(line.X1, line.Y1), Pixel(line.X2, line.Y2));
         }
     }
 
@@ -95,11 +107,13 @@ public:
     }
 
     void Draw(const ChartLabel& label) {
-        const QRect rect = TwipsRect(label.Left, label.Top, label.Width, label.Height);
+        constexpr float overflow = kCaptionOverflow * kTwipsPerPixel;
         if (!label.Visible ||
-            !exposed_.intersects(rect.adjusted(-kCaptionOverflow, 0, kCaptionOverflow, 0))) {
+            !Overlaps(exposed_, label.Left - overflow, label.Top,
+                      label.Left + label.Width + overflow, label.Top + label.Height)) {
             return;
         }
+        const QRect rect = TwipsRect(label.Left, label.Top, label.Width, label.Height);
         // Labels are transparent and top-aligned; a wide caption may spill over its edges.
         painter_.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
                           QString::fromStdString(label.Caption));
@@ -121,8 +135,8 @@ public:
     }
 
 private:
-    QPainter painter_;
-    QRect exposed_;
+    QPainter& painter_;
+    ChartBox exposed_;
 };
 
 }  // namespace
@@ -175,10 +189,37 @@ bool ChartView::event(QEvent* event) {
 }
 
 void ChartView::paintEvent(QPaintEvent* event) {
-    PaintFrame();
-    const QColor gridColour = palette().color(QPalette::Button);
-    ChartPainter painter(this, event->rect());
-    painter.SetPen(LinePen(gridColour, 1));
+    QPainter painter(this);
+    PaintFrame(painter, event->region());
+    // One pass per exposed rectangle: with a rectangular clip Qt stays on its fast paths,
+    // a clip of several rectangles makes every long grid line expensive.
+    for (const QRect& rect : event->region()) {
+        painter.setClipRect(rect);
+        PaintChart(painter, rect);
+    }
+}
+
+void ChartView::PaintFrame(QPainter& painter, const QRegion& exposed) {
+    // Drawn here rather than by the style, which would tint the white background.
+    const int titleHeight = fontMetrics().height();
+    if (QRect(1, titleHeight, width() - 2, height() - titleHeight - 1)
+            .contains(exposed.boundingRect())) {
+        return;  // neither the border nor the caption is exposed
+    }
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(QRect(0, titleHeight / 2, width() - 1, height() - 1 - titleHeight / 2));
+    if (!title().isEmpty()) {
+        const QRect text = fontMetrics().boundingRect(title()).translated(kTitleIndent, 0);
+        const QRect titleRect(kTitleIndent, 0, text.width() + 4, titleHeight);
+        painter.fillRect(titleRect, Qt::white);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(titleRect, Qt::AlignCenter, title());
+    }
+}
+
+void ChartView::PaintChart(QPainter& target, const QRect& exposed) {
+    ChartPainter painter(target, exposed);
+    painter.SetPen(LinePen(palette().color(QPalette::Button), 1));
     painter.Draw(chart_.Line10);
     painter.DrawAll(chart_.Line4);
     painter.DrawAll(chart_.Line5);
@@ -207,21 +248,6 @@ void ChartView::paintEvent(QPaintEvent* event) {
     painter.SetPen(LinePen(kCurveColour, 2));
     painter.DrawAll(chart_.Line3);
     painter.Draw(chart_.Shape1);
-}
-
-void ChartView::PaintFrame() {
-    // Drawn here rather than by the style, which would tint the white background.
-    QPainter painter(this);
-    const int titleHeight = fontMetrics().height();
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(QRect(0, titleHeight / 2, width() - 1, height() - 1 - titleHeight / 2));
-    if (!title().isEmpty()) {
-        const QRect text = fontMetrics().boundingRect(title()).translated(kTitleIndent, 0);
-        const QRect titleRect(kTitleIndent, 0, text.width() + 4, titleHeight);
-        painter.fillRect(titleRect, Qt::white);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(titleRect, Qt::AlignCenter, title());
-    }
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPainter>
 #include <memory>
 
 #include "chart_editing.h"
@@ -36,7 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PaintFrame();
+    void PaintFrame(QPainter& painter, const QRegion& exposed);
+    void PaintChart(QPainter& painter, const QRect& exposed);
     void ChartDamaged(const ChartBox& box) override;
     void ChartDamagedAll() override;
 

@@ -1,0 +1,105 @@
+// Chart redraw and drag costs, with and without painting. Runs on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "chart_editing.h"
+#include "chart_view.h"
+#include "device_table.h"
+#include "voltage_map.h"
+
+namespace {
+
+class NullHost : public ChartEditHost {
+public:
+    int EditedCell() const override { return 128; }
+    void SetEditedCell(int) override {}
+    void CommitCell(int) override {}
+    void ShowCellValue(int) override {}
+    void FillPointPanel(int) override {}
+    void ShowPointValue(int) override {}
+};
+
+VoltageMap StartMap() {
+    VoltageMap map;
+    FillStartLine(map);
+    BuildDeviceTable(map);
+    map.SavedDeviceTable = map.DeviceTable;
+    map.SavedCurveValid = true;  // the reference curve is drawn too
+    return map;
+}
+
+void BM_RedrawChartGeometry(benchmark::State& state) {
+    VoltageMap map = StartMap();
+    ChartGeometry chart(map);
+    for (auto _ : state) {
+        chart.RedrawChart();
+        benchmark::DoNotOptimize(chart.Line3);
+    }
+}
+BENCHMARK(BM_RedrawChartGeometry);
+
+/// The full redraw and the repaint of the whole panel it causes.
+void BM_RedrawChartPainted(benchmark::State& state) {
+    VoltageMap map = StartMap();
+    ChartView view(map);
+    view.show();
+    view.Chart().RedrawChart();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view.Chart().RedrawChart();
+        view.repaint();
+    }
+}
+BENCHMARK(BM_RedrawChartPainted);
+
+/// One drag move of breakpoint 63 up and down by a few twips: value, device table,
+/// two segments and the marker.
+void BM_DragMoveModel(benchmark::State& state) {
+    VoltageMap map = StartMap();
+    ChartGeometry chart(map);
+    chart.RedrawChart();
+    NullHost host;
+    bool held = false;
+    ChartEditing editing(map, chart, host, held);
+    editing.Press(kLeftButton, 5472, 4554);
+    float y = 4554;
+    for (auto _ : state) {
+        y = y == 4554 ? 4500 : 4554;
+        editing.Move(y);
+    }
+}
+BENCHMARK(BM_DragMoveModel);
+
+/// The same move with the panel repainting what it moved.
+void BM_DragMovePainted(benchmark::State& state) {
+    VoltageMap map = StartMap();
+    ChartView view(map);
+    view.show();
+    view.Chart().RedrawChart();
+    NullHost host;
+    bool held = false;
+    ChartEditing& editing = view.EnableEditing(host, held);
+    editing.Press(kLeftButton, 5472, 4554);
+    QApplication::processEvents();
+    float y = 4554;
+    for (auto _ : state) {
+        y = y == 4554 ? 4500 : 4554;
+        editing.Move(y);
+        QApplication::processEvents();  // delivers the pending partial repaint
+    }
+}
+BENCHMARK(BM_DragMovePainted);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
