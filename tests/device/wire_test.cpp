@@ -195,17 +195,4 @@ TEST(Wire, PortNumbersNameDevices) {
     qunsetenv("SOLVA_TX_COM3");
 }
 
-TEST(Wire, QtErrorsGetStableCodes) {
-    const std::pair<QSerialPort::SerialPortError, int> codes[] = {
-        {QSerialPort::DeviceNotFoundError, 8002}, {QSerialPort::PermissionError, 8102},
-        {QSerialPort::OpenError, 8103},           {QSerialPort::WriteError, 8104},
-        {QSerialPort::ResourceError, 8106},       {QSerialPort::TimeoutError, 8109},
-    };
-    for (const auto& [error, code] : codes) {
-        const SerialError serial = ToSerialError(error, QStringLiteral("why"));
-        EXPECT_EQ(serial.code, code);
-        EXPECT_EQ(serial.description, QStringLiteral("why"));
-    }
-}
-
 }  // namespace
