@@ -2,14 +2,35 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QTimer>
 #include <cstdio>
 
+#include "command_line.h"
 #include "form1.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 
 namespace {
+
+struct Options {
+    QCommandLineOption screenshot{
+        "screenshot", "Start as usual, write a picture of the main window to FILE and exit.",
+        "FILE"};
+    QCommandLineOption stream{
+        "stream", "Write to standard output the 768 bytes that sending FILE puts on the line.",
+        "FILE"};
+    QCommandLineOption send{"send", "Send FILE to the BOX on the port given by --port.", "FILE"};
+    QCommandLineOption port{"port", "Serial port N (1..16) for --send.", "N"};
+};
+
+void SetUp(QCommandLineParser& parser, const Options& options) {
+    parser.setApplicationDescription(
+        "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
+        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the environment "
+        "variable SOLVA_TX_COM<N> names another device.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({options.screenshot, options.stream, options.send, options.port});
+}
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -17,15 +38,37 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-bool WantsOnly(int argc, char** argv, std::initializer_list<const char*> options) {
+/// Whether the command line asks for a mode that needs no window.
+bool IsConsoleMode(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : options) {
-            if (qstrcmp(argv[i], option) == 0) {
+        const QByteArray argument(argv[i]);
+        for (const char* option : {"--stream", "--send", "--help", "-h", "--version", "-v"}) {
+            if (argument == option || argument.startsWith(QByteArray(option) + '=')) {
                 return true;
             }
         }
     }
     return false;
+}
+
+int RunConsole(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("solva-tx");
+    QCoreApplication::setApplicationVersion(SOLVA_VERSION);
+    Options options;
+    QCommandLineParser parser;
+    SetUp(parser, options);
+    parser.process(app);  // answers --help and --version itself
+    if (parser.isSet(options.stream)) {
+        return RunStreamCommand(parser.value(options.stream));
+    }
+    bool ok = false;
+    const int port = parser.value(options.port).toInt(&ok);
+    if (!ok) {
+        std::fprintf(stderr, "solva-tx: --send needs --port N with N from 1 to 16\n");
+        return 2;
+    }
+    return RunSendCommand(parser.value(options.send), port);
 }
 
 /// Renders the loaded main window into a PNG file.
@@ -40,36 +83,21 @@ int SaveScreenshot(Form1& form, const QString& path) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QString screenshotPath;
+int RunWindow(int argc, char** argv) {
     const bool noDisplay = !HasDisplay();
-    const bool textOnly = WantsOnly(argc, argv, {"--help", "-h", "--version", "-v"});
     if (noDisplay) {
-        // Without a display the window is rendered offscreen; a plain start shows a picture.
+        // Without a display the window is rendered offscreen into a picture.
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-
     QApplication app(argc, argv);
     QApplication::setApplicationName("solva-tx");
     QApplication::setApplicationVersion(SOLVA_VERSION);
-
+    Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription("SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax "
-                                     "files and sends them over a serial port.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption screenshot(
-        "screenshot", "Start as usual, write a picture of the main window to FILE and exit.",
-        "FILE");
-    parser.addOption(screenshot);
+    SetUp(parser, options);
     parser.process(app);
-    if (textOnly) {
-        return 0;
-    }
 
-    screenshotPath = parser.value(screenshot);
+    QString screenshotPath = parser.value(options.screenshot);
     if (screenshotPath.isEmpty() && noDisplay) {
         screenshotPath = QDir::temp().filePath("solva-tx-start.png");
         std::printf("No display is available: the start screen is rendered to a picture instead.\n");
@@ -84,4 +112,10 @@ int main(int argc, char** argv) {
     }
     form.show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return IsConsoleMode(argc, argv) ? RunConsole(argc, argv) : RunWindow(argc, argv);
 }
