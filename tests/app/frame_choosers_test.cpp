@@ -170,11 +170,4 @@ TEST_F(FrameChoosersTest, PortAndFilterSwitchesStoreTheirValues) {
     EXPECT_EQ(map.OutputFilter, 1);
 }
 
-TEST_F(FrameChoosersTest, KeyboardChoiceReachesTheHandler) {
-    controls.Combo2->setFocus();
-    QTest::keyClick(controls.Combo2, Qt::Key_Up);
-    EXPECT_EQ(map.OutputRangeMax, 10);
-    EXPECT_EQ(map.OutputValues[127], 10.0);
-}
-
 }  // namespace
