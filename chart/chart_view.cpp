@@ -264,6 +264,10 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+void ChartView::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+    // The second press of a double click has already come as a press of its own.
+}
+
 void ChartView::mouseReleaseEvent(QMouseEvent* event) {
     if (editing_ == nullptr) {
         return;

@@ -74,6 +74,26 @@ TEST_F(ChartViewTest, RealMouseDragChangesTheValue) {
     EXPECT_EQ(host.calls, std::vector<std::string>{"SetEditedCell 4"});
 }
 
+TEST_F(ChartViewTest, DoubleClickIsNoExtraPress) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
+    host.calls.clear();
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(58, 555),
+                            view.mapToGlobal(QPointF(58, 555)), Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(&view, &doubleClick);
+    EXPECT_TRUE(host.calls.empty());
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, 555));
+}
+
+TEST_F(ChartViewTest, ReleaseOutsideThePanelIsNoClick) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
+    QTest::mouseMove(&view, QPoint(58, -40));
+    host.calls.clear();
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, -40));
+    EXPECT_FALSE(stepButtonHeld);
+    EXPECT_TRUE(host.calls.empty());
+}
+
 TEST_F(ChartViewTest, RightButtonLeavesEverything) {
     QTest::mousePress(&view, Qt::RightButton, {}, QPoint(58, 555));
     QTest::mouseMove(&view, QPoint(58, 455));
