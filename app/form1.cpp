@@ -15,11 +15,16 @@
 
 #include "apply_texts.h"
 #include "browser.h"
+#include "cell_editor.h"
 #include "chart_view.h"
+#include "curve_commands.h"
+#include "entry_boxes.h"
 #include "file_commands.h"
+#include "frame_choosers.h"
 #include "pictures.h"
 #include "progress_window.h"
 #include "send_map.h"
+#include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
 
@@ -62,6 +67,15 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
         picture->installEventFilter(this);
     }
 
+    Cells = std::make_unique<CellEditor>(Map, *Table, Edit, Views(), Msg, platform_.inputBox);
+    Boxes = std::make_unique<EntryBoxes>(W.Text3, W.Text4, W.Text5, Map, Edit, Msg,
+                                         platform_.inputBox);
+    Curve = std::make_unique<CurveCommands>(Map, *Boxes, Views());
+    Steps = std::make_unique<StepButtons>(W.Command6, W.Command7, Map, *Table, Views(),
+                                          platform_.messageBox, Msg, StepButtonHeld);
+    Choosers = std::make_unique<FrameChoosers>(
+        FrameControls{W.Combo3, W.Combo2, W.Combo4, W.Combo1, W.Check1, W.Check2}, Map, Views(),
+        platform_.messageBox, Msg, LoadingFile);
     Files = std::make_unique<FileCommands>(Map, static_cast<FileCommandHost&>(*this),
                                            platform_.messageBox, platform_.fileDialog, Msg,
                                            settingsFileName);
@@ -118,6 +132,10 @@ void Form1::ConnectCommands() {
     connect(W.Command3, &QPushButton::clicked, this, [this] { Files->LoadCommand(); });
     connect(W.Command4, &QPushButton::clicked, this, [this] { Files->ExitCommand(); });
     connect(W.Command1, &QPushButton::clicked, this, [this] { SendMapToDevice(); });
+    connect(W.Command8, &QPushButton::clicked, this, [this] { Curve->Multiply(); });
+    connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
+    connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
+    connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
 }
 
 void Form1::SendMapToDevice() {

@@ -14,8 +14,13 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class CellEditor;
 class ChartView;
+class CurveCommands;
 class DeviceTransfer;
+class EntryBoxes;
+class FrameChoosers;
+class StepButtons;
 class FileCommands;
 class ProgressWindow;
 class SerialPort;
@@ -49,6 +54,11 @@ public:
     TableView* Table;
     ChartView* Frame7;
     Form1Widgets W;
+    std::unique_ptr<CellEditor> Cells;
+    std::unique_ptr<EntryBoxes> Boxes;
+    std::unique_ptr<CurveCommands> Curve;
+    std::unique_ptr<StepButtons> Steps;
+    std::unique_ptr<FrameChoosers> Choosers;
     std::unique_ptr<FileCommands> Files;
 
     /// Flag clicks: switch every text to the language, unless it is already active.

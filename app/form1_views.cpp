@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "cell_editor.h"
 #include "chart_view.h"
 #include "form1.h"
 #include "table_view.h"
@@ -65,7 +66,8 @@ void Form1::ClearPointPanel() {
     W.Command7->setEnabled(false);
 }
 
-void Form1::CommitCell(int /*i*/) {
+void Form1::CommitCell(int i) {
+    Cells->CommitCell(i);
 }
 
 QString Form1::NoteText() const {
