@@ -1,0 +1,82 @@
+// The main window's command buttons end to end: the real port layer on a pseudo-terminal,
+// and the data file through scripted dialogs.
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cell_editor.h"
+#include "chart_view.h"
+#include "fake_platform.h"
+#include "form1.h"
+#include "pseudo_terminal.h"
+#include "qt_printers.h"
+#include "qt_serial_port.h"
+#include "table_view.h"
+
+namespace {
+
+class Form1Commands : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePlatform platform;
+    QtSerialPort port;
+    Form1 form{platform.Get(), port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
+
+    void ChoosePort(int number) {
+        form.W.Combo1->setCurrentIndex(number - 1);
+        emit form.W.Combo1->activated(number - 1);
+    }
+};
+
+TEST_F(Form1Commands, SendPutsTheDefaultMapOnTheLine) {
+    PseudoTerminal line;
+    ASSERT_TRUE(line.IsOpen());
+    qputenv("SOLVA_TX_COM9", QByteArray::fromStdString(line.SlaveName()));
+    ChoosePort(9);
+    QTest::mouseClick(form.W.Command1, Qt::LeftButton);
+
+    std::vector<int> expected{0x05, 0xFF, 0xFF};
+    for (int k = 1; k <= 255; ++k) {
+        expected.insert(expected.end(), {k, 0xFF, 0xFF});
+    }
+    EXPECT_EQ(line.ReadAll(), expected);
+    EXPECT_TRUE(platform.messageBox.shown.empty());
+}
+
+TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
+    const QString path = dir.filePath("map.pax");
+    form.W.Combo2->setCurrentIndex(1);  // output span 0 - 10 V, as a user's choice
+    emit form.W.Combo2->activated(1);
+    form.W.Check1->setChecked(true);
+    form.Table->SetCellText(5, "2.5");
+    form.Cells->CommitCell(5);
+    form.W.Text2->setPlainText("első sor\nsecond line");
+
+    platform.fileDialog.names = {path};
+    QTest::mouseClick(form.W.Command2, Qt::LeftButton);
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
+
+    form.W.Combo2->setCurrentIndex(2);
+    emit form.W.Combo2->activated(2);
+    form.W.Check1->setChecked(false);
+    form.W.Text2->clear();
+    platform.fileDialog.names = {path};
+    QTest::mouseClick(form.W.Command3, Qt::LeftButton);
+
+    EXPECT_EQ(form.Map.OutputRangeMax, 10);
+    EXPECT_EQ(form.W.Combo2->currentText(), "0 - 10 V");
+    EXPECT_TRUE(form.W.Check1->isChecked());
+    EXPECT_EQ(form.Table->CellText(5), "2.500");
+    EXPECT_EQ(form.Table->CellText(127), "10.000");
+    EXPECT_EQ(form.W.Text2->toPlainText(), "első sor\nsecond line");
+    EXPECT_TRUE(form.Map.SavedCurveValid);
+    EXPECT_TRUE(form.Frame7->Chart().Line11[0].Visible);  // the saved curve is drawn
+    EXPECT_TRUE(platform.messageBox.shown.empty());
+}
+
+}  // namespace
