@@ -22,7 +22,10 @@ struct Options {
     QCommandLineOption port{"port", "Serial port N (1..16) for --send.", "N"};
 };
 
-void SetUp(QCommandLineParser& parser, const Options& options) {
+/// Names the program, then reads the command line; --help and --version are answered here.
+void Parse(QCoreApplication& app, QCommandLineParser& parser, const Options& options) {
+    QCoreApplication::setApplicationName("solva-tx");
+    QCoreApplication::setApplicationVersion(SOLVA_VERSION);
     parser.setApplicationDescription(
         "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
         "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the environment "
@@ -30,6 +33,7 @@ void SetUp(QCommandLineParser& parser, const Options& options) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.screenshot, options.stream, options.send, options.port});
+    parser.process(app);
 }
 
 bool HasDisplay() {
@@ -53,12 +57,9 @@ bool IsConsoleMode(int argc, char** argv) {
 
 int RunConsole(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("solva-tx");
-    QCoreApplication::setApplicationVersion(SOLVA_VERSION);
     Options options;
     QCommandLineParser parser;
-    SetUp(parser, options);
-    parser.process(app);  // answers --help and --version itself
+    Parse(app, parser, options);
     if (parser.isSet(options.stream)) {
         return RunStreamCommand(parser.value(options.stream));
     }
@@ -90,12 +91,9 @@ int RunWindow(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("solva-tx");
-    QApplication::setApplicationVersion(SOLVA_VERSION);
     Options options;
     QCommandLineParser parser;
-    SetUp(parser, options);
-    parser.process(app);
+    Parse(app, parser, options);
 
     QString screenshotPath = parser.value(options.screenshot);
     if (screenshotPath.isEmpty() && noDisplay) {
