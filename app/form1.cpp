@@ -52,7 +52,6 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
 
     Table = new TableView(this, SeparatorChar());
     Frame7 = new ChartView(Map, this);
-    Frame7->setObjectName("Frame7");
     PlaceInTwips(Frame7, 2880, 0, 10695, 9135);
     Frame7->Chart().DecimalSeparator = SeparatorChar();
     Frame7->EnableEditing(*this, StepButtonHeld);
