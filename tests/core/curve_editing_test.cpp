@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "curve_operations.h"
+#include "device_table.h"
+#include "point_stepping.h"
+#include "range_changes.h"
+#include "voltage_map.h"
+
+namespace {
+
+using enum StepDirection;
+
+/// The start line with the first values replaced, device table and undo snapshot taken.
+VoltageMap Ready(int resolution, int outputMax, const std::vector<double>& values = {}) {
+    VoltageMap map;
+    map.Resolution = resolution;
+    map.OutputRangeMax = outputMax;
+    FillStartLine(map);
+    for (size_t k = 0; k < values.size(); ++k) {
+        map.SetOutputValue(static_cast<int>(k), values[k]);
+    }
+    BuildDeviceTable(map);
+    SaveUndoSnapshot(map);
+    return map;
+}
+
+std::vector<double> Outputs(const VoltageMap& map) {
+    return {map.OutputValues.begin(), map.OutputValues.begin() + map.Resolution};
+}
+
+void ExpectDeviceTableBuilt(VoltageMap map) {
+    const DeviceTableEntries current = map.DeviceTable;
+    BuildDeviceTable(map);
+    EXPECT_EQ(current, map.DeviceTable);
+}
+
+TEST(CurveOperations, MultiplyClampsToTheOutputSpan) {
+    VoltageMap map = Ready(8, 10, {6.0, 3.25, 5.0, 5.001, 0, 1.234, 4.999, 10});
+    MultiplyOutputs(map, 2);
+    EXPECT_EQ(Outputs(map), (std::vector<double>{10.0, 6.5, 10.0, 10.0, 0, 2.468, 9.998, 10.0}));
+    ExpectDeviceTableBuilt(map);
+    MultiplyOutputs(map, 0);
+    EXPECT_EQ(Outputs(map), std::vector<double>(8, 0.0));
+    EXPECT_EQ(map.UndoValues[1], 6.5);
+    ExpectDeviceTableBuilt(map);
+}
+
+TEST(CurveOperations, OffsetClampsAtBothEnds) {
+    VoltageMap map = Ready(8, 15, {0.117, 1.5, 7.5, 9.999, 10.0, 10.001, 12.0, 15.0});
+    AddOffsetToOutputs(map, 5);
+    EXPECT_EQ(Outputs(map), (std::vector<double>{5.117, 6.5, 12.5, 14.999, 15, 15, 15, 15}));
+    AddOffsetToOutputs(map, -15);
+    EXPECT_EQ(Outputs(map), std::vector<double>(8, 0.0));
+    EXPECT_EQ(map.UndoValues[0], 5.117);
+    ExpectDeviceTableBuilt(map);
+}
+
+TEST(CurveOperations, StraightLineToTenVoltsAtEightBreakpoints) {
+    VoltageMap map = Ready(8, 15, std::vector<double>(8, 15.0));
+    map.UndoValues[0] = 1.0;  // an older snapshot the line must replace
+    CreateStraightLine(map, 10);
+    EXPECT_EQ(Outputs(map), (std::vector<double>{1.25, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10}));
+    EXPECT_EQ(map.UndoValues[0], 15.0);
+    ExpectDeviceTableBuilt(map);
+}
+
+TEST(CurveOperations, UndoTwiceEqualsUndoOnce) {
+    const std::vector<double> before{1.234, 2, 3, 4, 5, 6, 7, 8};
+    VoltageMap map = Ready(8, 15, before);
+    MultiplyOutputs(map, 0.333);
+    ASSERT_EQ(map.OutputValues[0], 0.411);  // 0.410922 held with three decimals
+    UndoLastChange(map);
+    EXPECT_EQ(Outputs(map), before);
+    ExpectDeviceTableBuilt(map);
+    UndoLastChange(map);  // takes no snapshot of its own: nothing to return to
+    EXPECT_EQ(Outputs(map), before);
+}
+
+/// Breakpoint 3 of 8 selected and set to value.
+VoltageMap SelectedAt(int outputMax, double value) {
+    VoltageMap map = Ready(8, outputMax, {1, 2, 3, value});
+    map.SelectedPoint = 3;
+    return map;
+}
+
+TEST(PointStepping, OneStepAndItsLimit) {
+    struct Case {
+        int M;
+        double start, after;
+        StepDirection direction;
+        bool limitHit;
+    };
+    const Case cases[] = {
+        {15, 0.010, 0.000, Down, true},   // -0.005 before the clamp
+        {15, 0.015, 0.000, Down, false},  // reaches 0 without passing it: a step is M / 1024
+        {10, 5.000, 5.010, Up, false},    // 5.009766
+        {15, 14.995, 15.000, Up, true},   // 15.010 before the clamp
+        {15, 14.985, 15.000, Up, false},  // 14.9996 shows as 15.000
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.M << " V from " << c.start);
+        VoltageMap map = SelectedAt(c.M, c.start);
+        EXPECT_EQ(StepSelectedPoint(map, c.direction), c.limitHit);
+        EXPECT_EQ(map.OutputValues[3], c.after);
+        ExpectDeviceTableBuilt(map);
+    }
+}
+
+TEST(PointStepper, ShortClickMakesTwoSteps) {
+    VoltageMap map = SelectedAt(10, 5.000);
+    PointStepper stepper;
+    EXPECT_EQ(stepper.Press(map, Up).NextPauseMs, PointStepper::kFirstPauseMs);
+    EXPECT_EQ(map.OutputValues[3], 5.010);
+    stepper.Release();  // during the first pause
+    EXPECT_EQ(stepper.Tick(map).NextPauseMs, 0);
+    EXPECT_EQ(map.OutputValues[3], 5.020);
+    EXPECT_FALSE(stepper.Tick(map).Stepped);
+}
+
+TEST(PointStepper, RepeatsToTheLimitWithOneMessageAndOneUndoSnapshot) {
+    VoltageMap map = SelectedAt(15, 0.040);
+    map.UndoValues[3] = 1.0;  // an older snapshot the press must replace
+    PointStepper stepper;
+    int limits = stepper.Press(map, Down).LimitHit;                          // 0.025
+    EXPECT_EQ(stepper.Tick(map).NextPauseMs, PointStepper::kRepeatPauseMs);  // 0.010
+    EXPECT_FALSE(stepper.Press(map, Up).Stepped);  // a second press while held
+    for (int tick = 0; tick < 5; ++tick) {
+        limits += stepper.Tick(map).LimitHit;
+    }
+    EXPECT_EQ(limits, 1);
+    EXPECT_EQ(map.OutputValues[3], 0.0);
+    EXPECT_EQ(map.UndoValues[3], 0.040);
+    EXPECT_FALSE(stepper.Held());
+}
+
+TEST(ResolutionChange, From128To64OnTheStartLine) {
+    VoltageMap map = Ready(128, 15);
+    map.SelectedPoint = 5;
+    ASSERT_TRUE(IsResolutionDecrease(map, 1));
+    ApplyResolution(map, 1);
+    EndResolutionChoice(map);
+    EXPECT_EQ(map.OutputValues[1], 0.469);  // entry 8: 120 / 256 = 0.46875
+    EXPECT_EQ(map.SelectedPoint, 64);
+    EXPECT_EQ(map.UndoValues[1], 0.469);
+}
+
+TEST(ResolutionChange, From64To128InterpolatesTheNewBreakpoints) {
+    std::vector<double> values(64, 3.1);
+    values[0] = 2.0;
+    values[1] = 3.0;
+    VoltageMap map = Ready(64, 10, values);
+    map.ResolutionIndex = 1;
+    ASSERT_FALSE(IsResolutionDecrease(map, 0));
+    ApplyResolution(map, 0);
+    EndResolutionChoice(map);
+    // Device table of the 64 old breakpoints (S = 4, one unit 10/256 V): entries 4, 8,
+    // 12 are N(51.2) = 51, N(76.8) = 77, N(79.36) = 79; between them entry 2 is N(25.6) = 26,
+    // entry 6 is N((2 + 0.5) * 25.6) = 64 and entry 10 is N((3 + 0.05) * 25.6) = 78.
+    EXPECT_EQ(std::vector<double>(map.OutputValues.begin(), map.OutputValues.begin() + 7),
+              (std::vector<double>{1.016, 1.992, 2.5, 3.008, 3.047, 3.086, 3.086}));
+    EXPECT_EQ(map.Resolution, 128);
+    EXPECT_EQ(map.TableResolution, 64);  // the rows laid out so far
+    EXPECT_EQ(map.UndoValues[0], 1.016);
+}
+
+TEST(OutputSpanChange, FifteenToFiveAndBackOnTheDeviceTableGrid) {
+    VoltageMap map = Ready(128, 15);
+    map.SelectedPoint = 63;
+    map.SetOutputValue(62, 7.52);  // entry 126: N(128.34) = 128
+    BuildDeviceTable(map);
+    ASSERT_TRUE(ChangeOutputSpan(map, 0));
+    EXPECT_EQ(map.OutputValues[62], 2.5);   // entry 126 = 128, not 7.52 / 3
+    EXPECT_EQ(map.OutputValues[0], 0.039);  // entry 2: 10 / 256 = 0.0390625
+    EXPECT_EQ(map.UndoValues[62], 2.5);
+    EXPECT_EQ(map.SelectedPoint, 63);
+    ASSERT_TRUE(ChangeOutputSpan(map, 2));
+    EXPECT_EQ(map.OutputValues[62], 7.5);
+    EXPECT_EQ(map.OutputValues[0], 0.117);  // entry 2: 30 / 256 = 0.1171875
+    EXPECT_FALSE(ChangeOutputSpan(map, 2));
+}
+
+TEST(InputSpanChange, ValuesStayAndLabelsAreExact) {
+    VoltageMap map = Ready(128, 15);
+    map.SetOutputValue(0, 1.0);
+    ASSERT_TRUE(ChangeInputSpan(map, 0));
+    EXPECT_EQ(InputLabelValue(map, 2), 0.117);  // 0.1171875
+    EXPECT_EQ(map.OutputValues[0], 1.0);
+    EXPECT_EQ(map.UndoValues[0], 1.0);
+    ASSERT_TRUE(ChangeInputSpan(map, 2));
+    EXPECT_EQ(InputLabelValue(map, 2), 0.352);  // 0.3515625, not 3 x 0.117
+    EXPECT_FALSE(ChangeInputSpan(map, 2));
+}
+
+}  // namespace
