@@ -12,12 +12,12 @@ public:
     int editedCell = 128;
 
     int EditedCell() const override { return editedCell; }
-    void SetEditedCell(int i) override {
-        calls.push_back("SetEditedCell " + std::to_string(i));
-        editedCell = i;
-    }
-    void CommitCell(int i) override { calls.push_back("CommitCell " + std::to_string(i)); }
-    void ShowCellValue(int k) override { calls.push_back("ShowCellValue " + std::to_string(k)); }
-    void FillPointPanel(int k) override { calls.push_back("FillPointPanel " + std::to_string(k)); }
-    void ShowPointValue(int k) override { calls.push_back("ShowPointValue " + std::to_string(k)); }
+    void SetEditedCell(int i) override { Log("SetEditedCell", editedCell = i); }
+    void CommitCell(int i) override { Log("CommitCell", i); }
+    void ShowCellValue(int k) override { Log("ShowCellValue", k); }
+    void FillPointPanel(int k) override { Log("FillPointPanel", k); }
+    void ShowPointValue(int k) override { Log("ShowPointValue", k); }
+
+private:
+    void Log(const char* call, int i) { calls.push_back(call + (" " + std::to_string(i))); }
 };

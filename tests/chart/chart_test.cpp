@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "chart_editing.h"
+#include "chart_geometry.h"
+#include "chart_view.h"
+#include "device_table.h"
+#include "fake_chart_host.h"
+#include "voltage_map.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+using Ends = std::array<float, 4>;
+
+Ends EndsOf(const ChartLine& line) {
+    return {line.X1, line.Y1, line.X2, line.Y2};
+}
+
+/// The window's start state at 128 breakpoints of 15 V, drawn: breakpoint k at
+/// x = 480 + 78 (k + 1), y = 8650 - 64 (k + 1); breakpoint 9 holds 1.172 V at (1260, 8010).
+/// Device-table entry m holds code m, which suits every resolution.
+class ChartTest : public ::testing::Test {
+protected:
+    ChartTest() {
+        FillStartLine(map);
+        BuildDeviceTable(map);
+        chart.RedrawChart();
+    }
+
+    VoltageMap map;
+    ChartGeometry chart{map};
+    FakeChartHost host;
+    bool stepButtonHeld = false;
+    ChartEditing editing{map, chart, host, stepButtonHeld};
+};
+
+using ChartGeometryTest = ChartTest;
+using ChartEditingTest = ChartTest;
+
+struct ScaleCase {
+    int resolution;
+    int stepX;                    // N(9960 / resolution)
+    std::array<float, 10> tickX;  // input ticks 1..10: 480 + N(i * stepX * resolution / 10)
+};
+
+const ScaleCase kScaleCases[] = {
+    {128, 78, {1478, 2477, 3475, 4474, 5472, 6470, 7469, 8467, 9466, 10464}},
+    {64, 156, {1478, 2477, 3475, 4474, 5472, 6470, 7469, 8467, 9466, 10464}},
+    {32, 311, {1475, 2470, 3466, 4461, 5456, 6451, 7446, 8442, 9437, 10432}},
+    {16, 622, {1475, 2470, 3466, 4461, 5456, 6451, 7446, 8442, 9437, 10432}},  // 622.5 to even
+    {8, 1245, {1476, 2472, 3468, 4464, 5460, 6456, 7452, 8448, 9444, 10440}},
+};
+
+TEST_F(ChartGeometryTest, InputScaleTicksLabelsAndCurveEndFollowTheResolution) {
+    for (const ScaleCase& c : kScaleCases) {
+        map.Resolution = c.resolution;
+        chart.RedrawChart();
+        const float endX = c.tickX[9];
+        const float rise = 8192.0f / c.resolution;  // 256 / resolution codes of 32 twips
+        const Ends last = {endX - c.stepX, 458 + rise, endX, 458};
+        EXPECT_EQ(chart.ChartStepX, c.stepX) << c.resolution;
+        EXPECT_EQ(EndsOf(chart.Line3[c.resolution - 1]), last) << c.resolution;
+        EXPECT_EQ(EndsOf(chart.Line10), (Ends{480, 8650, endX, 458})) << c.resolution;
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_FLOAT_EQ(chart.Line8[i].X1, c.tickX[i - 1]) << c.resolution << " tick " << i;
+            EXPECT_FLOAT_EQ(chart.Line4[i - 1].X1, c.tickX[i - 1]) << c.resolution << " grid " << i;
+            EXPECT_FLOAT_EQ(chart.Label9[i].Left, c.tickX[i - 1] - 188) << c.resolution << " " << i;
+        }
+    }
+    EXPECT_FALSE(chart.Line3[8].Visible);  // drawn at 128 before
+}
+
+TEST_F(ChartGeometryTest, OutputScaleTicksAndLabels) {
+    EXPECT_EQ(chart.ChartStepY, 32);
+    // 8650 - N(i * 819.2)
+    const float tickY[] = {8650, 7831, 7012, 6192, 5373, 4554, 3735, 2916, 2096, 1277, 458};
+    for (int i = 0; i <= 10; ++i) {
+        EXPECT_EQ(EndsOf(chart.Line9[i]), (Ends{360, tickY[i], 480, tickY[i]})) << i;
+        EXPECT_FLOAT_EQ(chart.Label10[i].Top, tickY[i] - 112) << i;
+    }
+    map.InputRangeMax = 5;
+    map.OutputRangeMax = 10;
+    chart.DecimalSeparator = ',';
+    chart.RedrawChart();
+    EXPECT_EQ(chart.Label9[7].Caption, "3,5");
+    EXPECT_EQ(chart.Label10[10].Caption, "10,0");
+}
+
+TEST_F(ChartGeometryTest, ReferenceCurveOnlyWhileASavedCopyExists) {
+    map.SavedDeviceTable = map.DeviceTable;
+    map.Resolution = 8;  // every 32nd entry
+    chart.RedrawChart();
+    EXPECT_FALSE(chart.Line11[3].Visible);
+    map.SavedCurveValid = true;
+    chart.RedrawChart();
+    EXPECT_EQ(EndsOf(chart.Line11[3]), (Ends{4215, 5578, 5460, 4554}));
+    EXPECT_FALSE(chart.Line11[8].Visible);
+}
+
+TEST_F(ChartGeometryTest, MarkerAtTheLastBreakpointMayReachCode256) {
+    // {breakpoint at 15 V, x, y}: only the last one may show code 256, the others stop at 255
+    for (const auto& [k, x, y] :
+         {std::tuple{127, 10464.0f, 458.0f}, {126, 10386.0f, 490.0f}, {0, 558.0f, 490.0f}}) {
+        map.OutputValues[k] = 15.0;
+        chart.DrawMarker(k);
+        EXPECT_EQ(EndsOf(chart.Line6), (Ends{x, 8650, x, y})) << k;
+        EXPECT_EQ(EndsOf(chart.Line7), (Ends{480, y, x, y})) << k;
+        EXPECT_EQ(std::pair(chart.Shape1.Left, chart.Shape1.Top), std::pair(x - 68, y - 68)) << k;
+    }
+}
+
+TEST_F(ChartGeometryTest, SegmentShowsTheTypedVoltageAndTheMarkerTheCode) {
+    map.OutputRangeMax = 5;
+    map.SetOutputValue(3, 2.510);
+    chart.RedrawSegment(3, 2.510);
+    // 8650 - 2.51 * 256 / 5 * 32 = 8650 - 128.512 * 32
+    EXPECT_NEAR(chart.Line3[3].Y2, 4537.616, 1e-3);
+    EXPECT_NEAR(chart.Line3[4].Y1, 4537.616, 1e-3);
+    chart.DrawMarker(3);
+    EXPECT_FLOAT_EQ(chart.Line7.Y2, 4522);  // code 129
+    EXPECT_FLOAT_EQ(chart.Line6.X1, 792);
+}
+
+TEST_F(ChartGeometryTest, RedrawsMoveOnlyWhatBelongsToTheBreakpoints) {
+    chart.DrawMarker(9);
+    map.Resolution = 8;  // the hidden segments and the marker keep their places
+    chart.RedrawChart();
+    EXPECT_TRUE(chart.Line6.Visible && chart.Shape1.Visible);
+    const auto before = chart.Line3;
+    chart.RedrawSegment(0, 7.5);
+    chart.RedrawSegment(7, 0.0);
+    chart.RedrawSegment(8, 1.0);  // "nothing selected"
+    for (int i = 0; i < kMaxResolution; ++i) {
+        const bool moved = i <= 1 || i == 7;
+        EXPECT_EQ(EndsOf(chart.Line3[i]) != EndsOf(before[i]), moved) << i;
+    }
+}
+
+TEST_F(ChartEditingTest, PickingWithinHalfAStepStrictly) {
+    // {resolution, x, the breakpoint picked or the resolution itself for none}
+    for (const auto& [resolution, x, point] : {
+             std::tuple{128, 1260 + 38.0f, 9},  // breakpoint 9 is at 1260, half a step is 39
+             {128, 1260 - 38.0f, 9},
+             {128, 1260 + 39.0f, 128},   // midway between breakpoints 9 and 10
+             {128, 1260 - 39.0f, 128},   // midway between 8 and 9
+             {128, 10464 + 38.0f, 127},  // the last one
+             {32, 791 + 155.0f, 0},      // half a step of 311 is 155.5
+             {32, 791 + 155.5f, 32},
+         }) {
+        map.Resolution = map.SelectedPoint = resolution;
+        chart.RedrawChart();
+        editing.Press(kLeftButton, x, 0);
+        EXPECT_EQ(editing.ChartPickHit, point < resolution) << resolution << " x " << x;
+        EXPECT_EQ(map.SelectedPoint, point) << resolution << " x " << x;
+    }
+}
+
+TEST_F(ChartEditingTest, ArmingWithinTwoOutputCodesStrictly) {
+    for (const auto& [dy, armed] : {std::pair{63, true}, {-63, true}, {64, false}, {-64, false}}) {
+        map.UndoValues.fill(99);
+        host.calls.clear();
+        editing.Press(kLeftButton, 1260, 8010.0f + dy);
+        EXPECT_EQ(editing.ChartDragActive, armed) << dy;
+        EXPECT_EQ(host.calls, Calls{"FillPointPanel 9"}) << dy;
+        EXPECT_FLOAT_EQ(chart.Line6.X1, 1260) << dy;
+        // Only an armed press takes the snapshot, even when no move follows.
+        EXPECT_EQ(map.UndoValues[9], armed ? 1.172 : 99) << dy;
+    }
+    editing.Move(4554);  // after an unarmed press
+    EXPECT_EQ(map.OutputValues[9], 1.172);
+}
+
+TEST_F(ChartEditingTest, PressesThatPickNothingChangeNothing) {
+    editing.Press(3, 1260, 8010);  // left and right together
+    EXPECT_FALSE(stepButtonHeld);
+    editing.Press(kLeftButton, 1260, 8010);
+    host.calls.clear();
+    editing.Press(kLeftButton, 1299, 8010);
+    editing.Move(7000);  // the earlier armed drag must not revive
+    EXPECT_EQ(map.SelectedPoint, 9);
+    EXPECT_EQ(map.OutputValues[9], 1.172);
+    EXPECT_TRUE(host.calls.empty());
+    editing.Release(2);
+    EXPECT_TRUE(stepButtonHeld);
+}
+
+TEST_F(ChartEditingTest, DragFollowsTheMouseWithinTheSpan) {
+    editing.Press(kLeftButton, 1260, 8010);
+    // The first move shifts by the travel since the press, later ones put the point
+    // under the mouse; beyond the chart the value stops at the span's ends.
+    // {mouse y, value, code at entry 20, the entry of breakpoint 9}
+    for (const auto& [y, value, code] : {
+             std::tuple{8009.0f, 1.174, 20},  // one twip: 1.172 + 0.00183, three decimals
+             {6986.0f, 3.047, 52},            // (8650 - 6986) * 15 / 8192 = 3.0469
+             {200.0f, 15.0, 255},             // 15.47 V, just past the top
+             {8800.0f, 0.0, 0},               // -0.27 V, just below the axis
+             {8650.0f, 0.0, 0},               // from the drawn point, not from the mouse
+         }) {
+        host.calls.clear();
+        editing.Move(y);
+        EXPECT_DOUBLE_EQ(map.OutputValues[9], value) << y;
+        EXPECT_EQ(map.DeviceTable[20], code) << y;
+        EXPECT_FLOAT_EQ(chart.Line3[9].Y2, static_cast<float>(8650 - value * 8192 / 15)) << y;
+        EXPECT_FLOAT_EQ(chart.Line7.Y2, 8650.0f - 32 * code) << y;
+        EXPECT_EQ(host.calls, (Calls{"ShowCellValue 9", "ShowPointValue 9"})) << y;
+    }
+    editing.Release(kLeftButton);
+    editing.Move(4554);
+    EXPECT_DOUBLE_EQ(map.OutputValues[9], 0.0);
+}
+
+TEST_F(ChartEditingTest, OneUndoRestoresTheValuesFromBeforeTheDrag) {
+    map.SetOutputValue(40, 2.0);  // an earlier change, which the undo must keep
+    const auto beforeDrag = map.OutputValues;
+    editing.Press(kLeftButton, 1260, 8010);
+    editing.Move(6000);
+    editing.Move(2000);
+    ASSERT_NE(map.OutputValues, beforeDrag);
+    std::copy_n(map.UndoValues.begin(), map.Resolution, map.OutputValues.begin());
+    EXPECT_EQ(map.OutputValues, beforeDrag);
+}
+
+TEST_F(ChartEditingTest, ClickCompletesAPendingTableEntryFirst) {
+    editing.Press(kLeftButton, 1260, 8010);
+    host.calls.clear();
+    host.editedCell = 5;
+    editing.Click();
+    host.editedCell = 128;
+    editing.Click();
+    EXPECT_EQ(host.calls, (Calls{"CommitCell 5", "SetEditedCell 9", "SetEditedCell 9"}));
+}
+
+/// The same start line in the panel, with the left button held on breakpoint 4: x 870
+/// twips (58 px), drawn at y 8330 (555.3 px).
+class ChartViewTest : public ChartTest {
+protected:
+    ChartViewTest() {
+        view.Chart().RedrawChart();
+        view.EnableEditing(host, stepButtonHeld);
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+        QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
+        host.calls.clear();
+    }
+
+    ChartView view{map};
+};
+
+TEST_F(ChartViewTest, DragOutsideThePanelAndOnlyAReleaseInsideClicks) {
+    const QPointF at(58, 555);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &doubleClick);
+    EXPECT_TRUE(host.calls.empty());  // no second press
+    QTest::mouseMove(&view, QPoint(58, 455));
+    EXPECT_DOUBLE_EQ(map.OutputValues[4], 3.333);  // 0.586 + (8325 - 6825) * 15 / 8192
+    QTest::mouseMove(&view, QPoint(-40, -40));
+    EXPECT_DOUBLE_EQ(map.OutputValues[4], 15.0);
+    host.calls.clear();
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, -40));
+    EXPECT_FALSE(stepButtonHeld);
+    EXPECT_TRUE(host.calls.empty());
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, 555));
+    EXPECT_EQ(host.calls, (Calls{"FillPointPanel 4", "SetEditedCell 4"}));
+}
+
+TEST_F(ChartViewTest, MarkerDotAxesAndPointerArePainted) {
+    EXPECT_EQ(view.cursor().pixmap().size(), QSize(32, 32));
+    const QImage image = view.grab().toImage();
+    // Dot of code 10 at (870, 8330): twips 802..937 x 8262..8397, pixels 53..61 x 551..559.
+    EXPECT_EQ(image.pixelColor(53, 555), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(57, 555), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(300, 577), QColor(0, 192, 0));   // input axis
+    EXPECT_EQ(image.pixelColor(32, 300), QColor(128, 0, 128));  // output axis
+}
+
+/// Collects the region the panel actually repaints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+TEST_F(ChartViewTest, DragRepaintsOnlyAroundThePoint) {
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    view.installEventFilter(&recorder);
+    QTest::mouseMove(&view, QPoint(58, 550));
+    QApplication::processEvents();
+    view.removeEventFilter(&recorder);
+    const QRect bounds = recorder.painted.boundingRect();
+    ASSERT_FALSE(bounds.isEmpty());
+    EXPECT_LT(bounds.width(), 80) << bounds.x() << "," << bounds.y();
+    EXPECT_LT(bounds.height(), 60) << bounds.x() << "," << bounds.y();
+}
+
+TEST_F(ChartViewTest, AxisLabelsHaveTheirOwnToolTips) {
+    view.setToolTip("panel");
+    EXPECT_EQ(view.ToolTipAt(QPoint(226, 600)), QString::fromUtf8("Bemeneti feszültség."));
+    EXPECT_EQ(view.ToolTipAt(QPoint(10, 305)), QString::fromUtf8("Kimeneti feszültség."));
+    EXPECT_EQ(view.ToolTipAt(QPoint(300, 300)), "panel");
+}
+
+}  // namespace
