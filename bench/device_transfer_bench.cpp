@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "message_box.h"
+#include "null_serial_port.h"
 #include "progress_view.h"
 #include "send_map.h"
 #include "send_stream.h"
@@ -13,22 +14,6 @@
 namespace {
 
 /// Seams that do nothing, so that only the transfer's own work is timed.
-class NullPort : public SerialPort {
-public:
-    SerialStatus SelectPort(int) override { return {}; }
-    SerialStatus SetLineSettings(const LineSettings&) override { return {}; }
-    SerialStatus SetDtr(bool) override { return {}; }
-    SerialStatus SetRts(bool) override { return {}; }
-    SerialStatus Open() override { return {}; }
-    SerialStatus SetBreak(bool) override { return {}; }
-    SerialStatus Write(const SendPacket& packet) override {
-        benchmark::DoNotOptimize(packet);
-        return {};
-    }
-    SerialStatus Drain() override { return {}; }
-    SerialStatus Close() override { return {}; }
-};
-
 class NullView : public ProgressView {
 public:
     void Show() override {}
@@ -81,7 +66,7 @@ BENCHMARK(BM_BuildSendStream);
 /// Everything a send does besides the port and the waits: table, packets, progress texts.
 void BM_SendMapToDevice(benchmark::State& state) {
     VoltageMap map = StartMap();
-    NullPort port;
+    NullSerialPort port;
     NullView view;
     NullClock clock;
     NullMessageBox messageBox;

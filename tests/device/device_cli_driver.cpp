@@ -1,11 +1,8 @@
-// The command-line modes of the device layer in a process of their own:
-//   device_cli_driver [--instant] --stream FILE.pax
-//   device_cli_driver [--instant] --send FILE.pax --port N
-// --instant replaces the waits by a clock that does not sleep, for tests.
+// The command-line modes in a process of their own, with a clock that does not sleep:
+//   device_cli_driver --stream FILE.pax | --send FILE.pax --port N
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
-#include <cstdio>
 
 #include "command_line.h"
 #include "fake_platform.h"
@@ -13,22 +10,12 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
-    const bool instant = args.removeAll(QStringLiteral("--instant")) > 0;
-    if (args.size() == 2 && args[0] == QStringLiteral("--stream")) {
-        return RunStreamCommand(args[1]);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == QStringLiteral("--stream")) {
+        return RunStreamCommand(args[2]);
     }
-    if (args.size() == 4 && args[0] == QStringLiteral("--send") &&
-        args[2] == QStringLiteral("--port")) {
-        if (!instant) {
-            return RunSendCommand(args[1], args[3].toInt());
-        }
-        QtSerialPort port;
-        FakeClock clock;
-        QTextStream err(stderr);
-        return RunSendCommand(args[1], args[3].toInt(), port, clock, err);
-    }
-    std::fprintf(stderr,
-                 "usage: device_cli_driver [--instant] --stream FILE | --send FILE --port N\n");
-    return 64;
+    QtSerialPort port;
+    FakeClock clock;
+    QTextStream err(stderr);
+    return args.size() == 5 ? RunSendCommand(args[2], args[4].toInt(), port, clock, err) : 64;
 }

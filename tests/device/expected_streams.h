@@ -1,13 +1,23 @@
 #pragma once
 
-// A map unlike the default one in every field that reaches the wire, with its device table
-// worked out by hand.
+// The 768 bytes a transfer must put on the line, worked out by hand for two maps.
 
+#include <algorithm>
 #include <vector>
 
 #include "voltage_map.h"
 
-/// Input 0 - 10 V, output 0 - 5 V, both filters, 8 breakpoints (32 entries apart).
+/// Configuration byte 0x05 (15 V in and out, no filters), then entry k = k.
+inline std::vector<int> DefaultStream() {
+    std::vector<int> bytes = {0x05, 0xFF, 0xFF};
+    for (int k = 1; k <= 255; ++k) {
+        bytes.insert(bytes.end(), {k, 0xFF, 0xFF});
+    }
+    return bytes;
+}
+
+/// A map unlike the default in every field that reaches the wire: input 0 - 10 V, output
+/// 0 - 5 V, both filters, 8 breakpoints (32 entries apart).
 inline VoltageMap HandMap() {
     VoltageMap map;
     map.InputRangeMax = 10;
@@ -22,34 +32,28 @@ inline VoltageMap HandMap() {
     return map;
 }
 
-/// Entry m worked out by hand: V volts give the entry V * 256 / 5 = 51.2 V, and the entries
-/// between two breakpoints go in equal steps between their voltages.
+/// The same map as a user writes it: spans, filters, resolution, millivolts, note.
+inline constexpr char kHandPax[] =
+    "10\r\n5\r\n1\r\n1\r\n8\r\n1250\r\n2500\r\n2500\r\n5000\r\n0\r\n625\r\n3750\r\n4000\r\n"
+    "box 2\r\n";
+
+/// Entry m by hand: V volts give V * 256 / 5 = 51.2 V, and the entries between two
+/// breakpoints go in equal steps between their voltages.
 inline int HandEntry(int m) {
+    // Each run of 32 entries: the entry at its breakpoint and the step to the next one.
+    const int start[7] = {0, 64, 128, 128, 256, 0, 32};
+    const int step[7] = {2, 2, 0, 4, -8, 1, 5};
+    const int run = m / 32;
     const int k = m % 32;
-    switch (m / 32) {
-        case 0:
-            return 2 * k;  // 0 .. 1.25 V: 0 .. 64
-        case 1:
-            return 64 + 2 * k;  // 1.25 .. 2.5 V: 64 .. 128
-        case 2:
-            return 128;  // flat at 2.5 V
-        case 3:
-            return 128 + 4 * k;  // 2.5 .. 5 V: 128 .. 256
-        case 4:
-            return k == 0 ? 255 : 256 - 8 * k;  // 5 V capped at 255, then down to 0 V
-        case 5:
-            return k;  // 0 .. 0.625 V: 0 .. 32
-        case 6:
-            return 32 + 5 * k;  // 0.625 .. 3.75 V: 32 .. 192
-        default: {
-            // 3.75 .. 4 V: (960 + 2k) / 5, never a tie; 192.4 gives 192, 192.8 gives 193.
-            const int tenths = (960 + 2 * k) * 2;  // ten times the value
-            return tenths / 10 + (tenths % 10 > 5 ? 1 : 0);
-        }
+    if (run < 7) {
+        return std::min(start[run] + step[run] * k, 255);  // 5 V would be 256
     }
+    // 3.75 .. 4 V: (960 + 2k) / 5, never a tie; 192.4 gives 192, 192.8 gives 193.
+    const int tenths = (960 + 2 * k) * 2;
+    return tenths / 10 + (tenths % 10 > 5 ? 1 : 0);
 }
 
-/// The bytes on the wire: configuration byte 0x2A (input 10 V, both filters), then the table.
+/// Configuration byte 0x2A (input 10 V, output 5 V, both filters), then the entries.
 inline std::vector<int> HandStream() {
     std::vector<int> bytes = {0x2A, 0xFF, 0xFF};
     for (int m = 1; m <= 255; ++m) {

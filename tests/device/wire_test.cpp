@@ -1,70 +1,64 @@
-// The real port layer on a pseudo-terminal: what the program writes to the slave end is
-// read back, byte for byte, from the master end.
-#include <fcntl.h>
+// The bytes on a real line: a pseudo-terminal whose slave end the program opens as its port,
+// read back from the master end; from the window's send command and from the command line.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <unistd.h>
-#include <QLabel>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
+#include "command_line.h"
 #include "device_fakes.h"
-#include "hand_map.h"
+#include "expected_streams.h"
+#include "pax_data.h"
+#include "pax_format.h"
 #include "progress_window.h"
+#include "qt_printers.h"
 #include "qt_serial_port.h"
 #include "send_map.h"
 #include "texts.h"
-#include "voltage_map.h"
 
 namespace {
 
-class PseudoTerminal {
-public:
-    PseudoTerminal() {
-        char name[256];
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
-            ADD_FAILURE() << "openpty failed";
-            return;
-        }
-        slaveName_ = name;
-    }
-    ~PseudoTerminal() {
-        CloseMaster();
-        if (slave_ >= 0) {
-            ::close(slave_);
-        }
-    }
-    const std::string& SlaveName() const { return slaveName_; }
-    void CloseMaster() {
-        if (master_ >= 0) {
-            ::close(master_);
-            master_ = -1;
-        }
-    }
+/// The slave end stays open until the end, so the line never hangs up between sends.
+struct PseudoTerminal {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
 
-    /// Everything that has arrived, once nothing more comes for a while.
+    PseudoTerminal() { EXPECT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0); }
+    ~PseudoTerminal() {
+        ::close(master);
+        ::close(slave);
+    }
+    /// "com N" opens this line.
+    void Route(int portNumber) const {
+        qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)), name);
+    }
+    /// Everything that has arrived, once nothing more comes for 200 ms.
     std::vector<int> ReadAll() const {
         std::vector<int> bytes;
-        pollfd ready{master_, POLLIN, 0};
-        while (poll(&ready, 1, 200) == 1 && (ready.revents & POLLIN)) {
-            unsigned char buffer[1024];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n <= 0) {
-                break;
-            }
+        pollfd ready{master, POLLIN, 0};
+        unsigned char buffer[1024];
+        for (ssize_t n = 0; poll(&ready, 1, 200) == 1 && (n = ::read(master, buffer, 1024)) > 0;) {
             bytes.insert(bytes.end(), buffer, buffer + n);
         }
         return bytes;
     }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;  ///< held open so that the line never hangs up between transfers
-    std::string slaveName_;
 };
 
-/// The window's send command, with the real port and progress window and a clock that
-/// does not sleep.
-struct WireRig {
+VoltageMap DefaultMap() {
+    VoltageMap map;
+    FillStartLine(map);
+    return map;
+}
+
+TEST(Wire, WindowSendArrivesByteForByte) {
+    const std::pair<VoltageMap, std::vector<int>> cases[] = {{DefaultMap(), DefaultStream()},
+                                                             {HandMap(), HandStream()}};
+    PseudoTerminal line;
+    line.Route(7);
     QWidget mainWindow;
     Texts texts{UiLanguage::Hun};
     ProgressWindow progress{&mainWindow, texts};
@@ -72,127 +66,76 @@ struct WireRig {
     FakeClock clock;
     FakeMessageBox messageBox;
     DeviceTransfer transfer{port, progress, clock, messageBox, texts};
-};
-
-void RoutePort(int portNumber, const std::string& device) {
-    qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)), device.c_str());
-}
-
-std::vector<int> DefaultStream() {
-    std::vector<int> bytes = {0x05, 0xFF, 0xFF};
-    for (int k = 1; k <= 255; ++k) {
-        bytes.insert(bytes.end(), {k, 0xFF, 0xFF});
-    }
-    return bytes;
-}
-
-TEST(Wire, DefaultMapAndHandMapArriveByteForByte) {
-    struct Case {
-        const char* name;
-        VoltageMap map;
-        std::vector<int> expected;
-    };
-    VoltageMap defaultMap;
-    FillStartLine(defaultMap);
-    const Case cases[] = {{"default", defaultMap, DefaultStream()},
-                          {"hand", HandMap(), HandStream()}};
-    PseudoTerminal pty;
-    RoutePort(7, pty.SlaveName());
-    WireRig rig;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        VoltageMap map = c.map;
+    for (auto [map, expected] : cases) {
         map.PortNumber = 7;
-        ASSERT_TRUE(rig.transfer.SendMapToDevice(map));
-        EXPECT_TRUE(rig.messageBox.shown.empty());
-        const std::vector<int> received = pty.ReadAll();
-        ASSERT_EQ(received.size(), 768u);
-        for (size_t i = 0; i < received.size(); ++i) {
-            EXPECT_EQ(received[i], c.expected[i]) << "offset " << i;
-        }
+        ASSERT_TRUE(transfer.SendMapToDevice(map));
+        EXPECT_EQ(line.ReadAll(), expected) << "configuration byte " << expected[0];
     }
+    EXPECT_TRUE(messageBox.shown.empty());
 }
 
-TEST(Wire, PortThatIsNotThereGivesTheNoSuchPortMessage) {
-    RoutePort(9, "/dev/solva-tx-no-such-device");
-    WireRig rig;
-    VoltageMap map;
-    FillStartLine(map);
-    map.PortNumber = 9;
-    EXPECT_FALSE(rig.transfer.SendMapToDevice(map));
-    ASSERT_EQ(rig.messageBox.shown.size(), 1u);
-    EXPECT_EQ(rig.messageBox.shown[0].prompt,
-              QStringLiteral("A megadott számú 'Com Port' nem létezik a számítógépen! "
-                             "Válasszon másikat!"));
-    EXPECT_EQ(rig.progress.Window(), nullptr);
+std::vector<int> Bytes(const QByteArray& data) {
+    return {reinterpret_cast<const unsigned char*>(data.data()),
+            reinterpret_cast<const unsigned char*>(data.data()) + data.size()};
 }
 
-TEST(Wire, DeviceThatIsNoSerialPortGivesItsDescriptionAndCode) {
-    RoutePort(10, "/dev/null");
-    WireRig rig;
-    rig.texts.SetLanguage(UiLanguage::Eng);
-    VoltageMap map;
-    FillStartLine(map);
-    map.PortNumber = 10;
-    EXPECT_FALSE(rig.transfer.SendMapToDevice(map));
-    ASSERT_EQ(rig.messageBox.shown.size(), 1u);
-    EXPECT_EQ(
-        rig.messageBox.shown[0].prompt,
-        QStringLiteral("[ERROR: Serial port]: 'Inappropriate ioctl for device.' Errorcode: 8107"));
-}
-
-/// Hangs the line up once the percentage reaches a given text.
-class HangUpAt : public FakeProgressView {
-public:
-    HangUpAt(CallLog& log, PseudoTerminal& pty, QString at)
-        : FakeProgressView(log), pty_(pty), at_(std::move(at)) {}
-    void SetPercentText(const QString& text) override {
-        FakeProgressView::SetPercentText(text);
-        if (text == at_) {
-            pty_.CloseMaster();
-        }
+/// The driver of the command-line modes, sending to com 5 (this line) or com 6 (no device).
+TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
+    QTemporaryDir dir;
+    const QString hand = dir.filePath("hand.pax");
+    const QString standard = dir.filePath("default.pax");
+    const QString badSpan = dir.filePath("span.pax");
+    const std::pair<QString, QByteArray> files[] = {
+        {hand, kHandPax},
+        {standard, EncodePax(PaxDataFromMap(DefaultMap(), QString()))},
+        {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
+    for (const auto& [path, bytes] : files) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-
-private:
-    PseudoTerminal& pty_;
-    QString at_;
-};
-
-TEST(Wire, AfterALineLostMidwayTheSamePortSendsAgain) {
-    PseudoTerminal lost;
-    PseudoTerminal good;
-    FakeClock clock;
-    CallLog log{clock};
-    HangUpAt view{log, lost, QStringLiteral("25%")};
-    QtSerialPort port;
-    FakeMessageBox messageBox;
-    Texts texts{UiLanguage::Hun};
-    DeviceTransfer transfer{port, view, clock, messageBox, texts};
-    VoltageMap map;
-    FillStartLine(map);
-    map.PortNumber = 11;
-
-    RoutePort(11, lost.SlaveName());
-    EXPECT_FALSE(transfer.SendMapToDevice(map));
-    ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_TRUE(messageBox.shown[0].prompt.startsWith(QStringLiteral("[HIBA: Soros port]: '")))
-        << messageBox.shown[0].prompt.toStdString();
-    EXPECT_EQ(log.What().back(), "View Hide");
-
-    RoutePort(11, good.SlaveName());
-    EXPECT_TRUE(transfer.SendMapToDevice(map));
-    EXPECT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(good.ReadAll(), DefaultStream());
-}
-
-TEST(Wire, PortNumbersNameDevices) {
-    qunsetenv("SOLVA_TX_COM3");
-    EXPECT_EQ(PortDeviceName(3), QStringLiteral("/dev/ttyS2"));
-    EXPECT_EQ(PortDeviceName(16), QStringLiteral("/dev/ttyS15"));
-    qputenv("SOLVA_TX_COM3", "/dev/ttyUSB0");
-    EXPECT_EQ(PortDeviceName(3), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(PortDeviceName(13), QStringLiteral("/dev/ttyS12"));
-    qunsetenv("SOLVA_TX_COM3");
+    // One line per block, after packets 8, 23, 40, ... 247: N(9 * 100 / 256) = 4%, ...
+    const QString progress = QStringLiteral(
+        "Sending data\nSent: 4%\nSent: 9%\nSent: 16%\nSent: 22%\nSent: 29%\nSent: 34%\n"
+        "Sent: 41%\nSent: 47%\nSent: 54%\nSent: 59%\nSent: 66%\nSent: 72%\nSent: 79%\n"
+        "Sent: 84%\nSent: 91%\nSent: 97%\nSent: 100%\nData has been sent!\n");
+    const QString badFile = "solva-tx: The data file could not be loaded:\n" + badSpan +
+                            "\nBad line: 1\nA voltage span must be 5, 10 or 15.\n";
+    const QString noSuchPort =
+        "solva-tx: This 'Com port' does not exist in this computer! Choose other!\n"
+        "solva-tx: sending to com 6 (/dev/solva-tx-no-such-device) failed\n";
+    const QString badPort = "solva-tx: the port must be 1 to 16, not 17\n";
+    struct Case {
+        QStringList args;
+        int exit;
+        std::vector<int> line, out;
+        QString err;
+    };
+    const Case cases[] = {
+        {{"--send", hand, "--port", "5"}, kExitSent, HandStream(), {}, progress},
+        {{"--send", standard, "--port", "5"}, kExitSent, DefaultStream(), {}, progress},
+        {{"--stream", hand}, kExitSent, {}, HandStream(), QString()},
+        {{"--stream", badSpan}, kExitBadFile, {}, {}, badFile},
+        {{"--send", badSpan, "--port", "5"}, kExitBadFile, {}, {}, badFile},
+        {{"--send", hand, "--port", "6"}, kExitPortError, {}, {}, noSuchPort},
+        {{"--send", hand, "--port", "17"}, kExitPortError, {}, {}, badPort},
+    };
+    PseudoTerminal line;
+    line.Route(5);
+    qputenv("SOLVA_TX_COM6", "/dev/solva-tx-no-such-device");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QProcess process;
+        process.start(QStringLiteral(DEVICE_CLI_DRIVER), c.args);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), c.exit);
+        EXPECT_EQ(line.ReadAll(), c.line);
+        EXPECT_EQ(Bytes(process.readAllStandardOutput()), c.out);
+        EXPECT_EQ(err, c.err);
+    }
+    // Without a route, com N is the N-th standard serial port.
+    qunsetenv("SOLVA_TX_COM9");
+    EXPECT_EQ(PortDeviceName(9), QStringLiteral("/dev/ttyS8"));
 }
 
 }  // namespace
