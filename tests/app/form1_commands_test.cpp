@@ -36,7 +36,7 @@ protected:
 TEST_F(Form1Commands, SendPutsTheDefaultMapOnTheLine) {
     PseudoTerminal line;
     ASSERT_TRUE(line.IsOpen());
-    qputenv("SOLVA_TX_COM9", QByteArray::fromStdString(line.SlaveName()));
+    line.Route(9);
     ChoosePort(9);
     QTest::mouseClick(form.W.Command1, Qt::LeftButton);
 

@@ -1,9 +1,6 @@
 // The bytes on a real line: a pseudo-terminal whose slave end the program opens as its port,
 // read back from the master end; from the window's send command and from the command line.
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <pty.h>
-#include <unistd.h>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,39 +11,13 @@
 #include "pax_data.h"
 #include "pax_format.h"
 #include "progress_window.h"
+#include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
 #include "send_map.h"
 #include "texts.h"
 
 namespace {
-
-/// The slave end stays open until the end, so the line never hangs up between sends.
-struct PseudoTerminal {
-    int master = -1;
-    int slave = -1;
-    char name[256] = {};
-
-    PseudoTerminal() { EXPECT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0); }
-    ~PseudoTerminal() {
-        ::close(master);
-        ::close(slave);
-    }
-    /// "com N" opens this line.
-    void Route(int portNumber) const {
-        qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)), name);
-    }
-    /// Everything that has arrived, once nothing more comes for 200 ms.
-    std::vector<int> ReadAll() const {
-        std::vector<int> bytes;
-        pollfd ready{master, POLLIN, 0};
-        unsigned char buffer[1024];
-        for (ssize_t n = 0; poll(&ready, 1, 200) == 1 && (n = ::read(master, buffer, 1024)) > 0;) {
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        }
-        return bytes;
-    }
-};
 
 VoltageMap DefaultMap() {
     VoltageMap map;

@@ -3,6 +3,7 @@
 // A pseudo-terminal pair: the program opens the slave end as its serial port, and the test
 // reads what arrives at the master end.
 
+#include <QString>
 #include <poll.h>
 #include <pty.h>
 #include <unistd.h>
@@ -30,6 +31,12 @@ public:
 
     bool IsOpen() const { return master_ >= 0; }
     const std::string& SlaveName() const { return slaveName_; }
+    /// "com N" opens this line. The slave end stays open here, so the line never hangs up
+    /// between sends.
+    void Route(int portNumber) const {
+        qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)),
+                QByteArray::fromStdString(slaveName_));
+    }
 
     /// Everything that has arrived, once nothing more comes for 200 ms.
     std::vector<int> ReadAll() const {
