@@ -142,10 +142,20 @@ void Form1::SendMapToDevice() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    CommitFocusedCell();
     if (Files->CloseHandler()) {
         event->accept();
     } else {
         event->ignore();
+    }
+}
+
+void Form1::CommitFocusedCell() {
+    for (int i = 0; i < Map.Resolution; ++i) {
+        if (Table->Text1[i]->hasFocus()) {
+            Cells->CommitCell(i);
+            return;
+        }
     }
 }
 

@@ -83,6 +83,9 @@ private:
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
     void ReadSettings(const QString& settingsFileName);
+    /// A value typed into a cell counts before the window asks whether to save: closing
+    /// from the title bar takes no focus from the cell.
+    void CommitFocusedCell();
 
     // MapViews
     void ShowValue(int k) override;

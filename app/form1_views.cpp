@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "cell_editor.h"
 #include "chart_view.h"
@@ -71,7 +72,12 @@ void Form1::CommitCell(int i) {
 }
 
 QString Form1::NoteText() const {
-    return W.Text2->toPlainText();
+    // The raw text keeps characters such as the no-break space that toPlainText() folds;
+    // only the document's own paragraph and line separators become line breaks.
+    QString note = W.Text2->document()->toRawText();
+    note.replace(QChar::ParagraphSeparator, u'\n');
+    note.replace(QChar::LineSeparator, u'\n');
+    return note;
 }
 
 void Form1::SetNoteText(const QString& note) {

@@ -39,6 +39,11 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
             break;
     }
     box.setDefaultButton(ToStandard(defaultAnswer));
+    if (buttons == MessageButtons::YesNo) {
+        // Esc or the title bar must not pick No behind the user's back: it gives the
+        // default, which is always the answer that loses nothing.
+        box.setEscapeButton(box.button(ToStandard(defaultAnswer)));
+    }
     switch (box.exec()) {
         case QMessageBox::Yes: return MessageAnswer::Yes;
         case QMessageBox::No: return MessageAnswer::No;

@@ -2,6 +2,7 @@
 // and the data file through scripted dialogs.
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +13,8 @@
 #include "cell_editor.h"
 #include "chart_view.h"
 #include "fake_platform.h"
+#include "data_file.h"
+#include "file_commands.h"
 #include "form1.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
@@ -77,6 +80,28 @@ TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
     EXPECT_TRUE(form.Map.SavedCurveValid);
     EXPECT_TRUE(form.Frame7->Chart().Line11[0].Visible);  // the saved curve is drawn
     EXPECT_TRUE(platform.messageBox.shown.empty());
+}
+
+TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
+    const QString path = dir.filePath("note.pax");
+    VoltageMap saved;
+    FillStartLine(saved);
+    ASSERT_TRUE(WriteDataFile(saved, QString::fromUtf8("100\u00a0%"), path).Ok);
+    platform.fileDialog.names = {path};
+    QTest::mouseClick(form.W.Command3, Qt::LeftButton);
+    ASSERT_EQ(form.Files->CurrentFileName(), path);
+    EXPECT_TRUE(form.close());  // the map equals its file: no question
+    EXPECT_TRUE(platform.messageBox.shown.empty());
+
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Table->Text1[5]->setFocus();
+    ASSERT_TRUE(form.Table->Text1[5]->hasFocus());
+    form.Table->SetCellText(5, "9.5");
+    EXPECT_FALSE(form.close());  // Yes to the question, then the save dialog is cancelled
+    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform.messageBox.shown[0].prompt, "Menti az adatállományt?");
+    EXPECT_EQ(form.Map.OutputValues[5], 9.5);
 }
 
 }  // namespace
