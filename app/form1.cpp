@@ -142,6 +142,10 @@ void Form1::SendMapToDevice() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (transfer_->IsRunning()) {
+        event->ignore();  // the window system's close waits until the map has been sent
+        return;
+    }
     CommitFocusedCell();
     if (Files->CloseHandler()) {
         event->accept();

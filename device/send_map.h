@@ -21,6 +21,8 @@ public:
     /// one message box, with the port closed so that a new attempt can open it. The map
     /// changes only by the rebuilt device table. True when every packet has left the port.
     bool SendMapToDevice(VoltageMap& map);
+    /// True while a transfer is under way (its waits let the window paint).
+    bool IsRunning() const { return running_; }
 
 private:
     SerialStatus Transfer(const VoltageMap& map);
