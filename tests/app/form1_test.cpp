@@ -72,6 +72,14 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndCarryTheBorder) {
               "Kimeneti feszültség nem növelhető 15V fölé!");
 }
 
+TEST_F(Form1Test, ClosingWaitsUntilTheTransferEnds) {
+    bool closedDuringSend = true;
+    platform.clock.onProcessEvents = [&] { closedDuringSend = form.close(); };
+    QTest::mouseClick(form.W.Command1, Qt::LeftButton);
+    EXPECT_FALSE(closedDuringSend);
+    EXPECT_TRUE(platform.messageBox.shown.empty());  // no save question in the middle
+}
+
 TEST_F(Form1Test, WebPagePictureOpensTheUserGuide) {
     QTest::mouseClick(form.W.Picture2, Qt::LeftButton);
     ASSERT_EQ(platform.browser.opened.size(), 1u);
