@@ -59,14 +59,12 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-int FirstBinaryLine(const QByteArray& bytes) {
-    int line = 1;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c == '\n' || (c == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) {
-            ++line;
-        } else if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F) {
-            return line;
+int FirstBinaryLine(const QStringList& lines, qsizetype first, qsizetype end) {
+    for (qsizetype i = first; i < end && i < lines.size(); ++i) {
+        for (const QChar c : lines[i]) {
+            if ((c < u'\x20' && c != u'\t') || c == u'\x7f') {
+                return static_cast<int>(i + 1);
+            }
         }
     }
     return 0;

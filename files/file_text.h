@@ -13,10 +13,10 @@ QString DecodeFileText(const QByteArray& bytes);
 /// starts no further line, so "a\r\n" and "a" are both one line, and "" is none.
 QStringList SplitLines(const QString& text);
 
-/// Line number (from 1) of the first line holding a control character other than tab,
-/// or 0 when there is none. Such bytes never belong in these files: they mark binary
-/// content.
-int FirstBinaryLine(const QByteArray& bytes);
+/// Line number (from 1) of the first of lines[first, end) holding a control character
+/// other than tab, or 0 when there is none. Such characters never belong in number lines:
+/// they mark binary content. Lines past the end of the list are not looked at.
+int FirstBinaryLine(const QStringList& lines, qsizetype first, qsizetype end);
 
 /// Every line break of a note (CR LF, LF or CR) as CR LF, the form the file stores.
 QString NoteWithCrLf(const QString& note);

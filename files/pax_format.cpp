@@ -82,10 +82,10 @@ PaxDecodeResult DecodePax(const QByteArray& bytes) {
     if (bytes.size() > kMaxPaxFileBytes) {
         return Refuse(PaxFault::TooLarge, 0);
     }
-    if (const int line = FirstBinaryLine(bytes); line != 0) {
+    const QStringList lines = SplitLines(DecodeFileText(bytes));
+    if (const int line = FirstBinaryLine(lines, 0, kHeaderLines); line != 0) {
         return Refuse(PaxFault::Binary, line);
     }
-    const QStringList lines = SplitLines(DecodeFileText(bytes));
     PaxData data;
     const struct {
         int* field;
@@ -107,6 +107,10 @@ PaxDecodeResult DecodePax(const QByteArray& bytes) {
             return Refuse(header[i].fault, i + 1);
         }
         *header[i].field = *value;
+    }
+    if (const int line = FirstBinaryLine(lines, kHeaderLines, kHeaderLines + data.Resolution);
+        line != 0) {
+        return Refuse(PaxFault::Binary, line);
     }
     const double maxMillivolts = data.OutputRangeMax * 1000.0;
     for (int k = 0; k < data.Resolution; ++k) {

@@ -6,15 +6,16 @@
 #include "pax_data.h"
 
 /// No data file comes near this: 133 short lines and a note typed by hand. Anything
-/// larger is refused before it is decoded.
-inline constexpr qsizetype kMaxPaxFileBytes = 1024 * 1024;
+/// larger is refused before it is decoded: the note editor lays out a long line in
+/// quadratic time, and 64 KiB in one line already takes it most of a second.
+inline constexpr qsizetype kMaxPaxFileBytes = 64 * 1024;
 
 /// Why a data file was refused.
 enum class PaxFault {
     None,
     CannotRead,      ///< missing, not a plain file, or the system refused to read it
     TooLarge,        ///< more than kMaxPaxFileBytes
-    Binary,          ///< a control character other than tab in a line
+    Binary,          ///< a control character other than tab in a header or value line
     Truncated,       ///< the file ends before this line
     BadSpan,         ///< a span line other than 5, 10, 15
     BadFilter,       ///< a filter line other than 0, 1
@@ -38,7 +39,7 @@ QByteArray EncodePax(const PaxData& data);
 
 /// Reads a whole file and refuses it at its first bad line, so that nothing of a bad file
 /// is ever applied. Every line after the values belongs to the note, empty leading lines
-/// included.
+/// included; a note line may hold any character, as a pasted form feed.
 PaxDecodeResult DecodePax(const QByteArray& bytes);
 
 /// Millivolt text of a voltage: volts * 1000 as the shortest text of at most 15

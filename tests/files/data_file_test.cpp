@@ -90,7 +90,7 @@ TEST(PaxFormatTest, DefaultMapWithNoteAbcIsTheHandWrittenFile) {
 
 TEST_F(DataFileTest, RoundTripsGiveIdenticalCellsAndNotesAndNoChange) {
     const QString notes[] = {
-        "", "abc", "\r\n\r\nafter", "before\r\n\r\n", "\r\n", "Árvíz\r\ntűrő\r\nŐŰ"};
+        "", "abc", "\r\n\r\nafter", "before\r\n\r\n", "\r\n", "Árvíz\r\ntűrő\r\nŐŰ", "\f\r\n\x01"};
     const QString path = Path("map.pax");
     // Every input span, output span, pair of filters and resolution.
     for (int v = 0; v < 3 * 3 * 4 * 5; ++v) {
@@ -170,10 +170,12 @@ TEST_F(DataFileTest, BadFilesAreRefusedAtTheirFirstBadLineWithTheMapUntouched) {
         {"value above span", with(13, "15001"), PaxFault::ValueOutOfRange, 13},
         {"values above a 5 V output span", with(2, "5"), PaxFault::ValueOutOfRange, 8},
         {"value below zero", with(6, "-1"), PaxFault::ValueOutOfRange, 6},
-        {"NUL as a value", with(7, QByteArray(1, '\0')), PaxFault::Binary, 7},
-        {"control in the note", FileOf(kEightPoints + Lines{"a\x01"}), PaxFault::Binary, 14},
+        {"NUL as the last value", with(13, QByteArray("1\0", 2)), PaxFault::Binary, 13},
         {"DEL after mixed line ends", "15\r15\n0\r\n\x7f", PaxFault::Binary, 4},
         {"too large", QByteArray(kMaxPaxFileBytes + 1, 'x'), PaxFault::TooLarge, 0},
+        // The note editor lays out one long line in quadratic time: 256 KiB take seconds.
+        {"64 KiB note line", FileOf(kEightPoints + Lines{QByteArray(1 << 16, 'x')}),
+         PaxFault::TooLarge, 0},
     };
     VoltageMap before = EditedMap(10, 15, 2, 32);
     before.SelectedPoint = 7;
@@ -209,6 +211,8 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
         {"blanks, decimal marks", QByteArray(crLf).replace("\n1875\r", "\n 1875,0\t\r")},
         {"Windows-1250 note", FileOf(kEightPoints + Lines{note1250, "\xE9n"}),
          "Árvíztűrő tükörfúrógép ŐŰ Šš\r\nén"},
+        {"controls in the note", FileOf(kEightPoints + Lines{"page1\fpage2", "a\x01"}),
+         "page1\fpage2\r\na\x01"},
     };
     PaxData expected = DecodePax(crLf).Data;
     ASSERT_EQ(expected.Values[7], 15.0);
