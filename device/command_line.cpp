@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QTextStream>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "data_file.h"
 #include "file_messages.h"
@@ -30,6 +33,12 @@ bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err) {
     FillStartLine(map);
     ApplyPaxData(map, file.Data);
     return true;
+}
+
+int OutputFailed(QTextStream& err, const QString& reason) {
+    err << kProgram << "cannot write the stream: " << reason << '\n';
+    err.flush();
+    return kExitOutputError;
 }
 
 /// The progress window as lines of text: one line per progress block, then the end.
@@ -103,10 +112,10 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err) {
     }
     const SendStream stream = BuildSendStream(map);
     const qint64 written = out.write(reinterpret_cast<const char*>(stream.data()), kStreamSize);
-    if (written != kStreamSize) {
-        err << kProgram << "cannot write the stream: " << out.errorString() << '\n';
-        err.flush();
-        return kExitOutputError;
+    // A file keeps the bytes in its buffer: a full disk shows only when they go out.
+    auto* file = qobject_cast<QFileDevice*>(&out);
+    if (written != kStreamSize || (file != nullptr && !file->flush())) {
+        return OutputFailed(err, out.errorString());
     }
     return kExitSent;
 }
@@ -141,7 +150,9 @@ int RunStreamCommand(const QString& paxPath) {
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);
     const int status = RunStreamCommand(paxPath, out, err);
-    out.flush();
+    if (status == kExitSent && std::fflush(stdout) != 0) {
+        return OutputFailed(err, QString::fromLocal8Bit(std::strerror(errno)));
+    }
     return status;
 }
 

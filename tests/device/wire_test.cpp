@@ -74,18 +74,21 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     const QString noSuchPort =
         "solva-tx: This 'Com port' does not exist in this computer! Choose other!\n"
         "solva-tx: sending to com 6 (/dev/solva-tx-no-such-device) failed\n";
+    const QString fullDisk = "solva-tx: cannot write the stream: No space left on device\n";
     const QString badPort = "solva-tx: the port must be 1 to 16, not 17\n";
     struct Case {
         QStringList args;
         int exit;
         std::vector<int> line, out;
         QString err;
+        const char* stdoutFile = nullptr;  // where the standard output goes instead of a pipe
     };
     const Case cases[] = {
         {{"--send", hand, "--port", "5"}, kExitSent, HandStream(), {}, progress},
         {{"--send", standard, "--port", "5"}, kExitSent, DefaultStream(), {}, progress},
         {{"--stream", hand}, kExitSent, {}, HandStream(), QString()},
         {{"--stream", badSpan}, kExitBadFile, {}, {}, badFile},
+        {{"--stream", hand}, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
         {{"--send", badSpan, "--port", "5"}, kExitBadFile, {}, {}, badFile},
         {{"--send", hand, "--port", "6"}, kExitPortError, {}, {}, noSuchPort},
         {{"--send", hand, "--port", "17"}, kExitPortError, {}, {}, badPort},
@@ -96,6 +99,9 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         QProcess process;
+        if (c.stdoutFile != nullptr) {
+            process.setStandardOutputFile(QString::fromLatin1(c.stdoutFile));
+        }
         process.start(QStringLiteral(DEVICE_CLI_DRIVER), c.args);
         ASSERT_TRUE(process.waitForFinished(20000));
         const QString err = QString::fromUtf8(process.readAllStandardError());
