@@ -1,6 +1,7 @@
 #include "step_buttons.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -109,6 +110,12 @@ bool StepButtons::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 Press(direction);
+                // A re-prompt by the check of the cell left behind took the release of this
+                // press: it is a short click, and the button is not left drawn down.
+                if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+                    Release();
+                    return true;
+                }
             }
             break;
         case QEvent::MouseButtonRelease:

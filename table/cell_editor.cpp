@@ -41,10 +41,15 @@ CellEditor::CellEditor(VoltageMap& map, TableView& table, EditState& state, MapV
 }
 
 void CellEditor::SelectCell(int i) {
-    const bool newCell = i != state_.EditedCell;
+    if (i < 0 || i >= map_.Resolution) {
+        return;
+    }
+    // A load or a resolution change ends the selection but not the edited cell, and after
+    // a chart click the selected point is already the edited cell.
+    const bool newCell = i != state_.EditedCell || map_.SelectedPoint != i;
     // The cell left behind is checked before TextBeforeEdit takes the new cell's text, so
     // that an emptied cell gets its own earlier text back and not that of the new one.
-    if (newCell && state_.EditedCell < map_.Resolution) {
+    if (i != state_.EditedCell && state_.EditedCell < map_.Resolution) {
         CommitCell(state_.EditedCell);
     }
     state_.LostFocusChecks = 0;
@@ -110,6 +115,9 @@ void CellEditor::ApplyValue(int i, double value) {
 
 void CellEditor::CellKeyDown(int i, int key) {
     const int R = map_.Resolution;
+    if (i >= R) {
+        return;
+    }
     const int page = kPageRows * table_.RowHeight;
     switch (key) {
         case Qt::Key_Return:
@@ -156,7 +164,7 @@ void CellEditor::CellKeyDown(int i, int key) {
 }
 
 void CellEditor::CellLostFocus(int i) {
-    if (committing_) {
+    if (committing_ || i >= map_.Resolution) {
         return;
     }
     if (state_.EditedCell == map_.SelectedPoint && state_.LostFocusChecks >= kMaxLostFocusChecks) {

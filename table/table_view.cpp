@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "device_table.h"
@@ -153,14 +155,15 @@ void TableView::BuildTable(VoltageMap& map) {
 
 void TableView::RefreshTable(const VoltageMap& map) {
     const int R = map.Resolution;
-    const int P = map.TableResolution;
     SetPanelHeight(R * RowHeight);
     SetScrollRange(R);
     for (int i = 0; i < R; ++i) {
         PlaceRow(i);
         ShowRow(i, true);
     }
-    for (int i = R; i < P && i < createdRows_; ++i) {
+    // A load sets TableResolution to the new row count itself, so every row beyond it is
+    // hidden: a row only clipped away would still take the focus from Tab.
+    for (int i = R; i < createdRows_; ++i) {
         ShowRow(i, false);
     }
     ShowRows(map);
@@ -256,6 +259,16 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // A re-prompt by the check of the cell left behind took the release of this
+            // press, so the click ends here; queued, so that the cell's own press handling
+            // does not undo the selection of its text.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+                QMetaObject::invokeMethod(
+                    this, [this, row] { emit CellClicked(row); }, Qt::QueuedConnection);
+            }
+            break;
         case QEvent::MouseButtonRelease:
             emit CellClicked(row);
             break;

@@ -26,9 +26,9 @@ public:
     /// straight start line, the device table and the first undo snapshot.
     void BuildTable(VoltageMap& map);
 
-    /// Lays the rows out for the map's resolution, hides rows the previous layout
-    /// (TableResolution) had beyond it, and shows every row's texts. The values themselves
-    /// are the map's: span and resolution changes resample them before the refresh.
+    /// Lays the rows out for the map's resolution, hides every row beyond it, and shows
+    /// every row's texts. The values themselves are the map's: span and resolution changes
+    /// resample them before the refresh.
     void RefreshTable(const VoltageMap& map);
 
     /// Writes the texts of every row (number, input voltage, output value) from the map.

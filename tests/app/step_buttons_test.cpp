@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
 #include "device_table.h"
 #include "fake_platform.h"
+#include "press_completion.h"
 #include "qt_printers.h"
 #include "recording_map_views.h"
 #include "step_buttons.h"
@@ -27,6 +30,16 @@ protected:
         map.SelectedPoint = 5;
     }
 
+    /// Cell 5 focused; leaving it takes the release, as a re-prompt of its check does.
+    void FocusCellWhoseCheckTakesTheRelease() {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        table.FocusCell(5);
+        QObject::connect(&table, &TableView::CellFocusLost,
+                         [this] { QTest::mouseRelease(&prompt, Qt::LeftButton); });
+    }
+
     QWidget form;
     TableView table{&form, '.'};
     QPushButton* Command6 = new QPushButton("-", &form);
@@ -37,6 +50,7 @@ protected:
     Texts texts{UiLanguage::Hun};
     bool StepButtonHeld = false;
     StepButtons buttons{Command6, Command7, map, table, views, messageBox, texts, StepButtonHeld};
+    QLineEdit prompt;
 };
 
 TEST_F(StepButtonsTest, StepDownBelowZeroClampsWithOneMessage) {
@@ -77,6 +91,31 @@ TEST_F(StepButtonsTest, RightButtonDoesNothingAndAShortClickMakesTwoSteps) {
     QTest::qWait(20);
     EXPECT_EQ(views.Count("RedrawSegment 5"), 2);
     EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
+    Select(5.0, 10);
+    FocusCellWhoseCheckTakesTheRelease();
+    QTest::mousePress(Command7, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !StepButtonHeld; }, 500));
+    EXPECT_DOUBLE_EQ(map.OutputValues[5], 5.020);
+    EXPECT_FALSE(Command7->isDown());
+}
+
+// Other buttons have their click completed; a plain click still acts once.
+TEST_F(StepButtonsTest, PressCompletionEndsAClickWhoseReleaseAPromptTook) {
+    auto* Command8 = new QPushButton("*", &form);
+    PressCompletion completion;
+    completion.Watch({Command8});
+    int clicks = 0;
+    QObject::connect(Command8, &QPushButton::clicked, [&clicks] { ++clicks; });
+    FocusCellWhoseCheckTakesTheRelease();
+    QTest::mousePress(Command8, Qt::LeftButton);
+    QTest::qWait(10);
+    EXPECT_FALSE(Command8->isDown());
+    QTest::mouseClick(Command8, Qt::LeftButton);
+    QTest::qWait(10);
+    EXPECT_EQ(clicks, 2);
 }
 
 }  // namespace

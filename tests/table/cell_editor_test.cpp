@@ -138,6 +138,36 @@ TEST_F(CellEditorTest, EscRestoresTheClickedTextWithoutAnyCheck) {
     EXPECT_TRUE(inputBox.asked.empty());
 }
 
+// Row 11 is clicked while row 3 holds a refused text; its re-prompt takes the release.
+TEST_F(CellEditorTest, ClickWhoseReleaseThePromptTookSelectsTheCell) {
+    ShowForm();
+    QTest::mouseClick(table.Text1[2], Qt::LeftButton);
+    QLineEdit prompt;
+    QObject::connect(&table, &TableView::CellFocusLost,
+                     [&prompt] { QTest::mouseRelease(&prompt, Qt::LeftButton); });
+    table.SetCellText(2, "abc");
+    inputBox.replies = {"1"};
+    QTest::mousePress(table.Text1[10], Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table.CellText(2), "1.000");
+    EXPECT_EQ(map.SelectedPoint, 10);
+    EXPECT_EQ(table.Text1[10]->selectedText(), "1.289");
+}
+
+// A load leaves the edited cell unselected, and maybe fewer rows.
+TEST_F(CellEditorTest, AfterALoadTheEditedCellSelectsAgainAndRowsBeyondAreOutOfReach) {
+    editor.SelectCell(4);
+    map.Resolution = map.TableResolution = map.SelectedPoint = 16;
+    table.RefreshTable(map);
+    views.calls.clear();
+    editor.SelectCell(4);
+    EXPECT_EQ(views.calls, (std::vector<std::string>{"ShowPointPanel 4", "DrawMarker 4"}));
+    EXPECT_FALSE(table.Text1[16]->isVisibleTo(&form));
+    editor.CellKeyDown(20, Qt::Key_Up);
+    editor.SelectCell(17);
+    EXPECT_EQ(map.SelectedPoint, 4);
+}
+
 // Row height 255 twips, 32 rows in view, scroll maximum 24480 at 128 rows.
 TEST_F(CellEditorTest, KeysMoveAndScrollJustFarEnough) {
     ShowForm();
