@@ -37,7 +37,7 @@ void FrameChoosers::InputSpanChosen(int listPosition) {
     // its rounded text, so that a span change and its reverse give the same labels.
     views_.ShowInputLabels();
     if (map_.HasSelection()) {
-        views_.ShowPointPanel(map_.SelectedPoint);
+        views_.ShowPointInput(map_.SelectedPoint);
     }
     views_.RedrawChart();
 }

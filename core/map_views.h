@@ -23,6 +23,8 @@ public:
     /// Point panel for a newly selected breakpoint: input label, caption "Pont(k+1)",
     /// output box, step buttons enabled.
     virtual void ShowPointPanel(int k) = 0;
+    /// Input label of the point panel shows breakpoint k's input voltage; the caption stays.
+    virtual void ShowPointInput(int k) = 0;
     /// Output box of the point panel shows breakpoint k's value; step buttons enabled.
     virtual void ShowPointValue(int k) = 0;
     /// Point panel emptied and step buttons disabled: nothing is selected.

@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(FrameChoosersTest, DeclinedQuestionChangesNothingButTheSelection) {
+TEST(FrameChoosersTest, DeclinedQuestionChangesOnlyTheSelectionAndASpanKeepsTheCaption) {
     QWidget form;
     auto* resolution = new QComboBox(&form);
     resolution->addItems({"128", "64", "32", "16", "8"});
@@ -43,6 +43,13 @@ TEST(FrameChoosersTest, DeclinedQuestionChangesNothingButTheSelection) {
     EXPECT_EQ(resolution->currentIndex(), 0);
     EXPECT_EQ(map.SelectedPoint, 128);  // the selection goes either way
     EXPECT_EQ(views.calls, (std::vector<std::string>{"HideMarker", "ClearPointPanel"}));
+
+    // The panel caption, maybe in the other language, stays until another point is chosen.
+    map.SelectedPoint = 3;
+    views.calls.clear();
+    choosers.InputSpanChosen(1);
+    EXPECT_EQ(views.calls,
+              (std::vector<std::string>{"ShowInputLabels", "ShowPointInput 3", "RedrawChart"}));
 }
 
 }  // namespace

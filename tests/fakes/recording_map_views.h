@@ -22,6 +22,7 @@ public:
     void DrawMarker(int k) override { Record("DrawMarker", k); }
     void HideMarker() override { Record("HideMarker"); }
     void ShowPointPanel(int k) override { Record("ShowPointPanel", k); }
+    void ShowPointInput(int k) override { Record("ShowPointInput", k); }
     void ShowPointValue(int k) override { Record("ShowPointValue", k); }
     void ClearPointPanel() override { Record("ClearPointPanel"); }
 
