@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include "file_commands.h"
 #include "frame_choosers.h"
 #include "pictures.h"
+#include "press_completion.h"
 #include "progress_window.h"
 #include "send_map.h"
 #include "step_buttons.h"
@@ -82,6 +84,10 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
     ConnectCommands();
+    // A prompt of the cell or box being left takes the release of the click that left it.
+    (new PressCompletion(this))
+        ->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
+                 W.Command9, W.Command10, W.Check1, W.Check2});
     Load(settingsFileName);
 }
 

@@ -97,6 +97,7 @@ private:
     void DrawMarker(int k) override;
     void HideMarker() override;
     void ShowPointPanel(int k) override;
+    void ShowPointInput(int k) override;
     void ShowPointValue(int k) override;
     void ClearPointPanel() override;
 

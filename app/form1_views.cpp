@@ -49,9 +49,13 @@ void Form1::HideMarker() {
 }
 
 void Form1::ShowPointPanel(int k) {
-    W.Label13->setText(Table->InputLabelText(k) + "V");
+    ShowPointInput(k);
     W.Frame10->setTitle(PointPanelCaption(k + 1));
     ShowPointValue(k);
+}
+
+void Form1::ShowPointInput(int k) {
+    W.Label13->setText(Table->InputLabelText(k) + "V");
 }
 
 void Form1::ShowPointValue(int k) {
