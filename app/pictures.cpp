@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "design_font.h"
+
 namespace {
 
 const QColor kHungarianRed(0xCD, 0x2A, 0x3E);
@@ -14,11 +16,7 @@ const QColor kUnionBlue(0x01, 0x21, 0x69);
 const QColor kUnionRed(0xC8, 0x10, 0x2E);
 
 QFont BannerFont(int pixelSize, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Lucida Sans Unicode"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
+    return DesignFont(QStringLiteral("Lucida Sans Unicode"), pixelSize, bold);
 }
 
 void DrawBand(QPainter& painter, QLineF line, const QColor& color, double width) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "design_font.h"
 #include "pen_cursor.h"
 #include "twips.h"
 
@@ -24,10 +25,7 @@ constexpr int kCaptionOverflow = 24;
 constexpr int kTitleIndent = 6;
 
 QFont ChartFont(const char* family, int pixelSize, bool bold) {
-    QFont font;
-    font.setFamilies({family, "DejaVu Sans"});
-    font.setPixelSize(pixelSize);  // the panel is laid out at 96 dpi, as the twips are
-    font.setBold(bold);
+    QFont font = DesignFont(family, pixelSize, bold);
     if (QFontInfo(font).family() != family) {
         // The fallback is much wider than the labels were designed for.
         font.setStretch(QFont::Condensed);
@@ -152,10 +150,7 @@ ChartView::ChartView(VoltageMap& map, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
-    QFont caption;
-    caption.setFamilies({"Lucida Sans Unicode", "DejaVu Sans"});
-    caption.setPixelSize(13);  // 9.75 pt at 96 dpi
-    setFont(caption);
+    setFont(DesignFont("Lucida Sans Unicode", 13));  // 9.75 pt
     setCursor(PenCursor());
     resize(TwipsToPixels(kChartPanelWidth), TwipsToPixels(kChartPanelHeight));
     chart_.SetDamageListener(this);

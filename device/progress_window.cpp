@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "design_font.h"
 #include "texts.h"
 #include "twips.h"
 
@@ -26,12 +27,8 @@ protected:
     }
 };
 
-QFont LabelFont(double points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Lucida Sans Unicode"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+QFont LabelFont(int pixelSize, bool bold) {
+    return DesignFont(QStringLiteral("Lucida Sans Unicode"), pixelSize, bold);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, Qt::Alignment alignment, const QFont& font,
@@ -53,12 +50,12 @@ Form2::Form2(QWidget* mainWindow, const Texts& texts)
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(TwipsToPixels(3900), TwipsToPixels(1080));
 
-    Label1 = MakeLabel(this, "Label1", Qt::AlignHCenter, LabelFont(9.75, false), Qt::black);
+    Label1 = MakeLabel(this, "Label1", Qt::AlignHCenter, LabelFont(13, false), Qt::black);
     PlaceInTwips(Label1, 0, 120, 975, 255);
-    Label2 = MakeLabel(this, "Label2", Qt::AlignRight, LabelFont(9.75, true), kPurple);
+    Label2 = MakeLabel(this, "Label2", Qt::AlignRight, LabelFont(13, true), kPurple);
     PlaceInTwips(Label2, 960, 120, 615, 255);
     Label2->setText(QStringLiteral("00%"));
-    Label3 = MakeLabel(this, "Label3", Qt::AlignHCenter, LabelFont(11.25, false), kPurple);
+    Label3 = MakeLabel(this, "Label3", Qt::AlignHCenter, LabelFont(15, false), kPurple);
     PlaceInTwips(Label3, 0, 120, 3890, 255);
 
     Picture1 = new QWidget(this);

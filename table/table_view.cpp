@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "design_font.h"
 #include "device_table.h"
 #include "number_text.h"
 #include "range_changes.h"
@@ -25,17 +26,11 @@ constexpr int kCellLeft = 1440, kCellWidth = 735;
 constexpr int kDesignPanelHeight = 8055;
 
 QFont LabelFont() {
-    QFont font;
-    font.setFamilies({"Lucida Sans Unicode", "DejaVu Sans"});
-    font.setPointSizeF(9.75);
-    return font;
+    return DesignFont("Lucida Sans Unicode", 13);  // 9.75 pt
 }
 
 QFont CellFont() {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans"});
-    font.setPointSizeF(8.25);
-    return font;
+    return DesignFont("MS Sans Serif", 11);  // 8.25 pt
 }
 
 QLabel* ColumnHead(QWidget* parent, const char* name, QColor colour) {
