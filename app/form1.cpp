@@ -69,8 +69,8 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     }
 
     Cells = std::make_unique<CellEditor>(Map, *Table, Edit, Views(), Msg, platform_.inputBox);
-    Boxes = std::make_unique<EntryBoxes>(W.Text3, W.Text4, W.Text5, Map, Edit, Msg,
-                                         platform_.inputBox);
+    Boxes =
+        std::make_unique<EntryBoxes>(W.Text3, W.Text4, W.Text5, Map, Edit, Msg, platform_.inputBox);
     Curve = std::make_unique<CurveCommands>(Map, *Boxes, Views());
     Steps = std::make_unique<StepButtons>(W.Command6, W.Command7, Map, *Table, Views(),
                                           platform_.messageBox, Msg, StepButtonHeld);
@@ -86,8 +86,8 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     ConnectCommands();
     // A prompt of the cell or box being left takes the release of the click that left it.
     (new PressCompletion(this))
-        ->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
-                 W.Command9, W.Command10, W.Check1, W.Check2});
+        ->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8, W.Command9,
+                 W.Command10, W.Check1, W.Check2});
     Load(settingsFileName);
 }
 

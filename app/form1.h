@@ -28,10 +28,7 @@ class TableView;
 
 /// The main window. It owns the voltage map and every view of it, and wires the controls
 /// to the handlers of the subsystems; the views it keeps current are its MapViews.
-class Form1 : public QWidget,
-              private MapViews,
-              private ChartEditHost,
-              private FileCommandHost {
+class Form1 : public QWidget, private MapViews, private ChartEditHost, private FileCommandHost {
     Q_OBJECT
 
 public:

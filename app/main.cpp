@@ -98,7 +98,8 @@ int RunWindow(int argc, char** argv) {
     QString screenshotPath = parser.value(options.screenshot);
     if (screenshotPath.isEmpty() && noDisplay) {
         screenshotPath = QDir::temp().filePath("solva-tx-start.png");
-        std::printf("No display is available: the start screen is rendered to a picture instead.\n");
+        std::printf(
+            "No display is available: the start screen is rendered to a picture instead.\n");
     }
 
     QtPlatform platform;

@@ -12,10 +12,14 @@ double MapPointInput(const VoltageMap& map, int k) {
 
 int SpanIndex(int volts) {
     switch (volts) {
-        case 5: return 0;
-        case 10: return 1;
-        case 15: return 2;
-        default: return -1;
+        case 5:
+            return 0;
+        case 10:
+            return 1;
+        case 15:
+            return 2;
+        default:
+            return -1;
     }
 }
 

@@ -11,10 +11,14 @@ namespace {
 
 QMessageBox::StandardButton ToStandard(MessageAnswer answer) {
     switch (answer) {
-        case MessageAnswer::Yes: return QMessageBox::Yes;
-        case MessageAnswer::No: return QMessageBox::No;
-        case MessageAnswer::Cancel: return QMessageBox::Cancel;
-        case MessageAnswer::Ok: break;
+        case MessageAnswer::Yes:
+            return QMessageBox::Yes;
+        case MessageAnswer::No:
+            return QMessageBox::No;
+        case MessageAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MessageAnswer::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -32,8 +36,12 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     title, prompt, QMessageBox::NoButton, parent_);
     switch (buttons) {
-        case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case MessageButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
@@ -45,10 +53,14 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
         box.setEscapeButton(box.button(ToStandard(defaultAnswer)));
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            break;
     }
     // Closing a Yes/No/Cancel box with Esc or the title bar counts as Cancel.
     return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
@@ -56,7 +68,8 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
 
 QString QtInputBox::Ask(const QString& prompt, const QString& title) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
+    const QString text =
+        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 

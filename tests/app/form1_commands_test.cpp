@@ -1,9 +1,9 @@
 // The main window's command buttons end to end: the real port layer on a pseudo-terminal,
 // and the data file through scripted dialogs.
 #include <gtest/gtest.h>
-#include <QComboBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,8 +12,8 @@
 
 #include "cell_editor.h"
 #include "chart_view.h"
-#include "fake_platform.h"
 #include "data_file.h"
+#include "fake_platform.h"
 #include "file_commands.h"
 #include "form1.h"
 #include "pseudo_terminal.h"

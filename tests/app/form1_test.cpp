@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "fake_platform.h"
 #include "form1.h"

@@ -3,10 +3,10 @@
 // A pseudo-terminal pair: the program opens the slave end as its serial port, and the test
 // reads what arrives at the master end.
 
-#include <QString>
 #include <poll.h>
 #include <pty.h>
 #include <unistd.h>
+#include <QString>
 
 #include <string>
 #include <vector>

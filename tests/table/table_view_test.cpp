@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "device_table.h"
 #include "qt_printers.h"
@@ -88,7 +88,8 @@ TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
 TEST_F(TableViewTest, InputColumnFollowsTheInputSpan) {
     map.InputRangeMax = 5;
     ChangeResolution(8);
-    const char* expected[] = {"0.625", "1.250", "1.875", "2.500", "3.125", "3.750", "4.375", "5.000"};
+    const char* expected[] = {"0.625", "1.250", "1.875", "2.500",
+                              "3.125", "3.750", "4.375", "5.000"};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(table.Label2[i]->text(), expected[i]) << "row " << i;
     }
