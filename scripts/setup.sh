@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing) and builds everything.
+# Installs the Debian packages the build needs (only those missing) and builds everything;
+# its arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,5 +19,5 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build build

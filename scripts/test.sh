@@ -2,6 +2,6 @@
 # Sets up, builds and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
