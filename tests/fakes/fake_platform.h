@@ -15,6 +15,17 @@
 #include "message_box.h"
 #include "platform.h"
 
+/// The next scripted answer, or the fallback once the script has run out.
+template <typename T>
+T NextOf(std::deque<T>& script, T fallback) {
+    if (script.empty()) {
+        return fallback;
+    }
+    T next = script.front();
+    script.pop_front();
+    return next;
+}
+
 struct ShownMessage {
     QString prompt;
     QString title;
@@ -31,12 +42,7 @@ public:
     MessageAnswer Show(const QString& prompt, const QString& title, MessageButtons buttons,
                        MessageIcon icon, MessageAnswer defaultAnswer) override {
         shown.push_back({prompt, title, buttons, icon, defaultAnswer});
-        if (answers.empty()) {
-            return defaultAnswer;
-        }
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextOf(answers, defaultAnswer);
     }
 };
 
@@ -52,12 +58,7 @@ public:
 
     QString Ask(const QString& prompt, const QString& title) override {
         asked.push_back({prompt, title});
-        if (replies.empty()) {
-            return {};
-        }
-        QString reply = replies.front();
-        replies.pop_front();
-        return reply;
+        return NextOf(replies, QString());
     }
 };
 
@@ -73,21 +74,12 @@ public:
     std::deque<QString> names;  ///< next paths; when empty, cancelled
 
     QString AskSaveName(const QString& title, const QString& filter) override {
-        return Next(true, title, filter);
+        asked.push_back({true, title, filter});
+        return NextOf(names, QString());
     }
     QString AskOpenName(const QString& title, const QString& filter) override {
-        return Next(false, title, filter);
-    }
-
-private:
-    QString Next(bool save, const QString& title, const QString& filter) {
-        asked.push_back({save, title, filter});
-        if (names.empty()) {
-            return {};
-        }
-        QString name = names.front();
-        names.pop_front();
-        return name;
+        asked.push_back({false, title, filter});
+        return NextOf(names, QString());
     }
 };
 

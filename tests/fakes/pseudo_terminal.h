@@ -30,7 +30,6 @@ public:
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     bool IsOpen() const { return master_ >= 0; }
-    const std::string& SlaveName() const { return slaveName_; }
     /// "com N" opens this line. The slave end stays open here, so the line never hangs up
     /// between sends.
     void Route(int portNumber) const {

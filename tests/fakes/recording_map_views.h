@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,7 @@ public:
     void RefreshTable() override { Record("RefreshTable"); }
     void ShowInputLabels() override { Record("ShowInputLabels"); }
     void RedrawChart() override { Record("RedrawChart"); }
-    void RedrawSegment(int k, double volts) override {
-        Record("RedrawSegment", k);
-        lastSegmentVolts = volts;
-    }
+    void RedrawSegment(int k, double) override { Record("RedrawSegment", k); }
     void DrawMarker(int k) override { Record("DrawMarker", k); }
     void HideMarker() override { Record("HideMarker"); }
     void ShowPointPanel(int k) override { Record("ShowPointPanel", k); }
@@ -26,15 +24,9 @@ public:
     void ShowPointValue(int k) override { Record("ShowPointValue", k); }
     void ClearPointPanel() override { Record("ClearPointPanel"); }
 
-    double lastSegmentVolts = -1;
-
     /// How often a call was recorded, for example Count("DrawMarker 5").
     int Count(const std::string& call) const {
-        int n = 0;
-        for (const std::string& c : calls) {
-            n += c == call ? 1 : 0;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count(calls, call));
     }
 
 private:
