@@ -1,49 +1,19 @@
 // The bytes on a real line: a pseudo-terminal whose slave end the program opens as its port,
-// read back from the master end; from the window's send command and from the command line.
+// read back from the master end, sent by the command-line modes.
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "command_line.h"
-#include "device_fakes.h"
 #include "expected_streams.h"
 #include "pax_data.h"
 #include "pax_format.h"
-#include "progress_window.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
-#include "send_map.h"
-#include "texts.h"
 
 namespace {
-
-VoltageMap DefaultMap() {
-    VoltageMap map;
-    FillStartLine(map);
-    return map;
-}
-
-TEST(Wire, WindowSendArrivesByteForByte) {
-    const std::pair<VoltageMap, std::vector<int>> cases[] = {{DefaultMap(), DefaultStream()},
-                                                             {HandMap(), HandStream()}};
-    PseudoTerminal line;
-    line.Route(7);
-    QWidget mainWindow;
-    Texts texts{UiLanguage::Hun};
-    ProgressWindow progress{&mainWindow, texts};
-    QtSerialPort port;
-    FakeClock clock;
-    FakeMessageBox messageBox;
-    DeviceTransfer transfer{port, progress, clock, messageBox, texts};
-    for (auto [map, expected] : cases) {
-        map.PortNumber = 7;
-        ASSERT_TRUE(transfer.SendMapToDevice(map));
-        EXPECT_EQ(line.ReadAll(), expected) << "configuration byte " << expected[0];
-    }
-    EXPECT_TRUE(messageBox.shown.empty());
-}
 
 std::vector<int> Bytes(const QByteArray& data) {
     return {reinterpret_cast<const unsigned char*>(data.data()),
@@ -53,12 +23,14 @@ std::vector<int> Bytes(const QByteArray& data) {
 /// The driver of the command-line modes, sending to com 5 (this line) or com 6 (no device).
 TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     QTemporaryDir dir;
+    VoltageMap startMap;
+    FillStartLine(startMap);
     const QString hand = dir.filePath("hand.pax");
     const QString standard = dir.filePath("default.pax");
     const QString badSpan = dir.filePath("span.pax");
     const std::pair<QString, QByteArray> files[] = {
         {hand, kHandPax},
-        {standard, EncodePax(PaxDataFromMap(DefaultMap(), QString()))},
+        {standard, EncodePax(PaxDataFromMap(startMap, QString()))},
         {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
     for (const auto& [path, bytes] : files) {
         QFile file(path);
