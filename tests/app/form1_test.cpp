@@ -29,34 +29,23 @@ TEST_F(Form1Test, StartsWithTheDefaultMapInHungarian) {
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
     EXPECT_TRUE(form.Edit.FormReady);
     EXPECT_EQ(form.CurrentLanguage(), "hun");
-    EXPECT_TRUE(HasBorder(form.W.Picture3));
-    EXPECT_FALSE(HasBorder(form.W.Picture4));
     EXPECT_EQ(form.W.Command1->text(), "Áttöltés");
-    EXPECT_EQ(form.W.Label7->text(), "Com port:");
-    EXPECT_EQ(form.W.Combo1->currentText(), "com 1");
     EXPECT_EQ(form.Map.PortNumber, 1);
     EXPECT_EQ(form.W.Combo2->currentText(), "0 - 15 V");
     EXPECT_EQ(form.W.Combo4->currentText(), "128");
-    EXPECT_EQ(form.Table->CellText(0), "0.117");
     EXPECT_EQ(form.Table->CellText(127), "15.000");
     EXPECT_EQ(form.Map.SelectedPoint, 128);
-    EXPECT_FALSE(form.W.Command6->isEnabled());
-    EXPECT_FALSE(form.W.Command7->isEnabled());
-    EXPECT_EQ(form.W.Text3->text(), "1");
-    EXPECT_EQ(form.W.Text4->text(), "0");
+    EXPECT_FALSE(form.W.Command6->isEnabled() || form.W.Command7->isEnabled());
+    EXPECT_EQ(form.W.Text3->text() + form.W.Text4->text(), "10");
 }
 
 TEST_F(Form1Test, FlagsSwitchEveryTextAndCarryTheBorder) {
+    EXPECT_TRUE(HasBorder(form.W.Picture3) && !HasBorder(form.W.Picture4));
     QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
     EXPECT_EQ(form.CurrentLanguage(), "eng");
-    EXPECT_FALSE(HasBorder(form.W.Picture3));
-    EXPECT_TRUE(HasBorder(form.W.Picture4));
-    EXPECT_EQ(form.W.Command1->text(), "Send");
+    EXPECT_TRUE(!HasBorder(form.W.Picture3) && HasBorder(form.W.Picture4));
     EXPECT_EQ(form.W.Command1->toolTip(), "Load opened/modified data onto the BOX");
     EXPECT_EQ(form.Table->Frame2->title(), "Voltage values (V)");
-    EXPECT_EQ(form.W.Label7->text(), "Com port:");
-    EXPECT_EQ(form.Msg("MsgCellMaxHead") + "15" + form.Msg("MsgCellMaxTail"),
-              "Maximum output value: 15V! Try again:");
 
     // The active flag does nothing: a caption set since stays as it is.
     form.W.Frame10->setTitle("Pont(5)");
@@ -65,11 +54,8 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndCarryTheBorder) {
 
     QTest::mouseClick(form.W.Picture3, Qt::LeftButton);
     EXPECT_EQ(form.CurrentLanguage(), "hun");
-    EXPECT_TRUE(HasBorder(form.W.Picture3));
-    EXPECT_FALSE(HasBorder(form.W.Picture4));
+    EXPECT_TRUE(HasBorder(form.W.Picture3) && !HasBorder(form.W.Picture4));
     EXPECT_EQ(form.W.Frame10->title(), "Pont");
-    EXPECT_EQ(form.Msg("MsgAboveMaxHead") + "15" + form.Msg("MsgAboveMaxTail"),
-              "Kimeneti feszültség nem növelhető 15V fölé!");
 }
 
 TEST_F(Form1Test, ClosingWaitsUntilTheTransferEnds) {
@@ -91,13 +77,10 @@ TEST(Form1Separator, FollowsTheLocale) {
     FakePlatform platform;
     NullSerialPort port;
     Form1 comma(platform.Get(), port, QLocale(QLocale::Hungarian, QLocale::Hungary));
-    EXPECT_EQ(comma.Edit.DecimalSeparator, ",");
-    EXPECT_EQ(comma.Edit.WrongSeparator, ".");
-    EXPECT_EQ(comma.Table->CellText(0), "0,117");
-
+    EXPECT_EQ(comma.Edit.DecimalSeparator + comma.Edit.WrongSeparator, ",.");
+    EXPECT_EQ(comma.Table->Label2[0]->text(), "0,117");  // the input column too
     Form1 point(platform.Get(), port, QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(point.Edit.DecimalSeparator, ".");
-    EXPECT_EQ(point.Edit.WrongSeparator, ",");
+    EXPECT_EQ(point.Edit.DecimalSeparator + point.Edit.WrongSeparator, ".,");
 }
 
 }  // namespace

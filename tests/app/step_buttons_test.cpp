@@ -53,53 +53,49 @@ protected:
     QLineEdit prompt;
 };
 
-TEST_F(StepButtonsTest, StepDownBelowZeroClampsWithOneMessage) {
-    Select(0.010, 15);
-    QTest::mousePress(Command6, Qt::LeftButton);
-    QTest::mouseRelease(Command6, Qt::LeftButton);
-    QTest::qWait(80);
-    EXPECT_EQ(map.OutputValues[5], 0.0);
-    ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].prompt, "Kimeneti feszültség nem csökkenthető 0V alá!");
-    EXPECT_EQ(messageBox.shown[0].title, "Figyelem!");
-    EXPECT_EQ(views.Count("RedrawSegment 5"), 1);
+TEST_F(StepButtonsTest, StepsPastTheSpanClampWithOneMessage) {
+    const struct {
+        double start;
+        QPushButton* button;
+        UiLanguage language;
+        const char* prompt;
+        const char* title;
+        double after;
+    } cases[] = {
+        {0.010, Command6, UiLanguage::Hun, "Kimeneti feszültség nem csökkenthető 0V alá!",
+         "Figyelem!", 0.0},
+        {14.995, Command7, UiLanguage::Eng, "Output voltage can not be increased above 15V!",
+         "Attention!", 15.0},
+    };
+    for (const auto& c : cases) {
+        texts.SetLanguage(c.language);
+        messageBox.shown.clear();
+        Select(c.start, 15);
+        QTest::mousePress(c.button, Qt::LeftButton);
+        QTest::mouseRelease(c.button, Qt::LeftButton);
+        QTest::qWait(80);
+        EXPECT_EQ(map.OutputValues[5], c.after) << c.start;
+        ASSERT_EQ(messageBox.shown.size(), 1u) << c.start;
+        EXPECT_EQ(messageBox.shown[0].prompt, c.prompt);
+        EXPECT_EQ(messageBox.shown[0].title, c.title);
+    }
+    EXPECT_EQ(views.Count("RedrawSegment 5"), 2);
 }
 
-TEST_F(StepButtonsTest, StepUpAboveTheSpanClampsWithTheEnglishMessage) {
-    texts.SetLanguage(UiLanguage::Eng);
-    Select(14.995, 15);
-    QTest::mousePress(Command7, Qt::LeftButton);
-    QTest::mouseRelease(Command7, Qt::LeftButton);
-    EXPECT_EQ(map.OutputValues[5], 15.0);
-    ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].prompt, "Output voltage can not be increased above 15V!");
-    EXPECT_EQ(messageBox.shown[0].title, "Attention!");
-}
-
-TEST_F(StepButtonsTest, RightButtonDoesNothingAndAShortClickMakesTwoSteps) {
+// The second step of a short click comes after the first pause.
+TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
     Select(5.0, 10);
     QTest::mousePress(Command7, Qt::RightButton);
     QTest::mouseRelease(Command7, Qt::RightButton);
     EXPECT_TRUE(views.calls.empty());
-    QTest::mousePress(Command7, Qt::LeftButton);
-    QTest::mouseRelease(Command7, Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(map.OutputValues[5], 5.010);
-    EXPECT_TRUE(StepButtonHeld);  // the second step comes after the first pause
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !StepButtonHeld; }));
-    EXPECT_DOUBLE_EQ(map.OutputValues[5], 5.020);
-    EXPECT_EQ(map.UndoValues[5], 5.0);
-    QTest::qWait(20);
-    EXPECT_EQ(views.Count("RedrawSegment 5"), 2);
-    EXPECT_TRUE(messageBox.shown.empty());
-}
-
-TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
-    Select(5.0, 10);
     FocusCellWhoseCheckTakesTheRelease();
     QTest::mousePress(Command7, Qt::LeftButton);
+    EXPECT_TRUE(StepButtonHeld);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !StepButtonHeld; }, 500));
     EXPECT_DOUBLE_EQ(map.OutputValues[5], 5.020);
+    EXPECT_EQ(map.UndoValues[5], 5.0);
     EXPECT_FALSE(Command7->isDown());
+    EXPECT_TRUE(messageBox.shown.empty());
 }
 
 // Other buttons have their click completed; a plain click still acts once.
