@@ -4,9 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <string_view>
@@ -79,9 +77,6 @@ TEST(PaxFormatTest, DefaultMapWithNoteAbcIsTheHandWrittenFile) {
     FillStartLine(map);
     const QByteArray written = EncodePax(PaxDataFromMap(map, QStringLiteral("abc")));
     EXPECT_EQ(written, ReadBytes(SOLVA_FILES_TEST_DATA "/default_abc.pax"));
-    EXPECT_EQ(written.count('\n'), 134);
-    EXPECT_EQ(written.count("\r\n"), 134);
-    EXPECT_TRUE(written.endsWith("\r\n14883\r\n15000\r\nabc\r\n"));
     // Every line break of a note is stored as CR LF, leading empty lines included.
     EXPECT_TRUE(EncodePax(PaxDataFromMap(map, QStringLiteral("\r\n\na\rb")))
                     .endsWith("15000\r\n\r\n\r\na\r\nb\r\n"));
@@ -224,23 +219,6 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
     }
 }
 
-// The seeds of the fuzz target: ok-* files are accepted and read back, bad-* files refused.
-TEST(PaxFormatTest, FuzzSeedsAreAcceptedOrRefusedAsNamed) {
-    const QDir corpus(QStringLiteral(SOLVA_FUZZ_CORPUS));
-    const QStringList names = corpus.entryList(QDir::Files);
-    ASSERT_GE(names.size(), 10);
-    for (const QString& name : names) {
-        const PaxDecodeResult result = DecodePax(ReadBytes(corpus.filePath(name)));
-        if (name.startsWith(QStringLiteral("ok-"))) {
-            EXPECT_TRUE(result.Ok()) << qPrintable(name) << " line " << result.Line;
-            EXPECT_EQ(DecodePax(EncodePax(result.Data)).Data, result.Data) << qPrintable(name);
-        } else {
-            EXPECT_TRUE(name.startsWith(QStringLiteral("bad-"))) << qPrintable(name);
-            EXPECT_FALSE(result.Ok()) << qPrintable(name);
-        }
-    }
-}
-
 TEST_F(DataFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     const QString path = Path("map.pax");
     const VoltageMap map = EditedMap(15, 15, 0, 128);
@@ -263,21 +241,5 @@ TEST_F(DataFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     // A note so long that no load would take the file back.
     result = WriteDataFile(map, QString(kMaxPaxFileBytes, u'x'), path);
     EXPECT_TRUE(!result.Ok && result.TooLarge);
-    EXPECT_EQ(ReadBytes(path), old);
-}
-
-TEST_F(DataFileTest, AFailedSaveInAReadOnlyFolderLeavesTheOldFile) {
-    const QString path = Path("map.pax");
-    ASSERT_TRUE(WriteDataFile(EditedMap(5, 5, 0, 8), QStringLiteral("old"), path).Ok);
-    const QByteArray old = ReadBytes(path);
-    const QByteArray folder = dir_.path().toLocal8Bit();
-    ASSERT_EQ(chmod(folder.constData(), 0500), 0);
-    if (access(folder.constData(), W_OK) == 0) {
-        chmod(folder.constData(), 0700);
-        GTEST_SKIP() << "folder permissions do not bind root";
-    }
-    const WriteResult result = WriteDataFile(EditedMap(15, 15, 0, 128), {}, path);
-    chmod(folder.constData(), 0700);
-    EXPECT_FALSE(result.Ok);
     EXPECT_EQ(ReadBytes(path), old);
 }
