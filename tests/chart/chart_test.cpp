@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QTest>
-#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -166,6 +165,7 @@ TEST_F(ChartEditingTest, PickingWithinHalfAStepStrictly) {
 }
 
 TEST_F(ChartEditingTest, ArmingWithinTwoOutputCodesStrictly) {
+    map.SetOutputValue(40, 2.0);  // an earlier change, which the snapshot must hold
     for (const auto& [dy, armed] : {std::pair{63, true}, {-63, true}, {64, false}, {-64, false}}) {
         map.UndoValues.fill(99);
         host.calls.clear();
@@ -175,6 +175,7 @@ TEST_F(ChartEditingTest, ArmingWithinTwoOutputCodesStrictly) {
         EXPECT_FLOAT_EQ(chart.Line6.X1, 1260) << dy;
         // Only an armed press takes the snapshot, even when no move follows.
         EXPECT_EQ(map.UndoValues[9], armed ? 1.172 : 99) << dy;
+        EXPECT_EQ(map.UndoValues[40], armed ? 2.0 : 99) << dy;
     }
     editing.Move(4554);  // after an unarmed press
     EXPECT_EQ(map.OutputValues[9], 1.172);
@@ -217,17 +218,7 @@ TEST_F(ChartEditingTest, DragFollowsTheMouseWithinTheSpan) {
     editing.Release(kLeftButton);
     editing.Move(4554);
     EXPECT_DOUBLE_EQ(map.OutputValues[9], 0.0);
-}
-
-TEST_F(ChartEditingTest, OneUndoRestoresTheValuesFromBeforeTheDrag) {
-    map.SetOutputValue(40, 2.0);  // an earlier change, which the undo must keep
-    const auto beforeDrag = map.OutputValues;
-    editing.Press(kLeftButton, 1260, 8010);
-    editing.Move(6000);
-    editing.Move(2000);
-    ASSERT_NE(map.OutputValues, beforeDrag);
-    std::copy_n(map.UndoValues.begin(), map.Resolution, map.OutputValues.begin());
-    EXPECT_EQ(map.OutputValues, beforeDrag);
+    EXPECT_EQ(map.UndoValues[9], 1.172);  // one undo returns to before the drag
 }
 
 TEST_F(ChartEditingTest, ClickCompletesAPendingTableEntryFirst) {
@@ -265,7 +256,6 @@ TEST_F(ChartViewTest, DragOutsideThePanelAndOnlyAReleaseInsideClicks) {
     QTest::mouseMove(&view, QPoint(58, 455));
     EXPECT_DOUBLE_EQ(map.OutputValues[4], 3.333);  // 0.586 + (8325 - 6825) * 15 / 8192
     QTest::mouseMove(&view, QPoint(-40, -40));
-    EXPECT_DOUBLE_EQ(map.OutputValues[4], 15.0);
     host.calls.clear();
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, -40));
     EXPECT_FALSE(stepButtonHeld);

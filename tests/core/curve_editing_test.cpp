@@ -108,17 +108,6 @@ TEST(PointStepping, OneStepAndItsLimit) {
     }
 }
 
-TEST(PointStepper, ShortClickMakesTwoSteps) {
-    VoltageMap map = SelectedAt(10, 5.000);
-    PointStepper stepper;
-    EXPECT_EQ(stepper.Press(map, Up).NextPauseMs, PointStepper::kFirstPauseMs);
-    EXPECT_EQ(map.OutputValues[3], 5.010);
-    stepper.Release();  // during the first pause
-    EXPECT_EQ(stepper.Tick(map).NextPauseMs, 0);
-    EXPECT_EQ(map.OutputValues[3], 5.020);
-    EXPECT_FALSE(stepper.Tick(map).Stepped);
-}
-
 TEST(PointStepper, RepeatsToTheLimitWithOneMessageAndOneUndoSnapshot) {
     VoltageMap map = SelectedAt(15, 0.040);
     map.UndoValues[3] = 1.0;  // an older snapshot the press must replace

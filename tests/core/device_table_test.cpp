@@ -85,14 +85,4 @@ TEST(ConfigByte, SpansAndFilters) {
     }
 }
 
-TEST(VoltageMap, UndoExceptKeepsTheEditedCellsSnapshot) {
-    VoltageMap map = MapWith(8, 15, 1.0);
-    SaveUndoSnapshot(map);
-    map.SetOutputValue(3, 9.0);
-    map.SetOutputValue(5, 2.0);
-    SaveUndoExcept(map, 3);
-    EXPECT_EQ(map.UndoValues[3], 1.0);  // from the last snapshot
-    EXPECT_EQ(map.UndoValues[5], 2.0);
-}
-
 }  // namespace
