@@ -149,7 +149,7 @@ void Form1::SendMapToDevice() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (transfer_->IsRunning()) {
-        event->ignore();  // the window system's close waits until the map has been sent
+        event->ignore();  // no close while the map is being sent
         return;
     }
     CommitFocusedCell();

@@ -112,7 +112,7 @@ private:
     void SetLoadingFile(bool loading) override { LoadingFile = loading; }
     void ShowMapFrame() override;
     void ShowMapInTable() override;
-    void CloseWindow() override { close(); }
+    bool CloseWindow() override { return close(); }
 
     Platform platform_;
     QLocale locale_;

@@ -29,6 +29,7 @@ public:
     virtual void HideMarker() = 0;
     /// Text6 and Label13 empty, the step buttons Command6 and Command7 disabled.
     virtual void ClearPointPanel() = 0;
-    /// Closes the main window; its close event runs CloseHandler.
-    virtual void CloseWindow() = 0;
+    /// Closes the main window; its close event runs CloseHandler. False when the window
+    /// stays open.
+    virtual bool CloseWindow() = 0;
 };

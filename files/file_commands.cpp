@@ -93,8 +93,10 @@ void FileCommands::ExitCommand() {
         }
     }
     KeepSettings();
+    // Set before the close so that the close handler asks nothing more; a window that stays
+    // open (during a send) must ask again at the next close.
     exitConfirmed_ = true;
-    host_.CloseWindow();
+    exitConfirmed_ = host_.CloseWindow();
 }
 
 bool FileCommands::CloseHandler() {

@@ -35,7 +35,7 @@ public:
 
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
-    /// Set once the exit command has asked and written the settings.
+    /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
 
 private:

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include "input_dropper.h"
+
 namespace {
 
 QMessageBox::StandardButton ToStandard(MessageAnswer answer) {
@@ -96,7 +98,9 @@ void QtClock::ProcessEvents() {
 }
 
 void QtClock::ProcessEventsWithoutInput() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Excluding user input would only hold it back until the command ends.
+    const InputDropper dropper;
+    QCoreApplication::processEvents();
 }
 
 void QtBrowser::Open(const QUrl& url) {

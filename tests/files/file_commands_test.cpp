@@ -65,9 +65,13 @@ struct Session : FileCommandHost {
     void RedrawChart() override { calls << "Chart"; }
     void HideMarker() override { calls << "HideMarker"; }
     void ClearPointPanel() override { calls << "ClearPointPanel"; }
-    void CloseWindow() override { calls << "CloseWindow"; }
+    bool CloseWindow() override {
+        calls << "CloseWindow";
+        return closes;
+    }
 
     QStringList calls;
+    bool closes = true;
     QString note;
     QString title;
     QTemporaryDir dir;
@@ -219,4 +223,14 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
             EXPECT_FALSE(IsMapChanged(s.map, s.note, s.Path(c.saveAs))) << c.name;
         }
     }
+}
+
+/// A window kept open (by a send under way) leaves the next close to ask again.
+TEST_F(FileCommandsTest, ExitRefusedByTheWindowIsNotConfirmed) {
+    closes = false;
+    platform.messageBox.answers = {MessageAnswer::No, MessageAnswer::No};
+    commands.ExitCommand();
+    EXPECT_FALSE(commands.ExitConfirmed());
+    EXPECT_TRUE(commands.CloseHandler());
+    EXPECT_EQ(platform.messageBox.shown.size(), 2u);
 }
