@@ -112,6 +112,7 @@ private:
     void SetLoadingFile(bool loading) override { LoadingFile = loading; }
     void ShowMapFrame() override;
     void ShowMapInTable() override;
+    void ShowSavedCurve() override;
     void CloseWindow() override { close(); }
 
     Platform platform_;
