@@ -65,6 +65,7 @@ struct AskedFile {
     bool save;
     QString title;
     QString filter;
+    QString start;
 };
 
 class FakeFileDialog : public FileDialog {
@@ -72,16 +73,18 @@ public:
     std::vector<AskedFile> asked;
     std::deque<QString> names;  ///< next paths; when empty, cancelled
 
-    QString AskSaveName(const QString& title, const QString& filter) override {
-        return Next(true, title, filter);
+    QString AskSaveName(const QString& title, const QString& filter,
+                        const QString& start) override {
+        return Next(true, title, filter, start);
     }
-    QString AskOpenName(const QString& title, const QString& filter) override {
-        return Next(false, title, filter);
+    QString AskOpenName(const QString& title, const QString& filter,
+                        const QString& start) override {
+        return Next(false, title, filter, start);
     }
 
 private:
-    QString Next(bool save, const QString& title, const QString& filter) {
-        asked.push_back({save, title, filter});
+    QString Next(bool save, const QString& title, const QString& filter, const QString& start) {
+        asked.push_back({save, title, filter, start});
         if (names.empty()) {
             return {};
         }

@@ -63,6 +63,7 @@ struct Session : FileCommandHost {
     void ShowMapFrame() override { calls << QStringLiteral("Frame %1").arg(map.Resolution); }
     void ShowMapInTable() override { calls << "Table"; }
     void RedrawChart() override { calls << "Chart"; }
+    void ShowSavedCurve() override {}
     void HideMarker() override { calls << "HideMarker"; }
     void ClearPointPanel() override { calls << "ClearPointPanel"; }
     void CloseWindow() override { calls << "CloseWindow"; }

@@ -26,7 +26,7 @@ TEST(SettingsFileTest, WritesOneLineAndReadsOnlyAPortFrom1To16) {
                  {"9\nrest\n", 9}, {"17\r\n", {}},
                  {"0\r\n", {}},    {"com\r\n", {}},
                  {"", {}},         {"\r\n7\r\n", {}},
-                 {"7.5\r\n", {}},  {QByteArray(5000, '7'), {}}};
+                 {"7.5\r\n", 8},   {QByteArray(5000, '7'), {}}};
     for (const auto& c : cases) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(c.content);
