@@ -38,9 +38,8 @@ bool FileCommands::SaveCommand() {
     QString fileName;
     for (;;) {
         // The current file's folder with its name, or else the folder last used.
-        fileName =
-            fileDialog_.AskSaveName(texts_("MsgSaveDialogTitle"), kPaxFilter,
-                                    currentFileName_.isEmpty() ? lastFolder_ : currentFileName_);
+        fileName = fileDialog_.AskSaveName(texts_("MsgSaveDialogTitle"), kPaxFilter,
+                                           workFileName_.isEmpty() ? lastFolder_ : workFileName_);
         if (fileName.isEmpty()) {
             return false;
         }
@@ -63,6 +62,7 @@ bool FileCommands::SaveCommand() {
         return false;
     }
     currentFileName_ = fileName;
+    workFileName_ = fileName;
     ShowFileTitle();
     TakeSavedCurve(map_);
     map_.SavedCurveValid = true;
@@ -88,6 +88,7 @@ bool FileCommands::LoadCommand() {
         return false;
     }
     currentFileName_ = fileName;
+    workFileName_ = fileName;
     host_.SetLoadingFile(true);
     ApplyPaxData(map_, file.Data);
     host_.ShowMapFrame();
@@ -141,7 +142,8 @@ bool FileCommands::CloseHandler() {
 }
 
 bool FileCommands::SaveBeforeLoad() {
-    if (MapEqualsItsFile() || (currentFileName_.isEmpty() && IsStartMap())) {
+    if (workFileName_.isEmpty() ? IsStartMap()
+                                : !IsMapChanged(map_, host_.NoteText(), workFileName_)) {
         return true;
     }
     const MessageAnswer answer =

@@ -55,6 +55,9 @@ private:
     const Texts& texts_;
     QString settingsFileName_;
     QString currentFileName_;
+    /// The file the map was last saved to or loaded from, which the title shows; unlike
+    /// CurrentFileName a cancelled load keeps it, as the map still comes from there.
+    QString workFileName_;
     /// Folder of the last name a file dialog gave; dialogs open there.
     QString lastFolder_;
     bool exitConfirmed_ = false;

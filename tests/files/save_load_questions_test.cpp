@@ -68,7 +68,7 @@ struct Bench : Host {
 }  // namespace
 
 TEST(SaveBeforeLoad, AsksOnlyOverUnsavedWork) {
-    enum Start { Fresh, NoteTyped, Loaded, LoadedEdited };
+    enum Start { Fresh, NoteTyped, Loaded, LoadCancelled, LoadedEdited };
     const struct {
         const char* name;
         Start start;
@@ -80,6 +80,7 @@ TEST(SaveBeforeLoad, AsksOnlyOverUnsavedWork) {
     } cases[] = {
         {"untouched start map", Fresh, {}, "", 0, "o", true},
         {"unchanged loaded map", Loaded, {}, "", 0, "o", true},
+        {"a load cancelled after it", LoadCancelled, {}, "", 0, "o", true},
         {"note typed, Cancel", NoteTyped, {A::Cancel}, "", 1, "", false},
         {"note typed, No", NoteTyped, {A::No}, "", 1, "o", true},
         {"edited, Yes, saved", LoadedEdited, {A::Yes}, "kept", 1, "so", true},
@@ -93,6 +94,7 @@ TEST(SaveBeforeLoad, AsksOnlyOverUnsavedWork) {
         }
         if (c.start >= Loaded) {
             ASSERT_TRUE(b.Load("eight.pax"));
+            ASSERT_TRUE(c.start != LoadCancelled || !b.commands.LoadCommand());
             b.platform.fileDialog.asked.clear();
         }
         if (c.start == LoadedEdited) {
@@ -128,6 +130,7 @@ TEST(SaveBeforeLoad, AsksOnlyOverUnsavedWork) {
 TEST(SaveDialog, AddsTheExtensionAndOpensWhereTheUserWorks) {
     Bench b;
     QDir(b.dir.path()).mkdir("sub");
+    EXPECT_FALSE(b.Load("sub/missing.pax"));  // refused, but the folder counts
     b.platform.fileDialog.names = {b.Path("sub/curve 2.5"), b.Path("sub/curve 2.5"),
                                    b.Path("sub/MAP.PAX")};
     b.platform.messageBox.answers = {A::No};
@@ -135,19 +138,17 @@ TEST(SaveDialog, AddsTheExtensionAndOpensWhereTheUserWorks) {
     EXPECT_EQ(b.commands.CurrentFileName(), b.Path("sub/curve 2.5.pax"));
     EXPECT_TRUE(QFile::exists(b.Path("sub/curve 2.5.pax")));
     ASSERT_TRUE(b.commands.SaveCommand());  // No to the overwrite, then another name
-    ASSERT_EQ(b.platform.messageBox.shown.size(), 1u);
-    EXPECT_EQ(b.platform.messageBox.shown[0].prompt, "Az adatállomány már létezik! Felülírja?");
+    ASSERT_EQ(b.platform.messageBox.shown.size(), 2u);
+    EXPECT_EQ(b.platform.messageBox.shown[1].prompt, "Az adatállomány már létezik! Felülírja?");
     EXPECT_TRUE(QFile::exists(b.Path("sub/MAP.PAX")));
-    EXPECT_FALSE(b.Load("sub/missing.pax"));  // refused: the current file stays
-    EXPECT_FALSE(b.commands.SaveCommand());
-    EXPECT_FALSE(b.commands.LoadCommand());  // cancelled: no current file any more
+    EXPECT_FALSE(b.commands.LoadCommand());  // cancelled: the map still comes from MAP.PAX
     EXPECT_FALSE(b.commands.SaveCommand());
     QStringList starts;
     for (const AskedFile& asked : b.platform.fileDialog.asked) {
         starts << (asked.start.isEmpty() ? "-" : QDir(b.dir.path()).relativeFilePath(asked.start));
     }
-    EXPECT_EQ(starts, QStringList({"-", "sub/curve 2.5.pax", "sub/curve 2.5.pax", "sub",
-                                   "sub/MAP.PAX", "sub", "sub"}));
+    EXPECT_EQ(starts, QStringList({"-", "sub", "sub/curve 2.5.pax", "sub/curve 2.5.pax", "sub",
+                                   "sub/MAP.PAX"}));
 }
 
 TEST(NoteLimit, ALongerNoteIsRefusedWithTheLimitAndTheLongestLoadsAgain) {
