@@ -112,6 +112,7 @@ private:
     void SetLoadingFile(bool loading) override { LoadingFile = loading; }
     void ShowMapFrame() override;
     void ShowMapInTable() override;
+    void ShowSavedCurve() override;
     bool CloseWindow() override { return close(); }
 
     Platform platform_;

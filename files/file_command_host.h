@@ -26,6 +26,8 @@ public:
     /// that was just loaded.
     virtual void ShowMapInTable() = 0;
     virtual void RedrawChart() = 0;
+    /// Draws the reference curve from SavedDeviceTable at once, leaving the rest as it is.
+    virtual void ShowSavedCurve() = 0;
     virtual void HideMarker() = 0;
     /// Text6 and Label13 empty, the step buttons Command6 and Command7 disabled.
     virtual void ClearPointPanel() = 0;

@@ -75,14 +75,16 @@ QString QtInputBox::Ask(const QString& prompt, const QString& title) {
     return ok ? text : QString();
 }
 
-QString QtFileDialog::AskSaveName(const QString& title, const QString& filter) {
-    // The program asks its own overwrite question.
-    return QFileDialog::getSaveFileName(parent_, title, QString(), ToQtFilter(filter), nullptr,
+QString QtFileDialog::AskSaveName(const QString& title, const QString& filter,
+                                  const QString& start) {
+    // The program asks its own overwrite question, for the name it will really write.
+    return QFileDialog::getSaveFileName(parent_, title, start, ToQtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-QString QtFileDialog::AskOpenName(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+QString QtFileDialog::AskOpenName(const QString& title, const QString& filter,
+                                  const QString& start) {
+    return QFileDialog::getOpenFileName(parent_, title, start, ToQtFilter(filter));
 }
 
 Clock::TimePoint QtClock::Now() {
