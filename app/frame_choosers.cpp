@@ -23,6 +23,8 @@ FrameChoosers::FrameChoosers(const FrameControls& controls, VoltageMap& map, Map
     for (QComboBox* chooser :
          {controls_.Combo3, controls_.Combo2, controls_.Combo4, controls_.Combo1}) {
         chooser->installEventFilter(this);
+        // Nor does the wheel take the focus, which would check a cell being edited.
+        chooser->setFocusPolicy(Qt::StrongFocus);
     }
     connect(controls_.Combo3, &QComboBox::activated, this, &FrameChoosers::InputSpanChosen);
     connect(controls_.Combo2, &QComboBox::activated, this, &FrameChoosers::OutputSpanChosen);

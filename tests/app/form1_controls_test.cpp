@@ -42,6 +42,8 @@ void Wheel(QWidget* widget, int notches) {
 }
 
 TEST_F(Form1ControlsTest, WheelOverAChooserChangesNothingButKeysStillChoose) {
+    ShowForm();
+    form.Table->FocusCell(0);
     const VoltageMap before = form.Map;
     for (QComboBox* chooser : {form.W.Combo3, form.W.Combo2, form.W.Combo4, form.W.Combo1}) {
         const int index = chooser->currentIndex();
@@ -55,6 +57,7 @@ TEST_F(Form1ControlsTest, WheelOverAChooserChangesNothingButKeysStillChoose) {
     EXPECT_EQ(form.Map.Resolution, 128);
     EXPECT_EQ(form.Map.PortNumber, 1);
     EXPECT_TRUE(platform.messageBox.shown.empty());
+    EXPECT_EQ(QApplication::focusWidget(), form.Table->Text1[0]);
 
     QTest::keyClick(form.W.Combo1, Qt::Key_Down);
     EXPECT_EQ(form.Map.PortNumber, 2);
