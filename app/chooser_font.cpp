@@ -20,7 +20,9 @@ QRect TextArea(const QComboBox* chooser) {
         .adjusted(1, 0, -1, 0);
 }
 
-bool ItemsFit(const QComboBox* chooser, const QFont& font) {
+}  // namespace
+
+bool ChooserItemsFit(const QComboBox* chooser, const QFont& font) {
     const QRect area = TextArea(chooser);
     const QFontMetrics metrics(font);
     if (metrics.height() > area.height()) {
@@ -36,14 +38,12 @@ bool ItemsFit(const QComboBox* chooser, const QFont& font) {
     return true;
 }
 
-}  // namespace
-
 QFont ChooserFont(const QComboBox* chooser) {
     QFont font = DesignFont(QStringLiteral("MS Sans Serif"), 11);
     for (const int stretch :
          {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
         font.setStretch(stretch);
-        if (ItemsFit(chooser, font)) {
+        if (ChooserItemsFit(chooser, font)) {
             break;
         }
     }
