@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 #include <tuple>
 
 #include "chart_view.h"
