@@ -55,6 +55,10 @@ bool FileCommands::LoadCommand() {
         currentFileName_.clear();
         return false;
     }
+    return LoadFile(fileName);
+}
+
+bool FileCommands::LoadFile(const QString& fileName) {
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));
