@@ -5,21 +5,27 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
+#include <utility>
 
 #include "apply_texts.h"
 #include "browser.h"
 #include "cell_editor.h"
+#include "chart_menu.h"
 #include "chart_view.h"
+#include "clipboard.h"
 #include "curve_commands.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
+#include "keyboard_shortcuts.h"
 #include "message_box.h"
 #include "picture_clicks.h"
 #include "pictures.h"
@@ -29,11 +35,14 @@
 #include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
+#include "user_settings.h"
 
 namespace {
 
 constexpr double kClientWidth = 14925;
 constexpr double kClientHeight = 10215;
+/// Where the user's settings keep the language of the last run.
+const QString kLanguageKey = QStringLiteral("language");
 
 void SetBorder(QLabel* picture, bool border) {
     picture->setFrameStyle(border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
@@ -83,6 +92,9 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Files = std::make_unique<FileCommands>(Map, static_cast<FileCommandHost&>(*this),
                                            platform_.messageBox, platform_.fileDialog, Msg,
                                            settingsFileName);
+    Clip = std::make_unique<CellClipboard>(Map, *Table, Edit, *Cells, Views(), Msg,
+                                           platform_.messageBox, platform_.clipboard);
+    Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_);
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
@@ -94,6 +106,8 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     connect(Boxes.get(), &EntryBoxes::ClickCancelled, completion,
             &PressCompletion::DropPressInProgress);
     Load(settingsFileName);
+    // After the load procedure: the table's rows exist by now.
+    new KeyboardShortcuts(this, W.Command2, W.Command3, W.Command10, [this] { WebPageClicked(); });
 }
 
 Form1::~Form1() = default;
@@ -130,6 +144,9 @@ void Form1::Load(const QString& settingsFileName) {
     Frame7->Chart().BuildChart();
     Edit.FormReady = true;
     RedrawChart();
+    if (platform_.settings.Value(kLanguageKey) == LanguageCode(UiLanguage::Eng)) {
+        SwitchLanguage(UiLanguage::Eng);
+    }
 }
 
 void Form1::ReadSettings(const QString& settingsFileName) {
@@ -139,14 +156,32 @@ void Form1::ReadSettings(const QString& settingsFileName) {
 }
 
 void Form1::ConnectCommands() {
-    connect(W.Command2, &QPushButton::clicked, this, [this] { Files->SaveCommand(); });
-    connect(W.Command3, &QPushButton::clicked, this, [this] { Files->LoadCommand(); });
+    connect(W.Command2, &QPushButton::clicked, this, [this] { SaveClicked(); });
+    connect(W.Command3, &QPushButton::clicked, this, [this] { LoadClicked(); });
     connect(W.Command4, &QPushButton::clicked, this, [this] { Files->ExitCommand(); });
     connect(W.Command1, &QPushButton::clicked, this, [this] { SendMapToDevice(); });
     connect(W.Command8, &QPushButton::clicked, this, [this] { Curve->Multiply(); });
     connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
     connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
     connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
+}
+
+void Form1::SaveClicked() {
+    // A save does not redraw the chart; a compared file's curve would stay on it although
+    // the save has taken the reference back.
+    if (Files->SaveCommand() && std::exchange(Frame7Menu->ShowsComparison, false)) {
+        RedrawChart();
+    }
+}
+
+void Form1::LoadClicked() {
+    if (Files->LoadCommand()) {
+        Frame7Menu->ShowsComparison = false;
+    }
+}
+
+bool Form1::OpenFile(const QString& fileName) {
+    return Files->LoadFile(QFileInfo(fileName).absoluteFilePath());
 }
 
 void Form1::SendMapToDevice() {
@@ -196,6 +231,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     Msg.SetLanguage(language);
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
+    platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }
 
 void Form1::ShowLanguageBorders() {

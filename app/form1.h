@@ -15,7 +15,9 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class CellClipboard;
 class CellEditor;
+class ChartMenu;
 class ChartView;
 class CurveCommands;
 class DeviceTransfer;
@@ -58,6 +60,8 @@ public:
     std::unique_ptr<StepButtons> Steps;
     std::unique_ptr<FrameChoosers> Choosers;
     std::unique_ptr<FileCommands> Files;
+    std::unique_ptr<CellClipboard> Clip;
+    ChartMenu* Frame7Menu;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -65,6 +69,9 @@ public:
     void WebPageClicked();
     /// The send button.
     void SendMapToDevice();
+    /// A data file named when the program was started: loaded as the load command loads
+    /// it, or shown as refused. True when it was loaded.
+    bool OpenFile(const QString& fileName);
 
     /// The page the web-page picture opens: the bundled user guide.
     static QUrl UserGuideUrl();
@@ -79,6 +86,8 @@ private:
     void ConnectCommands();
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
+    void SaveClicked();
+    void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "command_line.h"
+#include "data_file.h"
+#include "file_messages.h"
 #include "form1.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
@@ -33,6 +36,7 @@ void Parse(QCoreApplication& app, QCommandLineParser& parser, const Options& opt
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.screenshot, options.stream, options.send, options.port});
+    parser.addPositionalArgument("file", "A .pax data file to start with.", "[FILE.pax]");
     parser.process(app);
 }
 
@@ -102,14 +106,35 @@ int RunWindow(int argc, char** argv) {
             "No display is available: the start screen is rendered to a picture instead.\n");
     }
 
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "solva-tx: give at most one data file\n");
+        return 2;
+    }
+    const QString fileName = files.value(0);
+
     QtPlatform platform;
     QtSerialPort serialPort;
     Form1 form(platform.Get(), serialPort);
     platform.SetParent(&form);
     if (!screenshotPath.isEmpty()) {
+        if (!fileName.isEmpty()) {
+            // No one could answer a message box here: a refused file ends the run.
+            const PaxDecodeResult file = ReadPaxFile(fileName);
+            if (!file.Ok()) {
+                std::fprintf(stderr, "%s\n",
+                             qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
+                return 1;
+            }
+            form.OpenFile(fileName);
+        }
         return SaveScreenshot(form, screenshotPath);
     }
     form.show();
+    if (!fileName.isEmpty()) {
+        // Once the window is up, so that a refusal is shown over it.
+        QTimer::singleShot(0, &form, [&form, fileName] { form.OpenFile(fileName); });
+    }
     return QApplication::exec();
 }
 

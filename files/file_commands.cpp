@@ -82,6 +82,10 @@ bool FileCommands::LoadCommand() {
         return false;
     }
     lastFolder_ = QFileInfo(fileName).absolutePath();
+    return LoadFile(fileName);
+}
+
+bool FileCommands::LoadFile(const QString& fileName) {
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));

@@ -29,6 +29,8 @@ public:
     /// Asks whether to save unsaved work first, then for a file, and loads it whole, or
     /// shows why not and changes nothing. True when a file was loaded.
     bool LoadCommand();
+    /// Loads the named file as the load command does after its dialog.
+    bool LoadFile(const QString& fileName);
     /// The exit button: asks to save when needed, writes the settings and closes.
     void ExitCommand();
     /// The main window is closing: whether it may close.

@@ -1,10 +1,12 @@
 #pragma once
 
 class Browser;
+class SystemClipboard;
 class Clock;
 class FileDialog;
 class InputBox;
 class MessageBox;
+class UserSettings;
 
 /// Everything the program shows or touches outside itself, handed to the main window.
 struct Platform {
@@ -13,4 +15,6 @@ struct Platform {
     FileDialog& fileDialog;
     Clock& clock;
     Browser& browser;
+    SystemClipboard& clipboard;
+    UserSettings& settings;
 };

@@ -1,10 +1,13 @@
 #include "qt_platform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QThread>
 
 #include "input_dropper.h"
@@ -109,6 +112,39 @@ bool QtBrowser::Open(const QUrl& url) {
     // Windows reports a missing file association at once; elsewhere only a missing opener
     // (xdg-open) is seen, not a browser that fails after it has started.
     return QDesktopServices::openUrl(url);
+}
+
+QString QtClipboard::Text() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtClipboard::SetText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtClipboard::SetImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+namespace {
+
+// Named here rather than through the application's names, so that every way of starting
+// the program finds the same place.
+constexpr char kSettingsOrganization[] = "SOLVA-TX";
+constexpr char kSettingsApplication[] = "solva-tx";
+
+}  // namespace
+
+QString QtUserSettings::Value(const QString& key) {
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganization,
+                             kSettingsApplication);
+    return settings.value(key).toString();
+}
+
+void QtUserSettings::SetValue(const QString& key, const QString& value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganization,
+                       kSettingsApplication);
+    settings.setValue(key, value);
 }
 
 void QtPlatform::SetParent(QWidget* parent) {

@@ -9,6 +9,8 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
+#include "system_clipboard.h"
+#include "user_settings.h"
 
 class QtMessageBox : public MessageBox {
 public:
@@ -52,11 +54,28 @@ public:
     bool Open(const QUrl& url) override;
 };
 
+class QtClipboard : public SystemClipboard {
+public:
+    QString Text() override;
+    void SetText(const QString& text) override;
+    void SetImage(const QImage& image) override;
+};
+
+/// QSettings in the user's own place: the registry on Windows, a file in the user's
+/// configuration folder elsewhere.
+class QtUserSettings : public UserSettings {
+public:
+    QString Value(const QString& key) override;
+    void SetValue(const QString& key, const QString& value) override;
+};
+
 /// The real platform; dialogs are parented to the main window once it exists.
 class QtPlatform {
 public:
     void SetParent(QWidget* parent);
-    Platform Get() { return {messageBox_, inputBox_, fileDialog_, clock_, browser_}; }
+    Platform Get() {
+        return {messageBox_, inputBox_, fileDialog_, clock_, browser_, clipboard_, settings_};
+    }
 
 private:
     QtMessageBox messageBox_;
@@ -64,4 +83,6 @@ private:
     QtFileDialog fileDialog_;
     QtClock clock_;
     QtBrowser browser_;
+    QtClipboard clipboard_;
+    QtUserSettings settings_;
 };

@@ -101,6 +101,7 @@ double CellEditor::RestoredValue(int i) const {
 }
 
 void CellEditor::ApplyValue(int i, double value) {
+    const double before = map_.OutputValues[i];
     map_.SetOutputValue(i, value);
     table_.ShowValue(map_, i);
     views_.RedrawSegment(i, map_.OutputValues[i]);
@@ -108,7 +109,9 @@ void CellEditor::ApplyValue(int i, double value) {
     if (state_.EditedCell < map_.Resolution) {
         table_.SetRowBold(state_.EditedCell, false);
     }
-    if (map_.OutputValues[i] != map_.UndoValues[i]) {
+    // A check that leaves the value as it was keeps the undo step: a cell still holding
+    // its pasted value must not narrow the paste's undo to this one cell.
+    if (map_.OutputValues[i] != before && map_.OutputValues[i] != map_.UndoValues[i]) {
         SaveUndoExcept(map_, i);
     }
     // A cell left for a button, a chooser or the chart is still the selected breakpoint:

@@ -267,9 +267,21 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
             emit CellClicked(row);
             break;
-        case QEvent::KeyPress:
-            emit CellKeyPressed(row, static_cast<QKeyEvent*>(event)->key());
+        case QEvent::KeyPress: {
+            // Copy and paste work on the whole column, as in a spreadsheet, not on the
+            // cell's own text.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Copy)) {
+                emit CellCopyPressed(row);
+                return true;
+            }
+            if (key->matches(QKeySequence::Paste)) {
+                emit CellPastePressed(row);
+                return true;
+            }
+            emit CellKeyPressed(row, key->key());
             break;
+        }
         case QEvent::FocusOut: {
             // A modal box or a popup taking the focus, or another application, is not the
             // user leaving the cell.

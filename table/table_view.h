@@ -70,6 +70,9 @@ signals:
     void CellClicked(int i);
     void CellKeyPressed(int i, int key);
     void CellFocusLost(int i);
+    /// The copy or paste keys in cell i; the cell itself does not receive them.
+    void CellCopyPressed(int i);
+    void CellPastePressed(int i);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -247,6 +247,28 @@ constexpr MessageText kMessageTexts[] = {
      "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:",
      "No web browser could be started for the user guide. The guide is here:"},
     {"MsgGuideNotOpenedTitle", kAttentionHun, kAttentionEng},
+    // Pasting into the table: all lines or none.
+    {"MsgPasteRefused", "Semmi sem lett beillesztve, egyetlen érték sem változott.",
+     "Nothing was pasted; no value has changed."},
+    {"MsgPasteRefusedTitle", kAttentionHun, kAttentionEng},
+    {"MsgPasteNotNumber", "A sor nem szám.", "The line is not a number."},
+    {"MsgPastePointOnly", "Csak tizedes pont használható, tizedes vessző nem.",
+     "Only decimal point is accepted, not decimal comma."},
+    {"MsgPasteCommaOnly", "Csak tizedes vessző használható, tizedes pont nem.",
+     "Only decimal comma is accepted, not decimal point."},
+    {"MsgPasteMax", "Maximális kimeneti érték: ", "Maximum output value: "},
+    {"MsgPasteMaxUnit", "V.", "V."},
+    {"MsgPasteMin", "Minimális kimeneti érték: 0V.", "Minimum output value: 0V."},
+    {"MsgPastePastLastRow", "A sorok túlnyúlnak az utolsó törésponton.",
+     "The lines run past the last breakpoint."},
+    // The chart's own menu.
+    {"MsgMenuCompare", "Összehasonlítás fájllal…", "Compare with file…"},
+    {"MsgMenuCopyPicture", "Grafikon másolása képként", "Copy chart picture"},
+    {"MsgMenuSavePicture", "Grafikon mentése képként…", "Save chart picture…"},
+    {"MsgCompareDialogTitle", "Összehasonlítás fájllal", "Compare with file"},
+    {"MsgSavePictureDialogTitle", "Grafikon mentése képként", "Save chart picture"},
+    {"MsgPictureSaveFailed", "A kép mentése nem sikerült:", "The picture could not be saved:"},
+    {"MsgPictureSaveFailedTitle", kAttentionHun, kAttentionEng},
 };
 // clang-format on
 

@@ -44,8 +44,9 @@ TEST(SendInput, ClicksAndWheelDuringASendAreDropped) {
     FakePlatform fake;
     PassingClock clock;
     BusyPort port;
-    Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser}, port,
-               QLocale::c(), dir.filePath("SOLVA-TX.ini")};
+    Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser,
+                        fake.clipboard, fake.settings},
+               port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
     port.form = &form;
     form.show();
     QTest::mouseClick(form.W.Command1, Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "browser.h"
@@ -14,6 +15,8 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
+#include "system_clipboard.h"
+#include "user_settings.h"
 
 /// The next scripted answer, or the fallback once the script has run out.
 template <typename T>
@@ -119,12 +122,36 @@ public:
     }
 };
 
+class FakeClipboard : public SystemClipboard {
+public:
+    QString text;
+    QImage image;
+    QString Text() override { return text; }
+    void SetText(const QString& newText) override { text = newText; }
+    void SetImage(const QImage& newImage) override { image = newImage; }
+};
+
+/// Settings kept in memory: tests never touch the user's own.
+class FakeUserSettings : public UserSettings {
+public:
+    std::map<QString, QString> values;
+    QString Value(const QString& key) override {
+        const auto found = values.find(key);
+        return found == values.end() ? QString() : found->second;
+    }
+    void SetValue(const QString& key, const QString& value) override { values[key] = value; }
+};
+
 struct FakePlatform {
     FakeMessageBox messageBox;
     FakeInputBox inputBox;
     FakeFileDialog fileDialog;
     FakeClock clock;
     FakeBrowser browser;
+    FakeClipboard clipboard;
+    FakeUserSettings settings;
 
-    Platform Get() { return {messageBox, inputBox, fileDialog, clock, browser}; }
+    Platform Get() {
+        return {messageBox, inputBox, fileDialog, clock, browser, clipboard, settings};
+    }
 };

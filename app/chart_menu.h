@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "platform.h"
+
+class ChartView;
+class QMenu;
+class Texts;
+struct VoltageMap;
+
+/// The chart's right-click menu: compare the curve with a file's, copy the chart as a
+/// picture, save it as a PNG file. Its texts follow the current language.
+class ChartMenu : public QObject {
+    Q_OBJECT
+
+public:
+    ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform);
+
+    /// The menu as a right click shows it.
+    std::unique_ptr<QMenu> Build();
+
+    /// The reference curve is a compared file's, not the map as last saved or loaded.
+    bool ShowsComparison = false;
+
+    void CompareWithFile();
+    void CopyPicture();
+    void SavePicture();
+
+private:
+    ChartView& chart_;
+    VoltageMap& map_;
+    const Texts& texts_;
+    Platform platform_;
+};

@@ -1,0 +1,30 @@
+#include "compared_curve.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "device_table.h"
+
+namespace {
+
+/// Output voltage of `other` at an input voltage, from its device table.
+double OutputAt(const VoltageMap& other, double inputVolts) {
+    const double position = std::min(inputVolts * 256 / other.InputRangeMax, 256.0);
+    const int below = static_cast<int>(std::floor(position));
+    const int above = std::min(below + 1, 256);
+    const double code = other.DeviceTable[below] +
+                        (other.DeviceTable[above] - other.DeviceTable[below]) * (position - below);
+    return code * other.OutputRangeMax / 256;
+}
+
+}  // namespace
+
+DeviceTableEntries ComparedDeviceTable(const VoltageMap& other, const VoltageMap& map) {
+    VoltageMap resampled = map;
+    for (int k = 0; k < map.Resolution; ++k) {
+        const double volts = OutputAt(other, MapPointInput(map, k));
+        resampled.SetOutputValue(k, std::min(volts, static_cast<double>(map.OutputRangeMax)));
+    }
+    BuildDeviceTable(resampled);
+    return resampled.DeviceTable;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "voltage_map.h"
+
+/// The device table that another map (a file compared with the current one) gives on the
+/// current map's spans and breakpoints: each current breakpoint takes the other map's
+/// output at the same input voltage, read from the other map's own device table with
+/// linear interpolation between its entries. Beyond the other map's input span its last
+/// entry holds; outputs above the current output span are held at its top. `other` must
+/// have its device table built.
+DeviceTableEntries ComparedDeviceTable(const VoltageMap& other, const VoltageMap& map);

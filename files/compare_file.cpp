@@ -1,0 +1,29 @@
+#include "compare_file.h"
+
+#include "compared_curve.h"
+#include "data_file.h"
+#include "device_table.h"
+#include "file_commands.h"
+#include "file_dialog.h"
+#include "file_messages.h"
+#include "message_box.h"
+
+bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messageBox,
+                     const Texts& texts) {
+    const QString fileName =
+        fileDialog.AskOpenName(texts("MsgCompareDialogTitle"), FileCommands::kPaxFilter);
+    if (fileName.isEmpty()) {
+        return false;
+    }
+    const PaxDecodeResult file = ReadPaxFile(fileName);
+    if (!file.Ok()) {
+        messageBox.Show(LoadFailedMessage(texts, fileName, file), texts("MsgLoadFailedTitle"));
+        return false;
+    }
+    VoltageMap other;
+    ApplyPaxData(other, file.Data);
+    BuildDeviceTable(other);
+    map.SavedDeviceTable = ComparedDeviceTable(other, map);
+    map.SavedCurveValid = true;
+    return true;
+}

@@ -1,0 +1,131 @@
+#include "clipboard.h"
+
+#include <QStringList>
+
+#include "cell_editor.h"
+#include "device_table.h"
+#include "edit_state.h"
+#include "map_views.h"
+#include "message_box.h"
+#include "number_text.h"
+#include "system_clipboard.h"
+#include "table_view.h"
+#include "texts.h"
+#include "voltage_map.h"
+
+QString CopiedValues(const VoltageMap& map, char separator) {
+    QString text;
+    for (int k = 0; k < map.Resolution; ++k) {
+        text += QString::fromStdString(FormatVoltage(map.OutputValues[k], separator)) + u'\n';
+    }
+    return text;
+}
+
+PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMap& map,
+                              char separator) {
+    QStringList lines = text.split(u'\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) {
+        lines.removeLast();
+    }
+    const EntryLimits limits{.OutputRangeMax = map.OutputRangeMax,
+                             .InputRangeMax = map.InputRangeMax};
+    PastedValues pasted;
+    for (int n = 0; n < lines.size(); ++n) {
+        if (firstRow + n >= map.Resolution) {
+            pasted.PastLastRow = true;
+        } else {
+            const QString field = lines[n].section(u'\t', -1).trimmed();
+            const EntryCheck check =
+                CheckEntry(EntryKind::Cell, field.toStdString(), separator, limits);
+            if (check.IsAccepted()) {
+                pasted.Values.push_back(check.Value);
+                continue;
+            }
+            pasted.Problem = check.IsRefused() ? check.Problem : EntryProblem::NotNumber;
+        }
+        pasted.BadLine = n + 1;
+        pasted.Values.clear();
+        break;
+    }
+    return pasted;
+}
+
+QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int outputRangeMax) {
+    QString reason;
+    if (pasted.PastLastRow) {
+        reason = texts("MsgPastePastLastRow");
+    } else {
+        switch (pasted.Problem) {
+            case EntryProblem::NotNumber:
+                reason = texts("MsgPasteNotNumber");
+                break;
+            case EntryProblem::PointOnly:
+                reason = texts("MsgPastePointOnly");
+                break;
+            case EntryProblem::CommaOnly:
+                reason = texts("MsgPasteCommaOnly");
+                break;
+            case EntryProblem::AboveMax:
+                reason = texts("MsgPasteMax") + QString::number(outputRangeMax) +
+                         texts("MsgPasteMaxUnit");
+                break;
+            case EntryProblem::BelowMin:
+                reason = texts("MsgPasteMin");
+                break;
+        }
+    }
+    return texts("MsgPasteRefused") + u'\n' + texts("MsgLoadFailedLine") + u' ' +
+           QString::number(pasted.BadLine) + u'\n' + reason;
+}
+
+CellClipboard::CellClipboard(VoltageMap& map, TableView& table, EditState& state, CellEditor& cells,
+                             MapViews& views, const Texts& texts, MessageBox& messageBox,
+                             SystemClipboard& clipboard, QObject* parent)
+    : QObject(parent),
+      map_(map),
+      table_(table),
+      state_(state),
+      cells_(cells),
+      views_(views),
+      texts_(texts),
+      messageBox_(messageBox),
+      clipboard_(clipboard) {
+    connect(&table_, &TableView::CellCopyPressed, this, &CellClipboard::Copy);
+    connect(&table_, &TableView::CellPastePressed, this, &CellClipboard::Paste);
+}
+
+void CellClipboard::Copy(int i) {
+    // What is typed in the cell counts, as when the cell is left.
+    cells_.CommitCell(i);
+    clipboard_.SetText(CopiedValues(map_, state_.SeparatorChar()));
+}
+
+void CellClipboard::Paste(int i) {
+    if (i < 0 || i >= map_.Resolution) {
+        return;
+    }
+    cells_.CommitCell(i);
+    const PastedValues pasted =
+        ReadPastedValues(clipboard_.Text(), i, map_, state_.SeparatorChar());
+    if (pasted.Refused()) {
+        messageBox_.Show(PasteRefusedMessage(texts_, pasted, map_.OutputRangeMax),
+                         texts_("MsgPasteRefusedTitle"));
+        return;
+    }
+    if (pasted.Values.empty()) {
+        return;
+    }
+    SaveUndoSnapshot(map_);
+    for (std::size_t n = 0; n < pasted.Values.size(); ++n) {
+        map_.SetOutputValue(i + static_cast<int>(n), pasted.Values[n]);
+    }
+    BuildDeviceTable(map_);
+    views_.ShowValues();
+    views_.RedrawChart();
+    if (map_.HasSelection()) {
+        views_.DrawMarker(map_.SelectedPoint);
+        views_.ShowPointValue(map_.SelectedPoint);
+    }
+    // Esc and an emptied cell bring back the pasted text, not the one from before.
+    state_.TextBeforeEdit = table_.CellText(i);
+}
