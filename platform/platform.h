@@ -5,6 +5,7 @@ class Clock;
 class FileDialog;
 class InputBox;
 class MessageBox;
+class PopupMenu;
 
 /// Everything the program shows or touches outside itself, handed to the main window.
 struct Platform {
@@ -13,4 +14,5 @@ struct Platform {
     FileDialog& fileDialog;
     Clock& clock;
     Browser& browser;
+    PopupMenu& popupMenu;
 };

@@ -9,6 +9,7 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
+#include "popup_menu.h"
 
 class QtMessageBox : public MessageBox {
 public:
@@ -52,11 +53,20 @@ public:
     void Open(const QUrl& url) override;
 };
 
+class QtPopupMenu : public PopupMenu {
+public:
+    int Choose(const std::vector<MenuItem>& items, const QPoint& screenPos) override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
 /// The real platform; dialogs are parented to the main window once it exists.
 class QtPlatform {
 public:
     void SetParent(QWidget* parent);
-    Platform Get() { return {messageBox_, inputBox_, fileDialog_, clock_, browser_}; }
+    Platform Get() { return {messageBox_, inputBox_, fileDialog_, clock_, browser_, popupMenu_}; }
 
 private:
     QtMessageBox messageBox_;
@@ -64,4 +74,5 @@ private:
     QtFileDialog fileDialog_;
     QtClock clock_;
     QtBrowser browser_;
+    QtPopupMenu popupMenu_;
 };

@@ -14,6 +14,7 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
+#include "popup_menu.h"
 
 struct ShownMessage {
     QString prompt;
@@ -120,12 +121,30 @@ public:
     void Open(const QUrl& url) override { opened.push_back(url); }
 };
 
+/// Records the items of every menu shown and answers from a queue.
+class FakePopupMenu : public PopupMenu {
+public:
+    std::vector<std::vector<MenuItem>> shown;
+    std::deque<int> choices;  ///< next choices; when empty, the menu is closed (-1)
+
+    int Choose(const std::vector<MenuItem>& items, const QPoint&) override {
+        shown.push_back(items);
+        if (choices.empty()) {
+            return -1;
+        }
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+};
+
 struct FakePlatform {
     FakeMessageBox messageBox;
     FakeInputBox inputBox;
     FakeFileDialog fileDialog;
     FakeClock clock;
     FakeBrowser browser;
+    FakePopupMenu popupMenu;
 
-    Platform Get() { return {messageBox, inputBox, fileDialog, clock, browser}; }
+    Platform Get() { return {messageBox, inputBox, fileDialog, clock, browser, popupMenu}; }
 };
