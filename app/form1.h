@@ -22,7 +22,9 @@ class EntryBoxes;
 class FrameChoosers;
 class StepButtons;
 class FileCommands;
+class PortAssignments;
 class ProgressWindow;
+class SentMaps;
 class SerialPort;
 class TableView;
 
@@ -57,12 +59,15 @@ public:
     std::unique_ptr<StepButtons> Steps;
     std::unique_ptr<FrameChoosers> Choosers;
     std::unique_ptr<FileCommands> Files;
+    /// The maps sent from here, and the devices the user gave to com numbers.
+    std::unique_ptr<SentMaps> Sent;
+    std::unique_ptr<PortAssignments> Ports;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
     void EnglishFlagClicked();
     void WebPageClicked();
-    /// The send button.
+    /// The send button; a map that reached the box is kept in Sent.
     void SendMapToDevice();
 
     /// The page the web-page picture opens: the bundled user guide.

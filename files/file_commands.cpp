@@ -48,8 +48,10 @@ bool FileCommands::SaveCommand() {
     return true;
 }
 
-bool FileCommands::LoadCommand() {
-    const QString fileName = fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter);
+bool FileCommands::LoadCommand(const QString& givenName) {
+    const QString fileName = givenName.isEmpty()
+                                 ? fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter)
+                                 : givenName;
     if (fileName.isEmpty()) {
         // As before a first save: a later exit asks the save question.
         currentFileName_.clear();

@@ -25,9 +25,9 @@ public:
 
     /// Asks for a name and writes the map. True only when the file was written.
     bool SaveCommand();
-    /// Asks for a file and loads it whole, or shows why not and changes nothing.
-    /// True when a file was loaded.
-    bool LoadCommand();
+    /// Asks for a file, unless givenName already names one, and loads it whole, or shows
+    /// why not and changes nothing. True when a file was loaded.
+    bool LoadCommand(const QString& givenName = QString());
     /// The exit button: asks to save when needed, writes the settings and closes.
     void ExitCommand();
     /// The main window is closing: whether it may close.
