@@ -1,6 +1,5 @@
 // The command-line modes in a process of their own, with a clock that does not sleep:
 //   device_cli_driver --stream FILE.pax | --send FILE.pax --port N
-// A send is kept only in the folder that SOLVA_TEST_SENT_FOLDER names.
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -8,7 +7,6 @@
 #include "command_line.h"
 #include "fake_platform.h"
 #include "qt_serial_port.h"
-#include "sent_maps.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -19,9 +17,6 @@ int main(int argc, char** argv) {
     QtSerialPort port;
     FakeClock clock;
     QTextStream err(stderr);
-    const QString folder = qEnvironmentVariable("SOLVA_TEST_SENT_FOLDER");
-    SentMaps sent(folder);
-    return args.size() == 5 ? RunSendCommand(args[2], args[4].toInt(), port, clock, err,
-                                             folder.isEmpty() ? nullptr : &sent)
+    return args.size() == 5 ? RunSendCommand(args[2], args[4].toInt(), port, clock, err, nullptr)
                             : 64;
 }
