@@ -29,9 +29,13 @@
 #include "message_box.h"
 #include "picture_clicks.h"
 #include "pictures.h"
+#include "port_chooser_menu.h"
+#include "port_names.h"
 #include "press_completion.h"
 #include "progress_window.h"
+#include "send_button_menu.h"
 #include "send_map.h"
+#include "sent_maps.h"
 #include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
@@ -98,6 +102,12 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
+    Sent = std::make_unique<SentMaps>();
+    Ports = std::make_unique<PortAssignments>();
+    new PortChooserMenu(W.Combo1, platform_.popupMenu, *Ports, Msg, FindSerialDevices, this);
+    new SendButtonMenu(
+        W.Command1, platform_.popupMenu, *Sent, Msg,
+        [this](const QString& fileName) { Files->LoadCommand(fileName); }, this);
     ConnectCommands();
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
@@ -185,7 +195,9 @@ bool Form1::OpenFile(const QString& fileName) {
 }
 
 void Form1::SendMapToDevice() {
-    transfer_->SendMapToDevice(Map);
+    if (transfer_->SendMapToDevice(Map)) {
+        KeepSentMap(*Sent, Map, NoteText(), platform_.messageBox, Msg);
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -25,7 +25,9 @@ class EntryBoxes;
 class FrameChoosers;
 class StepButtons;
 class FileCommands;
+class PortAssignments;
 class ProgressWindow;
+class SentMaps;
 class SerialPort;
 class TableView;
 
@@ -62,12 +64,15 @@ public:
     std::unique_ptr<FileCommands> Files;
     std::unique_ptr<CellClipboard> Clip;
     ChartMenu* Frame7Menu;
+    /// The maps sent from here, and the devices the user gave to com numbers.
+    std::unique_ptr<SentMaps> Sent;
+    std::unique_ptr<PortAssignments> Ports;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
     void EnglishFlagClicked();
     void WebPageClicked();
-    /// The send button.
+    /// The send button; a map that reached the box is kept in Sent.
     void SendMapToDevice();
     /// A data file named when the program was started: loaded as the load command loads
     /// it, or shown as refused. True when it was loaded.

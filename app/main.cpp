@@ -23,6 +23,9 @@ struct Options {
         "FILE"};
     QCommandLineOption send{"send", "Send FILE to the BOX on the port given by --port.", "FILE"};
     QCommandLineOption port{"port", "Serial port N (1..16) for --send.", "N"};
+    QCommandLineOption ports{"ports",
+                             "List the device each com port opens and the serial devices found."};
+    QCommandLineOption lastSent{"last-sent", "Print the path of the copy of the last map sent."};
 };
 
 /// Names the program, then reads the command line; --help and --version are answered here.
@@ -31,11 +34,13 @@ void Parse(QCoreApplication& app, QCommandLineParser& parser, const Options& opt
     QCoreApplication::setApplicationVersion(SOLVA_VERSION);
     parser.setApplicationDescription(
         "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
-        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the environment "
-        "variable SOLVA_TX_COM<N> names another device.");
+        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the user gave it "
+        "another device (right-click on the port chooser) or the environment variable "
+        "SOLVA_TX_COM<N> names one; --ports shows which.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.screenshot, options.stream, options.send, options.port});
+    parser.addOptions({options.screenshot, options.stream, options.send, options.port,
+                       options.ports, options.lastSent});
     parser.addPositionalArgument("file", "A .pax data file to start with.", "[FILE.pax]");
     parser.process(app);
 }
@@ -50,7 +55,8 @@ bool HasDisplay() {
 bool IsConsoleMode(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char* option : {"--stream", "--send", "--help", "-h", "--version", "-v"}) {
+        for (const char* option :
+             {"--stream", "--send", "--ports", "--last-sent", "--help", "-h", "--version", "-v"}) {
             if (argument == option || argument.startsWith(QByteArray(option) + '=')) {
                 return true;
             }
@@ -66,6 +72,12 @@ int RunConsole(int argc, char** argv) {
     Parse(app, parser, options);
     if (parser.isSet(options.stream)) {
         return RunStreamCommand(parser.value(options.stream));
+    }
+    if (parser.isSet(options.ports)) {
+        return RunPortsCommand();
+    }
+    if (parser.isSet(options.lastSent)) {
+        return RunLastSentCommand();
     }
     bool ok = false;
     const int port = parser.value(options.port).toInt(&ok);

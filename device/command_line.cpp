@@ -10,11 +10,14 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "message_box.h"
+#include "port_names.h"
 #include "progress_view.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "send_map.h"
 #include "send_stream.h"
+#include "sent_maps.h"
+#include "serial_devices.h"
 #include "texts.h"
 #include "voltage_map.h"
 
@@ -22,8 +25,8 @@ namespace {
 
 const QString kProgram = QStringLiteral("solva-tx: ");
 
-/// Reads the data file into a fresh map; on refusal says why and gives nothing.
-bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err) {
+/// Reads the data file into a fresh map and its note; on refusal says why and gives nothing.
+bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err, QString* note = nullptr) {
     const PaxDecodeResult file = ReadPaxFile(paxPath);
     if (!file.Ok()) {
         err << kProgram << LoadFailedMessage(Texts(UiLanguage::Eng), paxPath, file) << '\n';
@@ -32,7 +35,22 @@ bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err) {
     }
     FillStartLine(map);
     ApplyPaxData(map, file.Data);
+    if (note != nullptr) {
+        *note = file.Data.Note;
+    }
     return true;
+}
+
+QString SourceText(PortSource source, int portNumber) {
+    switch (source) {
+        case PortSource::Environment:
+            return QStringLiteral("environment variable ") + PortVariableName(portNumber);
+        case PortSource::Assigned:
+            return QStringLiteral("assigned by the user");
+        case PortSource::Standard:
+            break;
+    }
+    return QStringLiteral("default");
 }
 
 int OutputFailed(QTextStream& err, const QString& reason) {
@@ -121,9 +139,10 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err) {
 }
 
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
-                   QTextStream& err) {
+                   QTextStream& err, SentMaps* sent) {
     VoltageMap map;
-    if (!LoadMap(paxPath, map, err)) {
+    QString note;
+    if (!LoadMap(paxPath, map, err, &note)) {
         return kExitBadFile;
     }
     if (portNumber < 1 || portNumber > 16) {
@@ -142,6 +161,51 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
         err.flush();
         return kExitPortError;
     }
+    WriteResult kept;
+    if (sent != nullptr &&
+        sent->Keep(map, note, portNumber, QDateTime::currentDateTime(), kept).isEmpty()) {
+        // The box has the map all the same: the send counts as done.
+        err << kProgram << texts("MsgSentNotKept") << ' ' << sent->Folder() << ' '
+            << (kept.TooLarge ? texts("MsgPaxTooLarge") : kept.Error) << '\n';
+        err.flush();
+    }
+    return kExitSent;
+}
+
+void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
+                     const QList<SerialDevice>& devices) {
+    for (int n = 1; n <= 16; ++n) {
+        const PortDevice device = ResolvePort(n, assignments);
+        out << QStringLiteral("com %1").arg(n, -4) << device.name << "  ("
+            << SourceText(device.source, n) << ")\n";
+    }
+    out << "\nSerial devices found:" << (devices.isEmpty() ? " none\n" : "\n");
+    for (const SerialDevice& device : devices) {
+        out << "  " << device.path;
+        const std::pair<const char*, QString> fields[] = {
+            {"", device.description},
+            {"maker: ", device.manufacturer},
+            {"serial number: ", device.serialNumber},
+            {"stable name: ", device.stablePath == device.path ? QString() : device.stablePath}};
+        for (const auto& [label, value] : fields) {
+            if (!value.isEmpty()) {
+                out << "  " << label << value;
+            }
+        }
+        out << '\n';
+    }
+    out.flush();
+}
+
+int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err) {
+    const QString newest = sent.Newest();
+    if (newest.isEmpty()) {
+        err << kProgram << "no map has been sent yet (" << sent.Folder() << ")\n";
+        err.flush();
+        return kExitBadFile;
+    }
+    out << newest << '\n';
+    out.flush();
     return kExitSent;
 }
 
@@ -160,5 +224,18 @@ int RunSendCommand(const QString& paxPath, int portNumber) {
     QTextStream err(stderr);
     QtSerialPort port;
     QtClock clock;
-    return RunSendCommand(paxPath, portNumber, port, clock, err);
+    SentMaps sent;
+    return RunSendCommand(paxPath, portNumber, port, clock, err, &sent);
+}
+
+int RunPortsCommand() {
+    QTextStream out(stdout);
+    RunPortsCommand(out, PortAssignments(), FindSerialDevices());
+    return kExitSent;
+}
+
+int RunLastSentCommand() {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunLastSentCommand(SentMaps(), out, err);
 }

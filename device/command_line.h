@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class Clock;
+class PortAssignments;
+class SentMaps;
+struct SerialDevice;
 class QIODevice;
 class QTextStream;
 class SerialPort;
@@ -21,10 +25,20 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err);
 
 /// --send FILE.pax --port N: sends the file to port N (1..16) with the same sequence as the
 /// send button, the progress and any error in English on err. A refused file or a port
-/// number out of range sends nothing.
+/// number out of range sends nothing. A completed send is kept in sent, when given.
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
-                   QTextStream& err);
+                   QTextStream& err, SentMaps* sent);
 
-/// The two modes on standard output and standard error, with the real port and clock.
+/// --ports: the device of com 1 to 16 and where it comes from, then the serial devices found.
+void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
+                     const QList<SerialDevice>& devices);
+
+/// --last-sent: the path of the newest map kept; none gives kExitBadFile and a line on err.
+int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err);
+
+/// The modes on standard output and standard error, with the real port, clock, the user's
+/// port assignments and the user's folder of maps sent.
 int RunStreamCommand(const QString& paxPath);
 int RunSendCommand(const QString& paxPath, int portNumber);
+int RunPortsCommand();
+int RunLastSentCommand();

@@ -62,19 +62,6 @@ QSerialPort::Parity ToQtParity(char parity) {
 
 }  // namespace
 
-QString PortDeviceName(int portNumber) {
-    const QString chosen =
-        qEnvironmentVariable(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)));
-    if (!chosen.isEmpty()) {
-        return chosen;
-    }
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(portNumber);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
-#endif
-}
-
 SerialError ToSerialError(QSerialPort::SerialPortError error, const QString& description) {
     return {ErrorCode(error), description};
 }
@@ -83,7 +70,8 @@ SerialStatus QtSerialPort::SelectPort(int portNumber) {
     if (portNumber < 1) {
         return SerialError{kNoSuchPortCode, QStringLiteral("No such port: %1").arg(portNumber)};
     }
-    port_.setPortName(PortDeviceName(portNumber));
+    device_ = PortDeviceName(portNumber);
+    port_.setPortName(device_);
     return {};
 }
 

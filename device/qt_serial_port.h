@@ -3,11 +3,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include "port_names.h"
 #include "serial_port.h"
-
-/// The device that "com N" opens: the environment variable SOLVA_TX_COM<N> when set (a USB
-/// adapter, a pseudo-terminal), else /dev/ttyS<N-1> on Linux and COM<N> on Windows.
-QString PortDeviceName(int portNumber);
 
 /// Code and description of a Qt port error; a device that is not there gives kNoSuchPortCode.
 SerialError ToSerialError(QSerialPort::SerialPortError error, const QString& description);
@@ -26,6 +23,7 @@ public:
     SerialStatus QueuedBytes(int& bytes) override;
     SerialStatus Drain() override;
     SerialStatus Close() override;
+    QString DeviceName() const override { return device_; }
 
 private:
     /// The pending error of the port, which is cleared for the next operation.
@@ -35,6 +33,7 @@ private:
     SerialStatus SetModemLine(bool (QSerialPort::*set)(bool), bool asserted);
 
     QSerialPort port_;
+    QString device_;
     LineSettings settings_;
     bool dtr_ = false;
     bool rts_ = false;

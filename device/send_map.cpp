@@ -146,10 +146,14 @@ void DeviceTransfer::ShowEnd() {
 }
 
 void DeviceTransfer::ReportError(const SerialError& error) {
-    const QString prompt = error.code == kNoSuchPortCode
-                               ? texts_("MsgNoSuchPort")
-                               : texts_("MsgSerialErrorHead") + error.description +
-                                     texts_("MsgSerialErrorMid") + QString::number(error.code);
+    QString prompt = error.code == kNoSuchPortCode
+                         ? texts_("MsgNoSuchPort")
+                         : texts_("MsgSerialErrorHead") + error.description +
+                               texts_("MsgSerialErrorMid") + QString::number(error.code);
+    // Which device "com N" is depends on this computer; the user needs it to find the fault.
+    if (const QString device = port_.DeviceName(); !device.isEmpty()) {
+        prompt += QLatin1Char('\n') + texts_("MsgPortDeviceTried") + device;
+    }
     messageBox_.Show(prompt, QStringLiteral("SOLVA-TX"), MessageButtons::Ok, MessageIcon::None,
                      MessageAnswer::Ok);
 }

@@ -52,4 +52,6 @@ public:
     virtual SerialStatus Drain() = 0;
     /// Harmless on a port that is not open.
     virtual SerialStatus Close() = 0;
+    /// The device the selected port opens, for the user; empty when the layer cannot tell.
+    virtual QString DeviceName() const { return {}; }
 };

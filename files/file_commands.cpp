@@ -70,12 +70,14 @@ bool FileCommands::SaveCommand() {
     return true;
 }
 
-bool FileCommands::LoadCommand() {
+bool FileCommands::LoadCommand(const QString& givenName) {
     if (!SaveBeforeLoad()) {
         return false;
     }
     const QString fileName =
-        fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter, lastFolder_);
+        givenName.isEmpty()
+            ? fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter, lastFolder_)
+            : givenName;
     if (fileName.isEmpty()) {
         // As before a first save: a later exit asks the save question.
         currentFileName_.clear();

@@ -26,9 +26,10 @@ public:
     /// Asks for a name and writes the map. True only when the file was written.
     /// A name without ".pax" gets it, before the overwrite question.
     bool SaveCommand();
-    /// Asks whether to save unsaved work first, then for a file, and loads it whole, or
-    /// shows why not and changes nothing. True when a file was loaded.
-    bool LoadCommand();
+    /// Asks whether to save unsaved work first, then for a file unless givenName already
+    /// names one, and loads it whole, or shows why not and changes nothing. True when a file
+    /// was loaded.
+    bool LoadCommand(const QString& givenName = QString());
     /// Loads the named file as the load command does after its dialog.
     bool LoadFile(const QString& fileName);
     /// The exit button: asks to save when needed, writes the settings and closes.

@@ -7,6 +7,7 @@ class FileDialog;
 class InputBox;
 class MessageBox;
 class UserSettings;
+class PopupMenu;
 
 /// Everything the program shows or touches outside itself, handed to the main window.
 struct Platform {
@@ -17,4 +18,5 @@ struct Platform {
     Browser& browser;
     SystemClipboard& clipboard;
     UserSettings& settings;
+    PopupMenu& popupMenu;
 };

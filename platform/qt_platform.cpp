@@ -6,9 +6,11 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QThread>
+#include <algorithm>
 
 #include "input_dropper.h"
 
@@ -147,8 +149,23 @@ void QtUserSettings::SetValue(const QString& key, const QString& value) {
     settings.setValue(key, value);
 }
 
+int QtPopupMenu::Choose(const std::vector<MenuItem>& items, const QPoint& screenPos) {
+    QMenu menu(parent_);
+    std::vector<QAction*> actions;
+    for (const MenuItem& item : items) {
+        QAction* action = item.text.isEmpty() ? menu.addSeparator() : menu.addAction(item.text);
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        actions.push_back(action);
+    }
+    const auto chosen = std::find(actions.begin(), actions.end(), menu.exec(screenPos));
+    return chosen == actions.end() ? -1 : int(chosen - actions.begin());
+}
+
 void QtPlatform::SetParent(QWidget* parent) {
     messageBox_.SetParent(parent);
     inputBox_.SetParent(parent);
     fileDialog_.SetParent(parent);
+    popupMenu_.SetParent(parent);
 }

@@ -11,6 +11,7 @@
 #include "platform.h"
 #include "system_clipboard.h"
 #include "user_settings.h"
+#include "popup_menu.h"
 
 class QtMessageBox : public MessageBox {
 public:
@@ -69,12 +70,22 @@ public:
     void SetValue(const QString& key, const QString& value) override;
 };
 
+class QtPopupMenu : public PopupMenu {
+public:
+    int Choose(const std::vector<MenuItem>& items, const QPoint& screenPos) override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
 /// The real platform; dialogs are parented to the main window once it exists.
 class QtPlatform {
 public:
     void SetParent(QWidget* parent);
     Platform Get() {
-        return {messageBox_, inputBox_, fileDialog_, clock_, browser_, clipboard_, settings_};
+        return {messageBox_, inputBox_, fileDialog_, clock_,
+                browser_,    clipboard_, settings_,   popupMenu_};
     }
 
 private:
@@ -85,4 +96,5 @@ private:
     QtBrowser browser_;
     QtClipboard clipboard_;
     QtUserSettings settings_;
+    QtPopupMenu popupMenu_;
 };

@@ -142,6 +142,18 @@ constexpr MessageText kMessageTexts[] = {
      "This 'Com port' does not exist in this computer! Choose other!"},
     {"MsgSerialErrorHead", "[HIBA: Soros port]: '", "[ERROR: Serial port]: '"},
     {"MsgSerialErrorMid", ".' Hibakód: ", ".' Errorcode: "},
+    {"MsgPortDeviceTried", "Kipróbált eszköz: ", "Device tried: "},
+    // The port chooser's menu: which device "com N" opens.
+    {"MsgPortMenuDefault", " (alapértelmezett)", " (default)"},
+    {"MsgPortMenuAssigned", " (hozzárendelt eszköz)", " (assigned device)"},
+    {"MsgPortMenuEnvironment", " (környezeti változó: ", " (environment variable "},
+    {"MsgPortMenuStandard", "Alapértelmezett eszköz: ", "Default device: "},
+    {"MsgPortMenuNone", "Nem található soros eszköz", "No serial device found"},
+    // The send button's menu and the copies of the maps sent.
+    {"MsgLoadLastSent", "Utoljára áttöltött adatállomány betöltése", "Load the last data sent"},
+    {"MsgNothingSent", " (még nem volt áttöltés)", " (nothing sent yet)"},
+    {"MsgSentNotKept", "Az áttöltött adatállomány másolata nem menthető:",
+     "A copy of the data sent could not be kept:"},
 
     {"MsgCellPointOnly", "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból:",
      "Only decimal point is accepted, not decimal comma! Try again:"},

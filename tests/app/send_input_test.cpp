@@ -45,7 +45,7 @@ TEST(SendInput, ClicksAndWheelDuringASendAreDropped) {
     PassingClock clock;
     BusyPort port;
     Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser,
-                        fake.clipboard, fake.settings},
+                        fake.clipboard, fake.settings, fake.popupMenu},
                port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
     port.form = &form;
     form.show();

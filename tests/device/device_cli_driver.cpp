@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     QtSerialPort port;
     FakeClock clock;
     QTextStream err(stderr);
-    return args.size() == 5 ? RunSendCommand(args[2], args[4].toInt(), port, clock, err) : 64;
+    return args.size() == 5 ? RunSendCommand(args[2], args[4].toInt(), port, clock, err, nullptr)
+                            : 64;
 }

@@ -45,6 +45,7 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
                             "\nBad line: 1\nA voltage span must be 5, 10 or 15.\n";
     const QString noSuchPort =
         "solva-tx: This 'Com port' does not exist in this computer! Choose other!\n"
+        "Device tried: /dev/solva-tx-no-such-device\n"
         "solva-tx: sending to com 6 (/dev/solva-tx-no-such-device) failed\n";
     const QString fullDisk = "solva-tx: cannot write the stream: No space left on device\n";
     const QString badPort = "solva-tx: the port must be 1 to 16, not 17\n";

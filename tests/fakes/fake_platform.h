@@ -17,6 +17,7 @@
 #include "platform.h"
 #include "system_clipboard.h"
 #include "user_settings.h"
+#include "popup_menu.h"
 
 /// The next scripted answer, or the fallback once the script has run out.
 template <typename T>
@@ -142,6 +143,18 @@ public:
     void SetValue(const QString& key, const QString& value) override { values[key] = value; }
 };
 
+/// Records the items of every menu shown and answers from a queue.
+class FakePopupMenu : public PopupMenu {
+public:
+    std::vector<std::vector<MenuItem>> shown;
+    std::deque<int> choices;  ///< next choices; when empty, the menu is closed (-1)
+
+    int Choose(const std::vector<MenuItem>& items, const QPoint&) override {
+        shown.push_back(items);
+        return NextOf(choices, -1);
+    }
+};
+
 struct FakePlatform {
     FakeMessageBox messageBox;
     FakeInputBox inputBox;
@@ -150,8 +163,9 @@ struct FakePlatform {
     FakeBrowser browser;
     FakeClipboard clipboard;
     FakeUserSettings settings;
+    FakePopupMenu popupMenu;
 
     Platform Get() {
-        return {messageBox, inputBox, fileDialog, clock, browser, clipboard, settings};
+        return {messageBox, inputBox, fileDialog, clock, browser, clipboard, settings, popupMenu};
     }
 };

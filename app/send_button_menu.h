@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class PopupMenu;
+class QPushButton;
+class SentMaps;
+class Texts;
+
+/// The right-click menu of the send button: loads the last map sent, which is what the box
+/// holds, through the load command.
+class SendButtonMenu : public QObject {
+    Q_OBJECT
+
+public:
+    using LoadCommand = std::function<void(const QString& fileName)>;
+
+    SendButtonMenu(QPushButton* Command1, PopupMenu& menu, const SentMaps& sent, const Texts& texts,
+                   LoadCommand load, QObject* parent = nullptr);
+
+private:
+    void Open(const QPoint& pos);
+
+    QPushButton* Command1_;
+    PopupMenu& menu_;
+    const SentMaps& sent_;
+    const Texts& texts_;
+    LoadCommand load_;
+};

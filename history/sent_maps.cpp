@@ -1,0 +1,78 @@
+#include "sent_maps.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+#include <utility>
+
+#include "message_box.h"
+#include "texts.h"
+#include "voltage_map.h"
+
+namespace {
+
+const QRegularExpression kKeptName(QStringLiteral("^(\\d+)_.*\\.pax$"));
+
+qint64 Number(const QString& name) {
+    return kKeptName.match(name).captured(1).toLongLong();
+}
+
+}  // namespace
+
+QString SentMaps::UserFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/sent");
+}
+
+SentMaps::SentMaps(QString folder) : folder_(std::move(folder)) {}
+
+QString SentMaps::Keep(const VoltageMap& map, const QString& note, int portNumber,
+                       const QDateTime& when, WriteResult& result) {
+    QDir dir(folder_);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        result = {false, false, {}};
+        return {};
+    }
+    const QStringList kept = KeptNames();
+    qint64 number = kept.isEmpty() ? 1 : Number(kept.last()) + 1;
+    QString path;
+    do {
+        path = dir.filePath(QStringLiteral("%1_%2_com%3.pax")
+                                .arg(number++, 6, 10, QLatin1Char('0'))
+                                .arg(when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")))
+                                .arg(portNumber));
+    } while (QFileInfo::exists(path));  // another instance of the program may have kept one
+    result = WriteDataFile(map, note, path);
+    if (!result.Ok) {
+        return {};
+    }
+    const QStringList all = KeptNames();
+    for (qsizetype i = 0; i + kKeptCount < all.size(); ++i) {
+        dir.remove(all[i]);
+    }
+    return path;
+}
+
+QString SentMaps::Newest() const {
+    const QStringList kept = KeptNames();
+    return kept.isEmpty() ? QString() : QDir(folder_).filePath(kept.last());
+}
+
+QStringList SentMaps::KeptNames() const {
+    QStringList names = QDir(folder_).entryList({QStringLiteral("*.pax")}, QDir::Files);
+    names.removeIf([](const QString& name) { return !kKeptName.match(name).hasMatch(); });
+    std::ranges::stable_sort(names, {}, Number);
+    return names;
+}
+
+void KeepSentMap(SentMaps& sent, const VoltageMap& map, const QString& note, MessageBox& messageBox,
+                 const Texts& texts) {
+    WriteResult result;
+    if (sent.Keep(map, note, map.PortNumber, QDateTime::currentDateTime(), result).isEmpty()) {
+        const QString reason = result.TooLarge ? texts("MsgPaxTooLarge") : result.Error;
+        messageBox.Show(texts("MsgSentNotKept") + QLatin1Char('\n') + sent.Folder() +
+                            QLatin1Char('\n') + reason,
+                        QStringLiteral("SOLVA-TX"));
+    }
+}

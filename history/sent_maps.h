@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include "data_file.h"
+
+class MessageBox;
+class Texts;
+struct VoltageMap;
+
+/// The maps that reached the box, each as a data file. The box cannot be read back, so the
+/// newest file is what it holds. Files are named by a running number, the local date and
+/// time and the port ("000042_2026-12-07_14-03-59_com3.pax"); the number orders them even
+/// when the clock is set back.
+class SentMaps {
+public:
+    static constexpr int kKeptCount = 500;
+
+    /// "sent" in the user's application data folder.
+    static QString UserFolder();
+
+    explicit SentMaps(QString folder = UserFolder());
+
+    /// Writes the map and note as the newest send to com portNumber and removes the oldest
+    /// files beyond kKeptCount. The path of the new file, or empty with result saying why
+    /// (no reason at all when the folder could not be made).
+    QString Keep(const VoltageMap& map, const QString& note, int portNumber, const QDateTime& when,
+                 WriteResult& result);
+    /// The newest file kept; empty when there is none.
+    QString Newest() const;
+    const QString& Folder() const { return folder_; }
+
+private:
+    /// The kept files, oldest first; other files in the folder are left alone.
+    QStringList KeptNames() const;
+
+    QString folder_;
+};
+
+/// A send from the window completed: keeps the map with the note, or tells why it could not.
+void KeepSentMap(SentMaps& sent, const VoltageMap& map, const QString& note, MessageBox& messageBox,
+                 const Texts& texts);

@@ -1,0 +1,39 @@
+#include "sent_maps.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "voltage_map.h"
+#include "qt_printers.h"
+
+namespace {
+
+// 500 files kept already, numbered without padding so that only a numeric order finds the
+// oldest (by name "100_" comes first), and one file of the user's own that is never touched.
+TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
+    QTemporaryDir dir;
+    SentMaps sent(dir.filePath("sent"));
+    QDir(dir.path()).mkdir("sent");
+    for (int n = 2; n <= 501; ++n) {
+        QFile(dir.filePath(QString("sent/%1_old.pax").arg(n))).open(QIODevice::WriteOnly);
+    }
+    QFile(dir.filePath("sent/mine.pax")).open(QIODevice::WriteOnly);
+
+    VoltageMap map;
+    FillStartLine(map);
+    WriteResult result;
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 3, 59));
+    const QString kept = sent.Keep(map, "box\r\n2", 3, when, result);
+
+    EXPECT_EQ(kept, dir.filePath("sent/000502_2026-12-07_14-03-59_com3.pax"));
+    EXPECT_EQ(sent.Newest(), kept);
+    const QStringList left = QDir(dir.filePath("sent")).entryList(QDir::Files);
+    EXPECT_EQ(left.size(), 500 + 1);
+    EXPECT_FALSE(left.contains("2_old.pax"));
+    EXPECT_TRUE(left.contains("100_old.pax") && left.contains("mine.pax"));
+}
+
+}  // namespace
