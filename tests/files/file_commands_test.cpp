@@ -179,7 +179,6 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
         {"close after a fresh start, No", true, Fresh, {A::No}, nullptr, 1, true},
         {"close, Yes, saved", true, Fresh, {A::Yes}, "on-close.pax", 1, true},
         {"close, Yes, save cancelled", true, Fresh, {A::Yes}, nullptr, 1, false},
-        {"close after a load, no change", true, Loaded, {}, nullptr, 0, true},
     };
     for (const auto& c : cases) {
         Session s;
