@@ -109,8 +109,6 @@ TEST_F(DataFileTest, SmallChangesAreSeen) {
         {"note", [](VoltageMap&, QString& n) { n = "Note"; }},
         {"note line break", [](VoltageMap&, QString& n) { n += "\r\n"; }},
         {"input span", [](VoltageMap& m, QString&) { m.InputRangeMax = 10; }},
-        {"filter", [](VoltageMap& m, QString&) { m.OutputFilter = 1; }},
-        {"resolution", [](VoltageMap& m, QString&) { m.Resolution = 64; }},
     };
     for (const auto& c : cases) {
         VoltageMap map = saved;
