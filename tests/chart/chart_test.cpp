@@ -105,21 +105,6 @@ TEST_F(ChartGeometryTest, SegmentShowsTheTypedVoltageAndTheMarkerTheCode) {
     EXPECT_FLOAT_EQ(chart.Line6.X1, 792);
 }
 
-TEST_F(ChartGeometryTest, RedrawsMoveOnlyWhatBelongsToTheBreakpoints) {
-    chart.DrawMarker(9);
-    map.Resolution = 8;  // the hidden segments and the marker keep their places
-    chart.RedrawChart();
-    EXPECT_TRUE(chart.Line6.Visible && chart.Shape1.Visible);
-    const auto before = chart.Line3;
-    chart.RedrawSegment(0, 7.5);
-    chart.RedrawSegment(7, 0.0);
-    chart.RedrawSegment(8, 1.0);  // "nothing selected"
-    for (int i = 0; i < kMaxResolution; ++i) {
-        const bool moved = i <= 1 || i == 7;
-        EXPECT_EQ(EndsOf(chart.Line3[i]) != EndsOf(before[i]), moved) << i;
-    }
-}
-
 TEST_F(ChartEditingTest, PickingWithinHalfAStepStrictly) {
     // {resolution, x, the breakpoint picked or the resolution itself for none}
     for (const auto& [resolution, x, point] : {
