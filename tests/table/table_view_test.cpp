@@ -69,12 +69,4 @@ TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
     EXPECT_EQ(table.CellText(100), "11.836");  // entry 202 -> 202 * 15 / 256 = 11.8359375
 }
 
-TEST_F(TableViewTest, RefreshShowsTheDeviceTableOnTheNewOutputSpan) {
-    ChangeOutputSpan(map, 1);
-    table.RefreshTable(map);
-    EXPECT_EQ(table.CellText(63), "5.000");  // entry 128 of the start line
-    EXPECT_EQ(table.CellText(127), "10.000");
-    EXPECT_EQ(table.CellText(3), "0.312");  // entry 8: 8 * 10 / 256 = 0.3125, ties to even
-}
-
 }  // namespace
