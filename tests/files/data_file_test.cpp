@@ -141,7 +141,6 @@ TEST_F(DataFileTest, BadFilesAreRefusedAtTheirFirstBadLineWithTheMapUntouched) {
     } cases[] = {
         {"missing file", {}, PaxFault::CannotRead, 0, "missing.pax"},
         {"a pipe: no wait for a writer", {}, PaxFault::CannotRead, 0, "pipe.pax"},
-        {"a folder", {}, PaxFault::CannotRead, 0, "."},
         {"empty file", "", PaxFault::Truncated, 1},
         {"values end", FileOf(kEightPoints.mid(0, 9)), PaxFault::Truncated, 10},
         {"input span 12", with(1, "12"), PaxFault::BadSpan, 1},
