@@ -191,8 +191,6 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
         {"blanks, decimal marks", QByteArray(crLf).replace("\n1875\r", "\n 1875,0\t\r")},
         {"Windows-1250 note", FileOf(kEightPoints + Lines{note1250, "\xE9n"}),
          "Árvíztűrő tükörfúrógép ŐŰ Šš\r\nén"},
-        {"controls in the note", FileOf(kEightPoints + Lines{"page1\fpage2", "a\x01"}),
-         "page1\fpage2\r\na\x01"},
     };
     PaxData expected = DecodePax(crLf).Data;
     ASSERT_EQ(expected.Values[7], 15.0);

@@ -158,7 +158,6 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
         {"exit, No", false, Fresh, {A::No}, nullptr, 1, true},
         {"exit after a cancelled load", false, LoadCancelled, {A::Cancel}, nullptr, 1, false},
         {"close after a fresh start, No", true, Fresh, {A::No}, nullptr, 1, true},
-        {"close, Yes, saved", true, Fresh, {A::Yes}, "on-close.pax", 1, true},
         {"close, Yes, save cancelled", true, Fresh, {A::Yes}, nullptr, 1, false},
     };
     for (const auto& c : cases) {
