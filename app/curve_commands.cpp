@@ -10,22 +10,29 @@ CurveCommands::CurveCommands(VoltageMap& map, EntryBoxes& boxes, MapViews& views
 
 // Leaving a box for its button has checked it already; checking again costs nothing then,
 // and keeps a text whose check never ran (a button that takes no focus, a click from the
-// program) from reaching the curve.
+// program) from reaching the curve. A cancelled re-prompt cancels the command: the restored
+// text is not what the user asked for.
 
 void CurveCommands::Multiply() {
-    boxes_.CheckEntryBox(EntryKind::Factor);
+    if (!boxes_.CheckEntryBox(EntryKind::Factor)) {
+        return;
+    }
     MultiplyOutputs(map_, boxes_.Value(EntryKind::Factor));
     Finish();
 }
 
 void CurveCommands::AddOffset() {
-    boxes_.CheckEntryBox(EntryKind::Offset);
+    if (!boxes_.CheckEntryBox(EntryKind::Offset)) {
+        return;
+    }
     AddOffsetToOutputs(map_, boxes_.Value(EntryKind::Offset));
     Finish();
 }
 
 void CurveCommands::CreateLine() {
-    boxes_.CheckEndVoltageBox();
+    if (!boxes_.CheckEndVoltageBox()) {
+        return;
+    }
     CreateStraightLine(map_, boxes_.Value(EntryKind::EndVoltage));
     Finish();
 }

@@ -6,7 +6,8 @@ struct VoltageMap;
 
 /// The buttons that change the whole curve: Multiply (Command8), Add (Command9), Create
 /// (Command5) and UnDo (Command10). Each ends with the table, the chart and, when a
-/// breakpoint is selected, its marker and the point panel's output box.
+/// breakpoint is selected, its marker and the point panel's output box. A command whose
+/// box's re-prompt is cancelled changes nothing.
 class CurveCommands {
 public:
     CurveCommands(VoltageMap& map, EntryBoxes& boxes, MapViews& views);

@@ -34,15 +34,16 @@ EntryBoxes::EntryBoxes(QLineEdit* factorBox, QLineEdit* offsetBox, QLineEdit* en
     }
 }
 
-void EntryBoxes::CheckEntryBox(EntryKind kind) {
+bool EntryBoxes::CheckEntryBox(EntryKind kind) {
     const int b = static_cast<int>(kind);
     if (!state_.FormReady || checking_[b]) {
-        return;
+        return true;
     }
     const QScopedValueRollback<bool> guard(checking_[b], true);
     QLineEdit* box = boxes_[b];
     const EntryLimits limits{.OutputRangeMax = map_.OutputRangeMax,
                              .InputRangeMax = map_.InputRangeMax};
+    bool cancelled = false;
     for (;;) {
         if (box->text().isEmpty()) {
             box->setText(RestoredText(b, limits));
@@ -53,11 +54,13 @@ void EntryBoxes::CheckEntryBox(EntryKind kind) {
             box->setText(
                 QString::fromStdString(FormatVoltage(check.Value, state_.SeparatorChar())));
             accepted_[b] = box->text();
-            return;
+            return !cancelled;
         }
         const EntryPromptText prompt =
             EntryPrompt(texts_, EntryMessageOf(kind, check.Problem), limits);
-        box->setText(inputBox_.Ask(prompt.Prompt, prompt.Title));
+        const QString reply = inputBox_.Ask(prompt.Prompt, prompt.Title);
+        cancelled = reply.isEmpty();
+        box->setText(reply);
     }
 }
 
@@ -131,8 +134,11 @@ bool EntryBoxes::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut: {
             // A modal box or a popup taking the focus is not the user leaving the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                CheckEntryBox(kKinds[b]);
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+                break;
+            }
+            if (!CheckEntryBox(kKinds[b]) && reason == Qt::MouseFocusReason) {
+                emit ClickCancelled();
             }
             break;
         }

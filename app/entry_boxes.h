@@ -24,13 +24,20 @@ public:
                QObject* parent = nullptr);
 
     /// The check of one box (CheckEntryBox): on return the box holds an accepted value
-    /// formatted "0.000". Does nothing before the window has loaded.
-    void CheckEntryBox(EntryKind kind);
+    /// formatted "0.000". False when a re-prompt was answered with Cancel or nothing: the
+    /// box then holds its previous text, and what asked for the check must not go on.
+    /// Does nothing before the window has loaded.
+    bool CheckEntryBox(EntryKind kind);
     /// The check of the end-voltage box, which the straight-line button runs first.
-    void CheckEndVoltageBox() { CheckEntryBox(EntryKind::EndVoltage); }
+    bool CheckEndVoltageBox() { return CheckEntryBox(EntryKind::EndVoltage); }
 
     /// The number a box holds, read with the locale's separator.
     double Value(EntryKind kind) const;
+
+signals:
+    /// A click took the focus from a box and the re-prompt of its check was cancelled:
+    /// that click must not act.
+    void ClickCancelled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -85,9 +85,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                                  platform_.messageBox, Msg);
     ConnectCommands();
     // A prompt of the cell or box being left takes the release of the click that left it.
-    (new PressCompletion(this))
-        ->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8, W.Command9,
-                 W.Command10, W.Check1, W.Check2});
+    auto* completion = new PressCompletion(this);
+    completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
+                       W.Command9, W.Command10, W.Check1, W.Check2});
+    connect(Boxes.get(), &EntryBoxes::ClickCancelled, completion,
+            &PressCompletion::DropPressInProgress);
     Load(settingsFileName);
 }
 
@@ -127,7 +129,7 @@ void Form1::Load(const QString& settingsFileName) {
 }
 
 void Form1::ReadSettings(const QString& settingsFileName) {
-    const std::optional<int> port = ::ReadSettings(settingsFileName);
+    const std::optional<int> port = ::ReadSettings(settingsFileName, SeparatorChar());
     Map.PortNumber = port.value_or(1);
     W.Combo1->setCurrentIndex(Map.PortNumber - 1);
 }
@@ -149,7 +151,7 @@ void Form1::SendMapToDevice() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (transfer_->IsRunning()) {
-        event->ignore();  // the window system's close waits until the map has been sent
+        event->ignore();  // no close while the map is being sent
         return;
     }
     CommitFocusedCell();

@@ -112,7 +112,8 @@ private:
     void SetLoadingFile(bool loading) override { LoadingFile = loading; }
     void ShowMapFrame() override;
     void ShowMapInTable() override;
-    void CloseWindow() override { close(); }
+    void ShowSavedCurve() override;
+    bool CloseWindow() override { return close(); }
 
     Platform platform_;
     QLocale locale_;

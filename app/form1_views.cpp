@@ -36,6 +36,10 @@ void Form1::RedrawChart() {
     Frame7->Chart().RedrawChart();
 }
 
+void Form1::ShowSavedCurve() {
+    Frame7->Chart().RedrawSavedCurve();
+}
+
 void Form1::RedrawSegment(int k, double volts) {
     Frame7->Chart().RedrawSegment(k, volts);
 }

@@ -74,6 +74,16 @@ void ChartGeometry::RedrawChart() {
     }
 }
 
+void ChartGeometry::RedrawSavedCurve() {
+    if (!map_.SavedCurveValid) {
+        return;
+    }
+    PlaceCurve(Line11, map_.SavedDeviceTable);
+    if (listener_ != nullptr) {
+        listener_->ChartDamagedAll();
+    }
+}
+
 void ChartGeometry::PlaceTicks() {
     // The grid spans the curve width, which differs a little from the axis length.
     const double width = ChartStepX * map_.Resolution;

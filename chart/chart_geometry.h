@@ -99,6 +99,8 @@ public:
     void BuildChart();
     /// Rescales and redraws everything but the marker from the device table.
     void RedrawChart();
+    /// Redraws only the reference curve from the saved device table, at the current scale.
+    void RedrawSavedCurve();
     /// Moves curve vertex k + 1 to the exact voltage v, until the next full redraw.
     void RedrawSegment(int k, double v);
     /// Places and shows the marker for breakpoint k at its quantised stored value.

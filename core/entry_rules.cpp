@@ -78,11 +78,13 @@ EntryCheck CheckEntry(EntryKind kind, std::string_view text, char separator, Ent
     if (const std::optional<EntryProblem> problem = RangeProblem(kind, v, limits)) {
         return Refused(*problem);
     }
-    if (!std::isfinite(v)) {
-        // Only a factor has no upper limit; one beyond a double cannot be shown or used.
+    const double value = RoundTo3(v);
+    if (!std::isfinite(value)) {
+        // Only a factor has no upper limit; one whose thousandths no double holds cannot
+        // be shown or used, and must never come back as "inf".
         return Refused(EntryProblem::NotNumber);
     }
-    return {.Outcome = EntryOutcome::Accepted, .Value = RoundTo3(v)};
+    return {.Outcome = EntryOutcome::Accepted, .Value = value};
 }
 
 EntryMessage EntryMessageOf(EntryKind kind, EntryProblem problem) {

@@ -7,6 +7,7 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
@@ -134,17 +135,47 @@ SerialStatus QtSerialPort::SetBreak(bool on) {
 SerialStatus QtSerialPort::Write(const SendPacket& packet) {
     const qint64 written =
         port_.write(reinterpret_cast<const char*>(packet.data()), qint64(packet.size()));
-    return written == qint64(packet.size()) ? SerialStatus{} : TakeError();
+    if (written != qint64(packet.size())) {
+        return TakeError();
+    }
+    return HandToDriver();
 }
 
-SerialStatus QtSerialPort::Drain() {
-    // QSerialPort holds bytes in its own buffer first; close() would drop them.
+SerialStatus QtSerialPort::HandToDriver() {
+    // QSerialPort holds bytes in its own buffer until the event loop runs; the transfer
+    // watches the driver's queue, and close() would drop what is still here.
     while (port_.bytesToWrite() > 0) {
         if (!port_.waitForBytesWritten(kWriteTimeoutMs)) {
             return TakeError();
         }
     }
-    // Then the driver's queue, so that a packet counts only once it has left the line.
+    return {};
+}
+
+SerialStatus QtSerialPort::QueuedBytes(int& bytes) {
+    bytes = int(port_.bytesToWrite());
+#ifdef Q_OS_WIN
+    DWORD errors = 0;
+    COMSTAT state{};
+    if (!ClearCommError(port_.handle(), &errors, &state)) {
+        return ToSerialError(QSerialPort::WriteError, qt_error_string(int(GetLastError())));
+    }
+    bytes += int(state.cbOutQue);
+#else
+    int queued = 0;
+    if (ioctl(port_.handle(), TIOCOUTQ, &queued) != 0) {
+        return ToSerialError(QSerialPort::WriteError, qt_error_string(errno));
+    }
+    bytes += queued;
+#endif
+    return {};
+}
+
+SerialStatus QtSerialPort::Drain() {
+    if (SerialStatus error = HandToDriver()) {
+        return error;
+    }
+    // Then the driver's queue, so that close() comes only once the last byte has left.
 #ifdef Q_OS_WIN
     if (!FlushFileBuffers(port_.handle())) {
         return ToSerialError(QSerialPort::WriteError, qt_error_string(int(GetLastError())));

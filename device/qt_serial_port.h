@@ -23,12 +23,15 @@ public:
     SerialStatus Open() override;
     SerialStatus SetBreak(bool on) override;
     SerialStatus Write(const SendPacket& packet) override;
+    SerialStatus QueuedBytes(int& bytes) override;
     SerialStatus Drain() override;
     SerialStatus Close() override;
 
 private:
     /// The pending error of the port, which is cleared for the next operation.
     SerialError TakeError();
+    /// Moves the bytes QSerialPort still buffers into the driver's queue.
+    SerialStatus HandToDriver();
     SerialStatus SetModemLine(bool (QSerialPort::*set)(bool), bool asserted);
 
     QSerialPort port_;

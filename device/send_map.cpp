@@ -19,6 +19,9 @@ constexpr auto kLastPacketsShown = 300ms;
 constexpr auto kEndDisplayTime = 1500ms;
 /// Longest stretch without an event pass while waiting.
 constexpr auto kPaintSlice = 20ms;
+constexpr int kPacketBytes = int(std::tuple_size_v<SendPacket>);
+/// A start bit, 8 data bits and a stop bit at 2400 baud.
+constexpr std::chrono::microseconds kByteTime{10 * 1'000'000 / 2400};
 
 }  // namespace
 
@@ -35,6 +38,8 @@ bool DeviceTransfer::SendMapToDevice(VoltageMap& map) {
     clock_.ProcessEvents();
     BuildDeviceTable(map);
     const SerialStatus error = Transfer(map);
+    // Input that came since the last pass goes too, not to the message box or the window.
+    clock_.ProcessEventsWithoutInput();
     if (error) {
         // A port left open would refuse every later attempt.
         port_.Close();
@@ -93,8 +98,9 @@ SerialStatus DeviceTransfer::SendPackets(const VoltageMap& map) {
         if (SerialStatus error = port_.Write(PacketAt(map, k))) {
             return error;
         }
-        // The progress shows packets that have left the port, not packets queued.
-        if (SerialStatus error = port_.Drain()) {
+        // Packet k waits in the queue while packet k - 1 goes out, so the line never idles;
+        // the progress counts packet k when at most it is left, within a packet of the line.
+        if (SerialStatus error = WaitUntilQueuedAtMost(kPacketBytes)) {
             return error;
         }
         if (k >= 1) {
@@ -102,7 +108,23 @@ SerialStatus DeviceTransfer::SendPackets(const VoltageMap& map) {
         }
         clock_.ProcessEventsWithoutInput();
     }
-    return {};
+    // Once, so that the close drops nothing still queued.
+    return port_.Drain();
+}
+
+SerialStatus DeviceTransfer::WaitUntilQueuedAtMost(int limit) {
+    for (;;) {
+        int queued = 0;
+        if (SerialStatus error = port_.QueuedBytes(queued)) {
+            return error;
+        }
+        if (queued <= limit) {
+            return {};
+        }
+        // About until the line has sent the surplus.
+        clock_.Sleep(std::max(
+            1ms, std::chrono::floor<std::chrono::milliseconds>((queued - limit) * kByteTime)));
+    }
 }
 
 void DeviceTransfer::ShowProgressAfter(int k) {

@@ -29,10 +29,11 @@ private:
     SerialStatus OpenPort(int portNumber);
     SerialStatus HoldBreak();
     SerialStatus SendPackets(const VoltageMap& map);
+    SerialStatus WaitUntilQueuedAtMost(int limit);
     void ShowProgressAfter(int k);
     void ShowEnd();
     void ReportError(const SerialError& error);
-    /// Waits by the monotonic clock; windows keep painting, user input waits until the end.
+    /// Waits by the monotonic clock; windows keep painting, user input is dropped.
     void WaitPainting(std::chrono::milliseconds duration);
 
     SerialPort& port_;

@@ -30,7 +30,8 @@ struct LineSettings {
 };
 
 /// The serial port as the transfer drives it, in this order: select, line settings, DTR,
-/// RTS, open, break on and off, then per packet a write and a drain, and close.
+/// RTS, open, break on and off, then per packet a write and a look at the queue, one drain,
+/// and close.
 /// Settings given before Open take effect when the port opens.
 class SerialPort {
 public:
@@ -43,7 +44,10 @@ public:
     /// Fails with kNoSuchPortCode when the port does not exist.
     virtual SerialStatus Open() = 0;
     virtual SerialStatus SetBreak(bool on) = 0;
+    /// Hands the packet to the driver without waiting for the line.
     virtual SerialStatus Write(const SendPacket& packet) = 0;
+    /// How many bytes written so far are still queued in the program and the driver.
+    virtual SerialStatus QueuedBytes(int& bytes) = 0;
     /// Returns once every byte written so far has left the port, not merely been queued.
     virtual SerialStatus Drain() = 0;
     /// Harmless on a port that is not open.

@@ -4,7 +4,7 @@
 
 WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QString& fileName) {
     const QByteArray bytes = EncodePax(PaxDataFromMap(map, note));
-    if (bytes.size() > kMaxPaxFileBytes) {
+    if (note.size() > kMaxNoteLength || bytes.size() > kMaxPaxFileBytes) {
         return {false, true, {}};
     }
     WriteResult result;

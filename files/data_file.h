@@ -8,12 +8,12 @@
 /// Outcome of a write.
 struct WriteResult {
     bool Ok = true;
-    bool TooLarge = false;  ///< the note would make a file that no load accepts
+    bool TooLarge = false;  ///< the note is longer than kMaxNoteLength
     QString Error;          ///< the system's reason otherwise
 };
 
 /// Writes the map and note to fileName. The file is replaced only once every byte is
-/// written, so a failed save leaves the previous file as it was. A file too large to be
+/// written, so a failed save leaves the previous file as it was. A note too long to be
 /// loaded again is not written at all.
 WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QString& fileName);
 

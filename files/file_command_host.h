@@ -26,9 +26,12 @@ public:
     /// that was just loaded.
     virtual void ShowMapInTable() = 0;
     virtual void RedrawChart() = 0;
+    /// Draws the reference curve from SavedDeviceTable at once, leaving the rest as it is.
+    virtual void ShowSavedCurve() = 0;
     virtual void HideMarker() = 0;
     /// Text6 and Label13 empty, the step buttons Command6 and Command7 disabled.
     virtual void ClearPointPanel() = 0;
-    /// Closes the main window; its close event runs CloseHandler.
-    virtual void CloseWindow() = 0;
+    /// Closes the main window; its close event runs CloseHandler. False when the window
+    /// stays open.
+    virtual bool CloseWindow() = 0;
 };

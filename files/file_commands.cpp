@@ -9,6 +9,18 @@
 #include "file_messages.h"
 #include "message_box.h"
 
+namespace {
+
+/// The name a save writes. "curve 2.5" has no extension of ours: only ".pax" counts, so
+/// that the load dialog lists every saved file.
+QString WithPaxExtension(const QString& fileName) {
+    return fileName.endsWith(QStringLiteral(".pax"), Qt::CaseInsensitive)
+               ? fileName
+               : fileName + QStringLiteral(".pax");
+}
+
+}  // namespace
+
 FileCommands::FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& messageBox,
                            FileDialog& fileDialog, const Texts& texts, QString settingsFileName)
     : map_(map),
@@ -19,12 +31,20 @@ FileCommands::FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& m
       settingsFileName_(std::move(settingsFileName)) {}
 
 bool FileCommands::SaveCommand() {
+    if (host_.NoteText().size() > kMaxNoteLength) {
+        messageBox_.Show(NoteTooLongMessage(texts_), texts_("MsgNoteTooLongTitle"));
+        return false;
+    }
     QString fileName;
     for (;;) {
-        fileName = fileDialog_.AskSaveName(texts_("MsgSaveDialogTitle"), kPaxFilter);
+        // The current file's folder with its name, or else the folder last used.
+        fileName = fileDialog_.AskSaveName(texts_("MsgSaveDialogTitle"), kPaxFilter,
+                                           workFileName_.isEmpty() ? lastFolder_ : workFileName_);
         if (fileName.isEmpty()) {
             return false;
         }
+        fileName = WithPaxExtension(fileName);
+        lastFolder_ = QFileInfo(fileName).absolutePath();
         if (!QFileInfo::exists(fileName)) {
             break;
         }
@@ -37,30 +57,38 @@ bool FileCommands::SaveCommand() {
     }
     const WriteResult written = WriteDataFile(map_, host_.NoteText(), fileName);
     if (!written.Ok) {
-        const QString reason = written.TooLarge ? texts_("MsgPaxTooLarge") : written.Error;
+        const QString reason = written.TooLarge ? NoteTooLongMessage(texts_) : written.Error;
         messageBox_.Show(SaveFailedMessage(texts_, fileName, reason), texts_("MsgSaveFailedTitle"));
         return false;
     }
     currentFileName_ = fileName;
+    workFileName_ = fileName;
     ShowFileTitle();
     TakeSavedCurve(map_);
     map_.SavedCurveValid = true;
+    host_.ShowSavedCurve();
     return true;
 }
 
 bool FileCommands::LoadCommand() {
-    const QString fileName = fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter);
+    if (!SaveBeforeLoad()) {
+        return false;
+    }
+    const QString fileName =
+        fileDialog_.AskOpenName(texts_("MsgLoadDialogTitle"), kPaxFilter, lastFolder_);
     if (fileName.isEmpty()) {
         // As before a first save: a later exit asks the save question.
         currentFileName_.clear();
         return false;
     }
+    lastFolder_ = QFileInfo(fileName).absolutePath();
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));
         return false;
     }
     currentFileName_ = fileName;
+    workFileName_ = fileName;
     host_.SetLoadingFile(true);
     ApplyPaxData(map_, file.Data);
     host_.ShowMapFrame();
@@ -93,8 +121,10 @@ void FileCommands::ExitCommand() {
         }
     }
     KeepSettings();
+    // Set before the close so that the close handler asks nothing more; a window that stays
+    // open (during a send) must ask again at the next close.
     exitConfirmed_ = true;
-    host_.CloseWindow();
+    exitConfirmed_ = host_.CloseWindow();
 }
 
 bool FileCommands::CloseHandler() {
@@ -111,6 +141,26 @@ bool FileCommands::CloseHandler() {
     }
     KeepSettings();
     return true;
+}
+
+bool FileCommands::SaveBeforeLoad() {
+    if (workFileName_.isEmpty() ? IsStartMap()
+                                : !IsMapChanged(map_, host_.NoteText(), workFileName_)) {
+        return true;
+    }
+    const MessageAnswer answer =
+        messageBox_.Show(texts_("MsgSaveBeforeLoad"), texts_("MsgSaveBeforeLoadTitle"),
+                         MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Cancel);
+    if (answer == MessageAnswer::Cancel) {
+        return false;
+    }
+    return answer == MessageAnswer::No || SaveCommand();
+}
+
+bool FileCommands::IsStartMap() const {
+    VoltageMap start;
+    FillStartLine(start);
+    return SamePaxContent(PaxDataFromMap(map_, host_.NoteText()), PaxDataFromMap(start, {}));
 }
 
 bool FileCommands::MapEqualsItsFile() const {

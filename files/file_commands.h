@@ -24,9 +24,10 @@ public:
                  QString settingsFileName = kSettingsFileName);
 
     /// Asks for a name and writes the map. True only when the file was written.
+    /// A name without ".pax" gets it, before the overwrite question.
     bool SaveCommand();
-    /// Asks for a file and loads it whole, or shows why not and changes nothing.
-    /// True when a file was loaded.
+    /// Asks whether to save unsaved work first, then for a file, and loads it whole, or
+    /// shows why not and changes nothing. True when a file was loaded.
     bool LoadCommand();
     /// The exit button: asks to save when needed, writes the settings and closes.
     void ExitCommand();
@@ -35,10 +36,13 @@ public:
 
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
-    /// Set once the exit command has asked and written the settings.
+    /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
 
 private:
+    /// Whether a load may go on: Yes saves first, and only a saved map goes on.
+    bool SaveBeforeLoad();
+    bool IsStartMap() const;
     bool MapEqualsItsFile() const;
     /// Leaving the program: the chosen port is kept whatever the answer was.
     void KeepSettings();
@@ -51,5 +55,10 @@ private:
     const Texts& texts_;
     QString settingsFileName_;
     QString currentFileName_;
+    /// The file the map was last saved to or loaded from, which the title shows; unlike
+    /// CurrentFileName a cancelled load keeps it, as the map still comes from there.
+    QString workFileName_;
+    /// Folder of the last name a file dialog gave; dialogs open there.
+    QString lastFolder_;
     bool exitConfirmed_ = false;
 };

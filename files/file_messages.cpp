@@ -25,6 +25,11 @@ const char* PaxFaultKey(PaxFault fault) {
     return "MsgPaxCannotRead";
 }
 
+QString NoteTooLongMessage(const Texts& texts) {
+    return texts("MsgNoteTooLongHead") + QString::number(kMaxNoteLength) +
+           texts("MsgNoteTooLongTail");
+}
+
 QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QString& reason) {
     return texts("MsgSaveFailed") + u'\n' + fileName + u'\n' + reason;
 }

@@ -14,3 +14,6 @@ QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QSt
 /// Why the data file could not be loaded: the file, its first bad line and the reason.
 QString LoadFailedMessage(const Texts& texts, const QString& fileName,
                           const PaxDecodeResult& result);
+
+/// The note is too long to be saved, and how long it may be.
+QString NoteTooLongMessage(const Texts& texts);

@@ -10,6 +10,11 @@
 /// quadratic time, and 64 KiB in one line already takes it most of a second.
 inline constexpr qsizetype kMaxPaxFileBytes = 64 * 1024;
 
+/// The longest note a save takes, in characters. Even at three bytes each (a line break
+/// becomes two), and with every value line at its longest, the file stays below
+/// kMaxPaxFileBytes, so a saved note always loads again.
+inline constexpr qsizetype kMaxNoteLength = 20000;
+
 /// Why a data file was refused.
 enum class PaxFault {
     None,

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "file_text.h"
+#include "number_text.h"
+#include "rounding.h"
 #include "whole_file.h"
 
 namespace {
@@ -12,7 +14,7 @@ constexpr qint64 kMaxSettingsBytes = 4096;
 
 }  // namespace
 
-std::optional<int> ReadSettings(const QString& fileName) {
+std::optional<int> ReadSettings(const QString& fileName, char decimalSeparator) {
     QByteArray bytes;
     QString error;
     if (!ReadFileHead(fileName, kMaxSettingsBytes + 1, bytes, error) ||
@@ -23,12 +25,16 @@ std::optional<int> ReadSettings(const QString& fileName) {
     if (lines.isEmpty()) {
         return std::nullopt;
     }
-    bool isNumber = false;
-    const int port = lines.first().trimmed().toInt(&isNumber);
-    if (!isNumber || port < kFirstPort || port > kLastPort) {
+    const std::optional<double> number =
+        ParseNumber(lines.first().trimmed().toStdString(), decimalSeparator);
+    if (!number) {
         return std::nullopt;
     }
-    return port;
+    const double port = RoundHalfEven(*number);
+    if (port < kFirstPort || port > kLastPort) {
+        return std::nullopt;
+    }
+    return static_cast<int>(port);
 }
 
 bool WriteSettings(int portNumber, const QString& fileName) {

@@ -11,7 +11,7 @@ public:
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
     /// Lets pending window events run once.
     virtual void ProcessEvents() = 0;
-    /// Lets pending events other than user input run once: windows keep painting while a
-    /// long command holds the user's clicks and keys back until it ends.
+    /// Lets pending events run once, dropping user input: windows keep painting while a
+    /// long command takes no clicks, keys or close requests, and none come after it ends.
     virtual void ProcessEventsWithoutInput() = 0;
 };

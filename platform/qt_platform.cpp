@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include "input_dropper.h"
+
 namespace {
 
 QMessageBox::StandardButton ToStandard(MessageAnswer answer) {
@@ -73,14 +75,16 @@ QString QtInputBox::Ask(const QString& prompt, const QString& title) {
     return ok ? text : QString();
 }
 
-QString QtFileDialog::AskSaveName(const QString& title, const QString& filter) {
-    // The program asks its own overwrite question.
-    return QFileDialog::getSaveFileName(parent_, title, QString(), ToQtFilter(filter), nullptr,
+QString QtFileDialog::AskSaveName(const QString& title, const QString& filter,
+                                  const QString& start) {
+    // The program asks its own overwrite question, for the name it will really write.
+    return QFileDialog::getSaveFileName(parent_, title, start, ToQtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-QString QtFileDialog::AskOpenName(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+QString QtFileDialog::AskOpenName(const QString& title, const QString& filter,
+                                  const QString& start) {
+    return QFileDialog::getOpenFileName(parent_, title, start, ToQtFilter(filter));
 }
 
 Clock::TimePoint QtClock::Now() {
@@ -96,7 +100,9 @@ void QtClock::ProcessEvents() {
 }
 
 void QtClock::ProcessEventsWithoutInput() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Excluding user input would only hold it back until the command ends.
+    const InputDropper dropper;
+    QCoreApplication::processEvents();
 }
 
 void QtBrowser::Open(const QUrl& url) {

@@ -31,8 +31,8 @@ private:
 
 class QtFileDialog : public FileDialog {
 public:
-    QString AskSaveName(const QString& title, const QString& filter) override;
-    QString AskOpenName(const QString& title, const QString& filter) override;
+    QString AskSaveName(const QString& title, const QString& filter, const QString& start) override;
+    QString AskOpenName(const QString& title, const QString& filter, const QString& start) override;
     void SetParent(QWidget* parent) { parent_ = parent; }
 
 private:

@@ -123,6 +123,9 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgSaveBeforeExitTitle", kExitHun, kExitEng},
     {"MsgSaveOnClose", "Menti az adatállományt?", "Do you want to save file?"},
     {"MsgSaveOnCloseTitle", kExitHun, kExitEng},
+    // A load over unsaved work asks as the exit does.
+    {"MsgSaveBeforeLoad", "Menti az adatállományt?", "Do you want to save file?"},
+    {"MsgSaveBeforeLoadTitle", "Betöltés", "Load"},
 
     {"MsgBelowZero", "Kimeneti feszültség nem csökkenthető 0V alá!",
      "Output voltage can not be decreased below 0V!"},
@@ -220,6 +223,10 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgLoadFailed", "Az adatállomány nem tölthető be:", "The data file could not be loaded:"},
     {"MsgLoadFailedTitle", kAttentionHun, kAttentionEng},
     {"MsgLoadFailedLine", "Hibás sor:", "Bad line:"},
+    {"MsgNoteTooLongHead", "A megjegyzés túl hosszú, így nem menthető! Legfeljebb ",
+     "The note is too long to be saved! It may hold at most "},
+    {"MsgNoteTooLongTail", " karakter lehet.", " characters."},
+    {"MsgNoteTooLongTitle", kAttentionHun, kAttentionEng},
     {"MsgPaxCannotRead", "Az állomány nem olvasható.", "The file cannot be read."},
     {"MsgPaxTooLarge", "Az állomány túl nagy.", "The file is too large."},
     {"MsgPaxBinary", "Az állomány nem szöveges.", "The file is not a text file."},

@@ -63,12 +63,14 @@ TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
     platform.fileDialog.names = {path};
     QTest::mouseClick(form.W.Command2, Qt::LeftButton);
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
+    EXPECT_EQ(form.Frame7->Chart().Line11[5].Y2, 8650 - 64 * 32);  // at once: N(2.5 * 256 / 10)
 
     form.W.Combo2->setCurrentIndex(2);
     emit form.W.Combo2->activated(2);
     form.W.Check1->setChecked(false);
     form.W.Text2->clear();
     platform.fileDialog.names = {path};
+    platform.messageBox.answers = {MessageAnswer::No};  // not to save the changes first
     QTest::mouseClick(form.W.Command3, Qt::LeftButton);
 
     EXPECT_EQ(form.Map.OutputRangeMax, 10);
@@ -80,7 +82,7 @@ TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
     EXPECT_EQ(form.W.Text2->toPlainText(), "első sor\nsecond line");
     EXPECT_TRUE(form.Map.SavedCurveValid);
     EXPECT_TRUE(form.Frame7->Chart().Line11[0].Visible);  // the saved curve is drawn
-    EXPECT_TRUE(platform.messageBox.shown.empty());
+    EXPECT_EQ(platform.messageBox.shown.size(), 1u);
 }
 
 TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
@@ -103,6 +105,36 @@ TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
     ASSERT_EQ(platform.messageBox.shown.size(), 1u);
     EXPECT_EQ(platform.messageBox.shown[0].prompt, "Menti az adatállományt?");
     EXPECT_EQ(form.Map.OutputValues[5], 9.5);
+}
+
+// Cancel on the re-prompt of a box cancels the click that left it, and only that click.
+TEST_F(Form1Commands, ACancelledRepromptCancelsItsCommand) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const auto undo = form.Map.UndoValues;
+    const struct {
+        QLineEdit* box;
+        const char* typed;
+        QWidget* leaveBy;
+        const char* reply;
+        const char* lastCell;
+    } cases[] = {
+        {form.W.Text3, "abc", form.W.Command8, "", "15.000"},
+        {form.W.Text5, "16", form.W.Command5, "", "15.000"},  // not a line to 0 V
+        {form.W.Text3, "x", form.W.Text2, "", "15.000"},
+        {form.W.Text3, "y", form.W.Command8, "0.5", "7.500"},  // a valid reply runs
+    };
+    for (const auto& c : cases) {
+        platform.inputBox.replies = {c.reply};
+        QTest::mouseClick(c.box, Qt::LeftButton);
+        QTest::keyClicks(c.box, c.typed);
+        QTest::mouseClick(c.leaveBy, Qt::LeftButton);
+        QTest::qWait(0);
+        EXPECT_EQ(form.Table->CellText(127), c.lastCell) << c.typed;
+        EXPECT_TRUE(*c.reply || form.Map.UndoValues == undo) << c.typed;
+    }
+    EXPECT_EQ(platform.inputBox.asked.size(), 4u);
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ const EntryCase kCases[] = {
     {Offset, "-" + kHuge, '.', 15, Refused, 0, BelowMin},
     {Factor, kHuge, '.', 15, Refused, 0, NotNumber},  // no upper limit, but no double holds it
     {Cell, kTiny, '.', 15, Accepted, 0, NotNumber},
+    {Factor, "1" + std::string(306, '0'), '.', 15, Refused, 0, NotNumber},  // 1e309 mV
 };
 
 TEST(EntryRules, OutcomeAndProblemOrder) {

@@ -64,6 +64,11 @@ public:
     SerialStatus Write(const SendPacket& p) override {
         return Do("Write", QString::asprintf(" %02X %02X %02X", p[0], p[1], p[2]));
     }
+    /// The line takes every packet at once.
+    SerialStatus QueuedBytes(int& bytes) override {
+        bytes = 0;
+        return {};
+    }
     SerialStatus Drain() override { return Do("Drain"); }
     SerialStatus Close() override {
         open_ = false;

@@ -42,9 +42,9 @@ TEST(SendMap, OperationsInOrderAndOnTime) {
                                          "Open",         "Break on",
                                          "Break off",    "View Show"};
     for (int k = 0; k <= 255; ++k) {
-        expected.insert(expected.end(), {WriteOf(k == 0 ? 0x05 : k), "Drain"});
+        expected.push_back(WriteOf(k == 0 ? 0x05 : k));
     }
-    expected.insert(expected.end(), {"Close", "View EndDisplay", "View Close"});
+    expected.insert(expected.end(), {"Drain", "Close", "View EndDisplay", "View Close"});
     std::vector<std::string> calls = rig.log.calls;
     std::erase_if(calls, [](const std::string& what) { return what.starts_with("View Percent"); });
     EXPECT_EQ(calls, expected);
@@ -75,6 +75,7 @@ TEST(SendMap, FailureShowsOneMessageClosesThePortAndHidesTheWindow) {
     const Case cases[] = {
         {"Open", 1, kNoSuchPortCode, 0, noSuchPort},
         {"Break", 2, 8104, 0, ioError},
+        {"Drain", 1, 8104, 256, ioError},
         {"Write", 101, 8104, 101, ioError},
         {"Close", 1, 8104, 256, ioError},
     };

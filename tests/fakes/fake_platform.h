@@ -66,6 +66,7 @@ struct AskedFile {
     bool save;
     QString title;
     QString filter;
+    QString start;
 };
 
 class FakeFileDialog : public FileDialog {
@@ -73,12 +74,14 @@ public:
     std::vector<AskedFile> asked;
     std::deque<QString> names;  ///< next paths; when empty, cancelled
 
-    QString AskSaveName(const QString& title, const QString& filter) override {
-        asked.push_back({true, title, filter});
+    QString AskSaveName(const QString& title, const QString& filter,
+                        const QString& start) override {
+        asked.push_back({true, title, filter, start});
         return NextOf(names, QString());
     }
-    QString AskOpenName(const QString& title, const QString& filter) override {
-        asked.push_back({false, title, filter});
+    QString AskOpenName(const QString& title, const QString& filter,
+                        const QString& start) override {
+        asked.push_back({false, title, filter, start});
         return NextOf(names, QString());
     }
 };

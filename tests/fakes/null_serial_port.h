@@ -12,6 +12,10 @@ public:
     SerialStatus Open() override { return {}; }
     SerialStatus SetBreak(bool) override { return {}; }
     SerialStatus Write(const SendPacket&) override { return {}; }
+    SerialStatus QueuedBytes(int& bytes) override {
+        bytes = 0;
+        return {};
+    }
     SerialStatus Drain() override { return {}; }
     SerialStatus Close() override { return {}; }
 };

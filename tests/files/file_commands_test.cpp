@@ -63,11 +63,16 @@ struct Session : FileCommandHost {
     void ShowMapFrame() override { calls << QStringLiteral("Frame %1").arg(map.Resolution); }
     void ShowMapInTable() override { calls << "Table"; }
     void RedrawChart() override { calls << "Chart"; }
+    void ShowSavedCurve() override {}
     void HideMarker() override { calls << "HideMarker"; }
     void ClearPointPanel() override { calls << "ClearPointPanel"; }
-    void CloseWindow() override { calls << "CloseWindow"; }
+    bool CloseWindow() override {
+        calls << "CloseWindow";
+        return closes;
+    }
 
     QStringList calls;
+    bool closes = true;
     QString note;
     QString title;
     QTemporaryDir dir;
@@ -198,4 +203,97 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
             EXPECT_FALSE(IsMapChanged(s.map, s.note, s.Path(c.saveAs))) << c.name;
         }
     }
+}
+
+/// A window kept open (by a send under way) leaves the next close to ask again.
+TEST_F(FileCommandsTest, ExitRefusedByTheWindowIsNotConfirmed) {
+    closes = false;
+    platform.messageBox.answers = {MessageAnswer::No, MessageAnswer::No};
+    commands.ExitCommand();
+    EXPECT_FALSE(commands.ExitConfirmed());
+    EXPECT_TRUE(commands.CloseHandler());
+    EXPECT_EQ(platform.messageBox.shown.size(), 2u);
+}
+
+// A load over unsaved work asks first; an untouched start map or an unchanged file does not.
+TEST(FileCommandsLoadTest, AsksToSaveUnsavedWorkFirst) {
+    enum Start { Fresh, NoteTyped, LoadCancelled, Edited };
+    using A = MessageAnswer;
+    const struct {
+        const char* name;
+        Start start;
+        std::deque<MessageAnswer> answers;
+        const char* saveAs;  // "" cancels the save dialog
+        size_t messages;
+        QString dialogs;  // 's' save, 'o' open
+    } cases[] = {
+        {"untouched start", Fresh, {}, nullptr, 0, "o"},
+        {"note typed, Cancel", NoteTyped, {A::Cancel}, nullptr, 1, ""},
+        {"a load cancelled after a load", LoadCancelled, {}, nullptr, 0, "o"},
+        {"edited, No", Edited, {A::No}, nullptr, 1, "o"},
+        {"edited, Yes, saved", Edited, {A::Yes}, "kept.pax", 1, "so"},
+        {"edited, Yes, save cancelled", Edited, {A::Yes}, "", 1, "s"},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        ASSERT_TRUE(WriteDataFile(s.map, {}, s.Path("start.pax")).Ok);
+        s.note = c.start == NoteTyped ? "n" : "";
+        if (c.start >= LoadCancelled) {
+            ASSERT_TRUE(s.LoadEightPoints(""));
+            ASSERT_TRUE(c.start == Edited || !s.commands.LoadCommand());
+            s.platform.fileDialog.asked.clear();
+        }
+        if (c.start == Edited) {
+            s.map.SetOutputValue(3, 1.0);
+        }
+        s.platform.messageBox.answers = c.answers;
+        if (c.saveAs) {
+            s.platform.fileDialog.names = {*c.saveAs ? s.Path(c.saveAs) : QString()};
+        }
+        s.platform.fileDialog.names.push_back(s.Path("start.pax"));
+        EXPECT_EQ(s.commands.LoadCommand(), c.dialogs.endsWith('o')) << c.name;
+        QString dialogs;
+        for (const AskedFile& asked : s.platform.fileDialog.asked) {
+            dialogs += asked.save ? 's' : 'o';
+        }
+        EXPECT_EQ(dialogs, c.dialogs) << c.name;
+        ASSERT_EQ(s.platform.messageBox.shown.size(), c.messages) << c.name;
+        if (c.messages > 0) {
+            EXPECT_EQ(Seen(s.platform.messageBox.shown[0]),
+                      Seen({"Menti az adatállományt?", "Betöltés", MessageButtons::YesNoCancel,
+                            MessageIcon::Question, A::Cancel}))
+                << c.name;
+        }
+    }
+}
+
+// ".pax" is added before the overwrite question; the dialog starts at the file the map comes
+// from, else in the folder last used.
+TEST_F(FileCommandsTest, SaveAddsPaxAndStartsWhereTheUserWorks) {
+    EXPECT_FALSE(Load("missing.pax"));
+    platform.fileDialog.names = {Path("curve 2.5"), Path("curve 2.5"), Path("MAP.PAX")};
+    platform.messageBox.answers = {MessageAnswer::No};
+    ASSERT_TRUE(commands.SaveCommand());
+    ASSERT_TRUE(commands.SaveCommand());  // No to the overwrite, then another name
+    EXPECT_FALSE(commands.LoadCommand());
+    EXPECT_FALSE(commands.SaveCommand());
+    QStringList starts;
+    for (const AskedFile& asked : platform.fileDialog.asked) {
+        starts << asked.start;
+    }
+    EXPECT_EQ(starts, QStringList({"", dir.path(), Path("curve 2.5.pax"), Path("curve 2.5.pax"),
+                                   dir.path(), Path("MAP.PAX")}));
+    EXPECT_EQ(platform.messageBox.shown.at(1).prompt, "Az adatállomány már létezik! Felülírja?");
+    EXPECT_TRUE(QFile::exists(Path("curve 2.5.pax")) && QFile::exists(Path("MAP.PAX")));
+}
+
+TEST_F(FileCommandsTest, ANoteTooLongToLoadAgainIsRefusedWithTheLimit) {
+    note = QString(20001, u'x');
+    EXPECT_FALSE(commands.SaveCommand());
+    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform.messageBox.shown[0].prompt,
+              "A megjegyzés túl hosszú, így nem menthető! Legfeljebb 20000 karakter lehet.");
+    map.OutputValues.fill(15.0);
+    ASSERT_TRUE(WriteDataFile(map, QString(20000, u'€'), Path("long.pax")).Ok);
+    EXPECT_TRUE(ReadPaxFile(Path("long.pax")).Ok());
 }
