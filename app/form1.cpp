@@ -5,11 +5,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -22,6 +20,8 @@
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
+#include "message_box.h"
+#include "picture_clicks.h"
 #include "pictures.h"
 #include "press_completion.h"
 #include "progress_window.h"
@@ -65,8 +65,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     for (QLabel* picture : {W.Picture2, W.Picture3, W.Picture4}) {
         picture->setScaledContents(true);  // keeps the border of the active flag visible
         picture->setCursor(Qt::PointingHandCursor);
-        picture->installEventFilter(this);
     }
+    auto* clicks = new PictureClicks(this);
+    clicks->Watch(W.Picture3, [this] { HungarianFlagClicked(); });
+    clicks->Watch(W.Picture4, [this] { EnglishFlagClicked(); });
+    clicks->Watch(W.Picture2, [this] { WebPageClicked(); });
 
     Cells = std::make_unique<CellEditor>(Map, *Table, Edit, Views(), Msg, platform_.inputBox);
     Boxes =
@@ -98,6 +101,7 @@ Form1::~Form1() = default;
 void Form1::Load(const QString& settingsFileName) {
     ApplyHungarianTexts(this);
     Msg.SetLanguage(UiLanguage::Hun);
+    dialogLanguage_.SetHungarian(true);
     ShowLanguageBorders();
     LoadingFile = false;
     Edit.FormReady = false;
@@ -190,12 +194,16 @@ void Form1::SwitchLanguage(UiLanguage language) {
         ApplyEnglishTexts(this);
     }
     Msg.SetLanguage(language);
+    dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
 }
 
 void Form1::ShowLanguageBorders() {
-    SetBorder(W.Picture3, Msg.Language() == UiLanguage::Hun);
-    SetBorder(W.Picture4, Msg.Language() == UiLanguage::Eng);
+    const bool hun = Msg.Language() == UiLanguage::Hun;
+    SetBorder(W.Picture3, hun);
+    SetBorder(W.Picture4, !hun);
+    // The flags overlap by a pixel: the active one lies on top, its border whole.
+    (hun ? W.Picture3 : W.Picture4)->raise();
 }
 
 QUrl Form1::UserGuideUrl() {
@@ -204,19 +212,10 @@ QUrl Form1::UserGuideUrl() {
 }
 
 void Form1::WebPageClicked() {
-    platform_.browser.Open(UserGuideUrl());
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == W.Picture3) {
-            HungarianFlagClicked();
-        } else if (watched == W.Picture4) {
-            EnglishFlagClicked();
-        } else if (watched == W.Picture2) {
-            WebPageClicked();
-        }
+    const QUrl guide = UserGuideUrl();
+    if (!platform_.browser.Open(guide)) {
+        platform_.messageBox.Show(
+            Msg("MsgGuideNotOpened") + "\n" + QDir::toNativeSeparators(guide.toLocalFile()),
+            Msg("MsgGuideNotOpenedTitle"));
     }
-    return QWidget::eventFilter(watched, event);
 }

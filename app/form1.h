@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "chart_editing.h"
+#include "dialog_language.h"
 #include "edit_state.h"
 #include "file_command_host.h"
 #include "form1_widgets.h"
@@ -71,7 +72,6 @@ public:
     MapViews& Views() { return *this; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -117,6 +117,7 @@ private:
 
     Platform platform_;
     QLocale locale_;
+    DialogLanguage dialogLanguage_;
     std::unique_ptr<ProgressWindow> progress_;
     std::unique_ptr<DeviceTransfer> transfer_;
 };

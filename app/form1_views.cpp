@@ -54,7 +54,7 @@ void Form1::HideMarker() {
 
 void Form1::ShowPointPanel(int k) {
     ShowPointInput(k);
-    W.Frame10->setTitle(PointPanelCaption(k + 1));
+    W.Frame10->setTitle(PointPanelCaption(Msg.Language(), k + 1));
     ShowPointValue(k);
 }
 
@@ -69,6 +69,7 @@ void Form1::ShowPointValue(int k) {
 }
 
 void Form1::ClearPointPanel() {
+    W.Frame10->setTitle(PointPanelCaption(Msg.Language()));
     W.Text6->clear();
     W.Label13->clear();
     W.Command6->setEnabled(false);

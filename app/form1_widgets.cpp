@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "chooser_font.h"
 #include "twips.h"
 
 namespace {
@@ -39,6 +40,7 @@ QComboBox* Chooser(QWidget* parent, const char* name, const QStringList& items, 
                    double top, double width, double height) {
     auto* combo = Make<QComboBox>(parent, name, left, top, width, height);
     combo->addItems(items);
+    combo->setFont(ChooserFont(combo));
     return combo;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 
 #include "map_views.h"
 #include "message_box.h"
@@ -19,6 +20,12 @@ FrameChoosers::FrameChoosers(const FrameControls& controls, VoltageMap& map, Map
       messageBox_(messageBox),
       texts_(texts),
       loadingFile_(loadingFile) {
+    for (QComboBox* chooser :
+         {controls_.Combo3, controls_.Combo2, controls_.Combo4, controls_.Combo1}) {
+        chooser->installEventFilter(this);
+        // Nor does the wheel take the focus, which would check a cell being edited.
+        chooser->setFocusPolicy(Qt::StrongFocus);
+    }
     connect(controls_.Combo3, &QComboBox::activated, this, &FrameChoosers::InputSpanChosen);
     connect(controls_.Combo2, &QComboBox::activated, this, &FrameChoosers::OutputSpanChosen);
     connect(controls_.Combo4, &QComboBox::activated, this, &FrameChoosers::ResolutionChosen);
@@ -27,6 +34,16 @@ FrameChoosers::FrameChoosers(const FrameControls& controls, VoltageMap& map, Map
     // the switch shows, as the port chooser and the switches always do.
     connect(controls_.Check1, &QCheckBox::toggled, this, &FrameChoosers::InputFilterSwitched);
     connect(controls_.Check2, &QCheckBox::toggled, this, &FrameChoosers::OutputFilterSwitched);
+}
+
+bool FrameChoosers::eventFilter(QObject* watched, QEvent* event) {
+    // A wheel turned while the pointer merely passes over a closed chooser would rescale
+    // the map or switch the port unseen. The open list scrolls in its own widget.
+    if (event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void FrameChoosers::InputSpanChosen(int listPosition) {

@@ -20,7 +20,9 @@ struct FrameControls {
 };
 
 /// Handlers of the span, resolution and port choosers and of the filter switches. Only the
-/// user's choices reach them; a chooser set by the program changes nothing.
+/// user's choices reach them: a choice in a chooser's open list or with the keyboard while
+/// it has the focus. A chooser set by the program, or a wheel turned over a closed chooser,
+/// changes nothing.
 class FrameChoosers : public QObject {
     Q_OBJECT
 
@@ -40,6 +42,9 @@ public:
     void PortChosen(int listPosition);
     void InputFilterSwitched(bool on);
     void OutputFilterSwitched(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// Yes to the question about fewer breakpoints.

@@ -16,7 +16,7 @@ public:
     /// Shows the stored value of breakpoint k in its table cell.
     virtual void ShowCellValue(int k) = 0;
     /// Fills the point panel for breakpoint k: the input label text followed by "V", the
-    /// caption "Pont(k + 1)", the output box from the cell, both step buttons enabled.
+    /// caption numbered k + 1, the output box from the cell, both step buttons enabled.
     virtual void FillPointPanel(int k) = 0;
     /// Refreshes the output box of the point panel from cell k and enables the step buttons.
     virtual void ShowPointValue(int k) = 0;

@@ -20,13 +20,13 @@ public:
     virtual void RedrawSegment(int k, double volts) = 0;
     virtual void DrawMarker(int k) = 0;
     virtual void HideMarker() = 0;
-    /// Point panel for a newly selected breakpoint: input label, caption "Pont(k+1)",
+    /// Point panel for a newly selected breakpoint: input label, caption numbered k+1,
     /// output box, step buttons enabled.
     virtual void ShowPointPanel(int k) = 0;
     /// Input label of the point panel shows breakpoint k's input voltage; the caption stays.
     virtual void ShowPointInput(int k) = 0;
     /// Output box of the point panel shows breakpoint k's value; step buttons enabled.
     virtual void ShowPointValue(int k) = 0;
-    /// Point panel emptied and step buttons disabled: nothing is selected.
+    /// Point panel emptied, its caption unnumbered, step buttons disabled: nothing is selected.
     virtual void ClearPointPanel() = 0;
 };

@@ -2,9 +2,10 @@
 
 #include <QUrl>
 
-/// Opens an address in the system's browser; failures are not reported.
+/// Opens an address in the system's browser.
 class Browser {
 public:
     virtual ~Browser() = default;
-    virtual void Open(const QUrl& url) = 0;
+    /// False when no browser could be started for it.
+    virtual bool Open(const QUrl& url) = 0;
 };

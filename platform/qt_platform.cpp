@@ -105,8 +105,10 @@ void QtClock::ProcessEventsWithoutInput() {
     QCoreApplication::processEvents();
 }
 
-void QtBrowser::Open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtBrowser::Open(const QUrl& url) {
+    // Windows reports a missing file association at once; elsewhere only a missing opener
+    // (xdg-open) is seen, not a browser that fails after it has started.
+    return QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::SetParent(QWidget* parent) {

@@ -49,7 +49,7 @@ public:
 
 class QtBrowser : public Browser {
 public:
-    void Open(const QUrl& url) override;
+    bool Open(const QUrl& url) override;
 };
 
 /// The real platform; dialogs are parented to the main window once it exists.

@@ -111,6 +111,12 @@ void CellEditor::ApplyValue(int i, double value) {
     if (map_.OutputValues[i] != map_.UndoValues[i]) {
         SaveUndoExcept(map_, i);
     }
+    // A cell left for a button, a chooser or the chart is still the selected breakpoint:
+    // the point panel and the marker must not go on showing the value from before.
+    if (i == map_.SelectedPoint) {
+        views_.ShowPointValue(i);
+        views_.DrawMarker(i);
+    }
 }
 
 void CellEditor::CellKeyDown(int i, int key) {

@@ -2,7 +2,9 @@
 #include "texts.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -240,6 +242,11 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgPaxNotNumber", "A sor nem szám.", "The line is not a number."},
     {"MsgPaxValueOutOfRange", "Az érték a kimeneti tartományon kívül esik.",
      "The value is outside the output span."},
+    // The user guide picture, when no browser can show the guide; then the guide's path.
+    {"MsgGuideNotOpened",
+     "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:",
+     "No web browser could be started for the user guide. The guide is here:"},
+    {"MsgGuideNotOpenedTitle", kAttentionHun, kAttentionEng},
 };
 // clang-format on
 
@@ -266,8 +273,16 @@ std::span<const MessageText> MessageTexts() {
     return kMessageTexts;
 }
 
-QString PointPanelCaption(int breakpointNumber) {
-    return QStringLiteral("Pont(") + QString::number(breakpointNumber) + QLatin1Char(')');
+QString PointPanelCaption(UiLanguage language, int breakpointNumber) {
+    const ControlText& row =
+        *std::find_if(std::begin(kControlTexts), std::end(kControlTexts),
+                      [](const ControlText& r) { return std::strcmp(r.control, "Frame10") == 0; });
+    QString caption =
+        QString::fromUtf8(language == UiLanguage::Hun ? row.captionHun : row.captionEng);
+    if (breakpointNumber > 0) {
+        caption += QLatin1Char('(') + QString::number(breakpointNumber) + QLatin1Char(')');
+    }
+    return caption;
 }
 
 QString Texts::operator()(const char* key) const {

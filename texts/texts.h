@@ -31,9 +31,9 @@ struct MessageText {
 /// Every message key with its texts; Texts reads from here.
 std::span<const MessageText> MessageTexts();
 
-/// Caption of the point panel Frame10 while a breakpoint is selected; the same in both
-/// languages.
-QString PointPanelCaption(int breakpointNumber);
+/// Caption of the point panel Frame10: "Pont" or "Point", followed by "(n)" while breakpoint
+/// n (counted from 1) is selected; 0 means none.
+QString PointPanelCaption(UiLanguage language, int breakpointNumber = 0);
 
 /// The message texts of one language, read under their key names.
 class Texts {

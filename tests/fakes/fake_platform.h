@@ -112,7 +112,11 @@ public:
 class FakeBrowser : public Browser {
 public:
     std::vector<QUrl> opened;
-    void Open(const QUrl& url) override { opened.push_back(url); }
+    bool starts = true;  ///< whether a browser can be started
+    bool Open(const QUrl& url) override {
+        opened.push_back(url);
+        return starts;
+    }
 };
 
 struct FakePlatform {

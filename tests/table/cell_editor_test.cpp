@@ -107,7 +107,8 @@ TEST_F(CellEditorTest, AcceptedValueGoesToMapChartDeviceTableAndUndo) {
     views.calls.clear();
     editor.CommitCell(9);
     EXPECT_EQ(map.OutputValues[9], 7.5);
-    EXPECT_EQ(views.calls, std::vector<std::string>{"RedrawSegment 9"});
+    EXPECT_EQ(views.calls,
+              (std::vector<std::string>{"RedrawSegment 9", "ShowPointValue 9", "DrawMarker 9"}));
     EXPECT_EQ(map.DeviceTable[20], 128);  // breakpoint 9 sits on entry 20; 7.5 V is 128
     // Undo keeps this cell's old value only.
     EXPECT_DOUBLE_EQ(map.UndoValues[9], 1.172);
