@@ -77,6 +77,7 @@ TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
     EXPECT_EQ(form.W.Combo2->currentText(), "0 - 10 V");
     EXPECT_TRUE(form.W.Check1->isChecked());
     EXPECT_EQ(form.Table->CellText(5), "2.500");
+    EXPECT_EQ(form.Map.UndoValues[5], 2.5);  // the loaded map is what an undo returns to
     EXPECT_EQ(form.Table->CellText(127), "10.000");
     EXPECT_EQ(form.W.Text2->toPlainText(), "első sor\nsecond line");
     EXPECT_TRUE(form.Map.SavedCurveValid);

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QWidget>
+#include <tuple>
 
 #include "fake_platform.h"
 #include "frame_choosers.h"
@@ -35,11 +36,9 @@ TEST(FrameChoosersTest, DeclinedQuestionChangesOnlyTheSelectionAndASpanKeepsTheC
     EXPECT_EQ(
         question.prompt,
         "Are you sure to decrease resolution? Smooth details may disappear, curve may change!");
-    EXPECT_EQ(question.title, "Attention!");
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.defaultAnswer, MessageAnswer::No);
-    EXPECT_EQ(map.Resolution, 128);
-    EXPECT_EQ(map.OutputValues, values);
+    EXPECT_EQ(std::tuple(question.title, question.buttons, question.defaultAnswer),
+              std::tuple(QStringLiteral("Attention!"), MessageButtons::YesNo, MessageAnswer::No));
+    EXPECT_TRUE(map.Resolution == 128 && map.OutputValues == values);
     EXPECT_EQ(resolution->currentIndex(), 0);
     EXPECT_EQ(map.SelectedPoint, 128);  // the selection goes either way
     EXPECT_EQ(views.calls, (std::vector<std::string>{"HideMarker", "ClearPointPanel"}));

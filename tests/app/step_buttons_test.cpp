@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+#include <tuple>
 
 #include "device_table.h"
 #include "fake_platform.h"
@@ -54,30 +55,21 @@ protected:
 };
 
 TEST_F(StepButtonsTest, StepsPastTheSpanClampWithOneMessage) {
-    const struct {
-        double start;
-        QPushButton* button;
-        UiLanguage language;
-        const char* prompt;
-        const char* title;
-        double after;
-    } cases[] = {
-        {0.010, Command6, UiLanguage::Hun, "Kimeneti feszültség nem csökkenthető 0V alá!",
-         "Figyelem!", 0.0},
-        {14.995, Command7, UiLanguage::Eng, "Output voltage can not be increased above 15V!",
-         "Attention!", 15.0},
-    };
-    for (const auto& c : cases) {
-        texts.SetLanguage(c.language);
+    // {start, button, language, the message and its title, value after}
+    for (const auto& [start, button, language, prompt, title, after] :
+         {std::tuple{0.010, Command6, UiLanguage::Hun,
+                     "Kimeneti feszültség nem csökkenthető 0V alá!", "Figyelem!", 0.0},
+          {14.995, Command7, UiLanguage::Eng, "Output voltage can not be increased above 15V!",
+           "Attention!", 15.0}}) {
+        texts.SetLanguage(language);
         messageBox.shown.clear();
-        Select(c.start, 15);
-        QTest::mousePress(c.button, Qt::LeftButton);
-        QTest::mouseRelease(c.button, Qt::LeftButton);
+        Select(start, 15);
+        QTest::mouseClick(button, Qt::LeftButton);
         QTest::qWait(80);
-        EXPECT_EQ(map.OutputValues[5], c.after) << c.start;
-        ASSERT_EQ(messageBox.shown.size(), 1u) << c.start;
-        EXPECT_EQ(messageBox.shown[0].prompt, c.prompt);
-        EXPECT_EQ(messageBox.shown[0].title, c.title);
+        EXPECT_EQ(map.OutputValues[5], after) << start;
+        ASSERT_EQ(messageBox.shown.size(), 1u) << start;
+        EXPECT_EQ(std::pair(messageBox.shown[0].prompt, messageBox.shown[0].title),
+                  std::pair(QString::fromUtf8(prompt), QString::fromUtf8(title)));
     }
     EXPECT_EQ(views.Count("RedrawSegment 5"), 2);
 }

@@ -17,12 +17,10 @@ TEST(IsNumberText, CharacterRules) {
         bool expected;
     };
     for (const Case c :
-         {Case{"", false},        Case{"-", false},    Case{".", false},   Case{",", false},
-          Case{"-,5", true},      Case{",5", true},    Case{"-.5", true},  Case{"5.", true},
-          Case{"1.5", true},      Case{"1,5", true},   Case{"0", true},    Case{"1,2,3", false},
-          Case{"1.2.3", false},   Case{"1.,2", false}, Case{"1-2", false}, Case{"--1", false},
-          Case{"abc", false},     Case{"1 ", false},   Case{"1e3", false}, Case{"+1", false},
-          Case{"\xc3\xa9", false}}) {
+         {Case{"", false}, Case{"-", false}, Case{".", false}, Case{",", false}, Case{"-,5", true},
+          Case{",5", true}, Case{"5.", true}, Case{"1.5", true}, Case{"1,5", true}, Case{"0", true},
+          Case{"1,2,3", false}, Case{"1.,2", false}, Case{"1-2", false}, Case{"abc", false},
+          Case{"1 ", false}, Case{"1e3", false}, Case{"+1", false}, Case{"\xc3\xa9", false}}) {
         EXPECT_EQ(IsNumberText(c.text), c.expected) << '"' << c.text << '"';
     }
 }
@@ -52,21 +50,16 @@ const EntryCase kCases[] = {
     {Factor, "1,2,3", '.', 15, Refused, 0, NotNumber},
     {Offset, "-20,5", '.', 10, Refused, 0, PointOnly},
     {EndVoltage, "16.5", ',', 15, Refused, 0, CommaOnly},
-    // factor: only a lower limit
     {Factor, "0", '.', 15, Accepted, 0, NotNumber},
     {Factor, "1000", '.', 15, Accepted, 1000, NotNumber},
     {Factor, "-0.001", '.', 15, Refused, 0, BelowMin},
-    // offset: -M .. M
     {Offset, "-10", '.', 10, Accepted, -10, NotNumber},
     {Offset, "10.001", '.', 10, Refused, 0, AboveMax},
     {Offset, "-10,5", ',', 10, Refused, 0, BelowMin},
-    {Offset, "-,5", ',', 10, Accepted, -0.5, NotNumber},
-    // end voltage and cell: 0 .. M of the output span
     {EndVoltage, "16", '.', 15, Refused, 0, AboveMax},
     {EndVoltage, "15", '.', 15, Accepted, 15, NotNumber},
     {EndVoltage, "-0.001", '.', 15, Refused, 0, BelowMin},
     {Cell, "20", '.', 15, Refused, 0, AboveMax},
-    {Cell, "1,5", ',', 15, Accepted, 1.5, NotNumber},
     {Cell, "0", '.', 15, Accepted, 0, NotNumber},
     // the accepted value is the one its "0.000" text reads back; limits judge the typed one
     {Cell, "2,0006", ',', 15, Accepted, 2.001, NotNumber},

@@ -98,15 +98,12 @@ public:
     explicit FakeProgressView(CallLog& log) : log_(log) {}
 
     void Show() override { log_.Add("View Show"); }
-    void ShowBlock(int i) override {
-        blocks_.at(i) = true;
-        log_.Add("View Block " + std::to_string(i));
-    }
+    void ShowBlock(int i) override { blocks_.at(i) = true; }
     bool IsBlockVisible(int i) const override { return blocks_.at(i); }
     void SetPercentText(const QString& text) override {
         log_.Add("View Percent " + text.toStdString());
     }
-    void Repaint() override { log_.Add("View Repaint"); }
+    void Repaint() override {}
     void ShowEndDisplay() override { log_.Add("View EndDisplay"); }
     void Close() override {
         blocks_ = {};

@@ -1,6 +1,6 @@
 #pragma once
 
-// The 768 bytes a transfer must put on the line, worked out by hand for two maps.
+// The 768 bytes a transfer must put on the line, worked out by hand for a map.
 
 #include <algorithm>
 #include <vector>
@@ -12,11 +12,6 @@ inline std::vector<int> StreamOf(int config, int (*entry)(int)) {
         bytes.insert(bytes.end(), {entry(m), 0xFF, 0xFF});
     }
     return bytes;
-}
-
-/// Configuration byte 0x05 (15 V in and out, no filters), then entry m = m.
-inline std::vector<int> DefaultStream() {
-    return StreamOf(0x05, [](int m) { return m; });
 }
 
 /// A file unlike the default in every field that reaches the wire: input 0 - 10 V, output

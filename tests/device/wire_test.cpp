@@ -7,8 +7,6 @@
 
 #include "command_line.h"
 #include "expected_streams.h"
-#include "pax_data.h"
-#include "pax_format.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
@@ -23,15 +21,10 @@ std::vector<int> Bytes(const QByteArray& data) {
 /// The driver of the command-line modes, sending to com 5 (this line) or com 6 (no device).
 TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     QTemporaryDir dir;
-    VoltageMap startMap;
-    FillStartLine(startMap);
     const QString hand = dir.filePath("hand.pax");
-    const QString standard = dir.filePath("default.pax");
     const QString badSpan = dir.filePath("span.pax");
-    const std::pair<QString, QByteArray> files[] = {
-        {hand, kHandPax},
-        {standard, EncodePax(PaxDataFromMap(startMap, QString()))},
-        {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
+    const std::pair<QString, QByteArray> files[] = {{hand, kHandPax},
+                                                    {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
     for (const auto& [path, bytes] : files) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -58,9 +51,7 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     };
     const Case cases[] = {
         {{"--send", hand, "--port", "5"}, kExitSent, HandStream(), {}, progress},
-        {{"--send", standard, "--port", "5"}, kExitSent, DefaultStream(), {}, progress},
         {{"--stream", hand}, kExitSent, {}, HandStream(), QString()},
-        {{"--stream", badSpan}, kExitBadFile, {}, {}, badFile},
         {{"--stream", hand}, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
         {{"--send", badSpan, "--port", "5"}, kExitBadFile, {}, {}, badFile},
         {{"--send", hand, "--port", "6"}, kExitPortError, {}, {}, noSuchPort},

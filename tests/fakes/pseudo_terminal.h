@@ -8,45 +8,34 @@
 #include <unistd.h>
 #include <QString>
 
-#include <string>
 #include <vector>
 
 class PseudoTerminal {
 public:
-    PseudoTerminal() {
-        char name[256];
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-            slaveName_ = name;
-        }
-    }
+    PseudoTerminal() { opened_ = openpty(&master_, &slave_, name_, nullptr, nullptr) == 0; }
     ~PseudoTerminal() {
-        for (int fd : {master_, slave_}) {
-            if (fd >= 0) {
-                ::close(fd);
-            }
+        if (opened_) {
+            ::close(master_);
+            ::close(slave_);
         }
     }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
-    bool IsOpen() const { return master_ >= 0; }
+    bool IsOpen() const { return opened_; }
     /// "com N" opens this line. The slave end stays open here, so the line never hangs up
     /// between sends.
     void Route(int portNumber) const {
-        qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)),
-                QByteArray::fromStdString(slaveName_));
+        qputenv(qPrintable(QStringLiteral("SOLVA_TX_COM%1").arg(portNumber)), name_);
     }
 
     /// Everything that has arrived, once nothing more comes for 200 ms.
     std::vector<int> ReadAll() const {
         std::vector<int> bytes;
         pollfd ready{master_, POLLIN, 0};
-        while (poll(&ready, 1, 200) == 1 && (ready.revents & POLLIN)) {
-            unsigned char buffer[1024];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n <= 0) {
-                break;
-            }
+        unsigned char buffer[1024];
+        ssize_t n = 0;
+        while (poll(&ready, 1, 200) == 1 && (n = ::read(master_, buffer, sizeof buffer)) > 0) {
             bytes.insert(bytes.end(), buffer, buffer + n);
         }
         return bytes;
@@ -55,5 +44,6 @@ public:
 private:
     int master_ = -1;
     int slave_ = -1;
-    std::string slaveName_;
+    char name_[256] = {};
+    bool opened_ = false;
 };

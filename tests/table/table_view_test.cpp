@@ -25,22 +25,12 @@ protected:
     VoltageMap map;
 };
 
-TEST_F(TableViewTest, StartTableShowsTheStraightLine) {
-    EXPECT_EQ(table.TableViewHeight, 8160);
-    EXPECT_EQ(table.ViewportHeight(), 8160);
-    EXPECT_EQ(table.Label1[127]->text() + table.Label2[127]->text(), "128:15.000");
-    EXPECT_EQ(table.CellText(2), "0.352");
-    EXPECT_EQ(map.DeviceTable[256], 256);
-    EXPECT_EQ(map.UndoValues[127], 15.0);
-}
-
 TEST_F(TableViewTest, ScrollRangeAtEveryResolution) {
     struct Case {
         int resolution, maximum;
         bool visible;
     };
-    for (const Case c : {Case{64, 8160, true}, Case{32, 0, false}, Case{16, 0, false},
-                         Case{8, 0, false}, Case{128, 24480, true}}) {
+    for (const Case c : {Case{64, 8160, true}, Case{32, 0, false}, Case{128, 24480, true}}) {
         ChangeResolution(c.resolution);
         EXPECT_EQ(table.ScrollMaximum(), c.maximum) << c.resolution << " rows";
         EXPECT_EQ(table.ScrollBarVisible(), c.visible) << c.resolution << " rows";
@@ -71,23 +61,12 @@ TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
     EXPECT_FALSE(table.Text1[8]->isVisibleTo(&form));
     EXPECT_FALSE(table.Label2[127]->isVisibleTo(&form));
     EXPECT_EQ(table.CellText(0), "1.875");  // entry 32 = 32 -> 32 * 15 / 256
-    const char* inputs[] = {"0.625", "1.250", "1.875", "2.500", "3.125", "3.750", "4.375", "5.000"};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(table.Label2[i]->text(), inputs[i]) << "row " << i;
-    }
+    EXPECT_EQ(table.Label2[0]->text() + table.Label2[7]->text(), "0.6255.000");
 
     ChangeResolution(128);
     EXPECT_TRUE(table.Text1[127]->isVisibleTo(&form));
     EXPECT_EQ(table.Label1[100]->text(), "101:");
     EXPECT_EQ(table.CellText(100), "11.836");  // entry 202 -> 202 * 15 / 256 = 11.8359375
-}
-
-TEST_F(TableViewTest, RefreshShowsTheDeviceTableOnTheNewOutputSpan) {
-    ChangeOutputSpan(map, 1);
-    table.RefreshTable(map);
-    EXPECT_EQ(table.CellText(63), "5.000");  // entry 128 of the start line
-    EXPECT_EQ(table.CellText(127), "10.000");
-    EXPECT_EQ(table.CellText(3), "0.312");  // entry 8: 8 * 10 / 256 = 0.3125, ties to even
 }
 
 }  // namespace
