@@ -223,3 +223,30 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
         }
     }
 }
+
+// A note goes out in Windows-1250 where that code page holds it, and in UTF-8 otherwise;
+// either way it comes back equal and leaving asks nothing.
+TEST(FileCommandsNoteTest, NotesKeepTheirBytesAndComeBackEqual) {
+    const struct {
+        const char16_t* note;
+        QByteArray bytes;  // the note as the file's last line holds it
+    } cases[] = {
+        {u"Árvíztűrő\nŐŰőű", "\xC1\x72\x76\xED\x7A\x74\xFB\x72\xF5\r\n\xD5\xDB\xF5\xFB"},
+        {u"a → Ж", "a \xE2\x86\x92 \xD0\x96"},
+        {u"É–", "\xC3\x89\xE2\x80\x93"},  // in Windows-1250 C9 96, which reads as UTF-8
+        {u"abc", "abc"},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.note = QString::fromUtf16(c.note);
+        ASSERT_TRUE(s.SaveAs("note.pax"));
+        EXPECT_TRUE(ReadBytes(s.Path("note.pax")).endsWith("\r\n15000\r\n" + c.bytes + "\r\n"))
+            << qPrintable(s.note);
+        s.note = QStringLiteral("other");
+        ASSERT_TRUE(s.Load("note.pax"));
+        EXPECT_EQ(s.note, QString::fromUtf16(c.note));
+        s.commands.ExitCommand();
+        EXPECT_TRUE(s.platform.messageBox.shown.empty() && s.commands.ExitConfirmed())
+            << qPrintable(s.note);
+    }
+}
