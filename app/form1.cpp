@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,8 +198,11 @@ void Form1::ShowLanguageBorders() {
 }
 
 QUrl Form1::UserGuideUrl() {
-    return QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath()).filePath("user-guide.html"));
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath("user-guide.html");
+    return QUrl::fromLocalFile(QFileInfo::exists(beside)
+                                   ? beside
+                                   : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE)));
 }
 
 void Form1::WebPageClicked() {

@@ -65,7 +65,8 @@ public:
     /// The send button.
     void SendMapToDevice();
 
-    /// The page the web-page picture opens: the bundled user guide.
+    /// The page the web-page picture opens: the user guide beside the executable, else the
+    /// installed one.
     static QUrl UserGuideUrl();
 
     MapViews& Views() { return *this; }
