@@ -10,7 +10,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DE
       -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF
 cmake --build build-asan
 cd build-asan
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1
-export LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+    UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
