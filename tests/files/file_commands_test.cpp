@@ -237,16 +237,16 @@ TEST(FileCommandsNoteTest, NotesKeepTheirBytesAndComeBackEqual) {
         {u"abc", "abc"},
     };
     for (const auto& c : cases) {
-        Session s;
-        s.note = QString::fromUtf16(c.note);
-        ASSERT_TRUE(s.SaveAs("note.pax"));
-        EXPECT_TRUE(ReadBytes(s.Path("note.pax")).endsWith("\r\n15000\r\n" + c.bytes + "\r\n"))
-            << qPrintable(s.note);
-        s.note = QStringLiteral("other");
-        ASSERT_TRUE(s.Load("note.pax"));
-        EXPECT_EQ(s.note, QString::fromUtf16(c.note));
-        s.commands.ExitCommand();
-        EXPECT_TRUE(s.platform.messageBox.shown.empty() && s.commands.ExitConfirmed())
-            << qPrintable(s.note);
+        Session saver, loader;
+        saver.note = QString::fromUtf16(c.note);
+        ASSERT_TRUE(saver.SaveAs("note.pax"));
+        EXPECT_TRUE(ReadBytes(saver.Path("note.pax")).endsWith("\r\n15000\r\n" + c.bytes + "\r\n"))
+            << qPrintable(saver.note);
+        loader.platform.fileDialog.names = {saver.Path("note.pax")};
+        ASSERT_TRUE(loader.commands.LoadCommand());
+        EXPECT_EQ(loader.note, saver.note);
+        loader.commands.ExitCommand();
+        EXPECT_TRUE(loader.platform.messageBox.shown.empty() && loader.commands.ExitConfirmed())
+            << qPrintable(saver.note);
     }
 }
