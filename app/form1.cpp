@@ -255,8 +255,11 @@ void Form1::ShowLanguageBorders() {
 }
 
 QUrl Form1::UserGuideUrl() {
-    return QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath()).filePath("user-guide.html"));
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath("user-guide.html");
+    return QUrl::fromLocalFile(QFileInfo::exists(beside)
+                                   ? beside
+                                   : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE)));
 }
 
 void Form1::WebPageClicked() {

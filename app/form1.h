@@ -78,7 +78,8 @@ public:
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
 
-    /// The page the web-page picture opens: the bundled user guide.
+    /// The page the web-page picture opens: the user guide beside the executable, else the
+    /// installed one.
     static QUrl UserGuideUrl();
 
     MapViews& Views() { return *this; }

@@ -1,7 +1,9 @@
 #include "file_text.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -30,6 +32,19 @@ QString DecodeWindows1250(const QByteArray& bytes) {
     return text;
 }
 
+/// The byte the table gives for a character, if any; searching the decoder's own table
+/// keeps the two directions from ever disagreeing.
+std::optional<char> Windows1250Byte(QChar c) {
+    if (c.unicode() < 0x80) {
+        return static_cast<char>(c.unicode());
+    }
+    const auto found = std::find(kWindows1250High.begin(), kWindows1250High.end(), c.unicode());
+    if (found == kWindows1250High.end()) {
+        return std::nullopt;
+    }
+    return static_cast<char>(0x80 + (found - kWindows1250High.begin()));
+}
+
 }  // namespace
 
 QString DecodeFileText(const QByteArray& bytes) {
@@ -37,6 +52,18 @@ QString DecodeFileText(const QByteArray& bytes) {
     // Without ConvertInitialBom the decoder drops a leading byte order mark itself.
     const QString text = utf8(bytes);
     return utf8.hasError() ? DecodeWindows1250(bytes) : text;
+}
+
+QByteArray EncodeFileText(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::optional<char> byte = Windows1250Byte(text[i]);
+        if (!byte) {
+            return text.toUtf8();
+        }
+        bytes[i] = *byte;
+    }
+    return DecodeFileText(bytes) == text ? bytes : text.toUtf8();
 }
 
 QStringList SplitLines(const QString& text) {

@@ -9,6 +9,12 @@
 /// wrote Hungarian notes in.
 QString DecodeFileText(const QByteArray& bytes);
 
+/// Bytes of a text for a data file: Windows-1250, which the Windows program reads, when
+/// every character exists there; UTF-8 when one does not, or when the Windows-1250 bytes
+/// would themselves pass for UTF-8 ("É–" is C9 96), so that DecodeFileText always gives
+/// the text back. ASCII is the same in both.
+QByteArray EncodeFileText(const QString& text);
+
 /// Lines of a text; CR LF, LF and a lone CR all end a line. A line break at the very end
 /// starts no further line, so "a\r\n" and "a" are both one line, and "" is none.
 QStringList SplitLines(const QString& text);

@@ -74,7 +74,7 @@ QByteArray EncodePax(const PaxData& data) {
     for (int k = 0; k < data.Resolution && k < kMaxResolution; ++k) {
         bytes += MillivoltText(data.Values[k]) + crLf;
     }
-    bytes += NoteWithCrLf(data.Note).toUtf8() + crLf;
+    bytes += EncodeFileText(NoteWithCrLf(data.Note)) + crLf;
     return bytes;
 }
 

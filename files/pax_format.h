@@ -39,7 +39,8 @@ struct PaxDecodeResult {
 };
 
 /// The file's bytes: five header lines, one millivolt line per breakpoint, then the
-/// note's lines, each ended by CR LF, in UTF-8. An empty note is one empty last line.
+/// note's lines, each ended by CR LF, in Windows-1250 where it can hold the note and UTF-8
+/// otherwise (see EncodeFileText). An empty note is one empty last line.
 QByteArray EncodePax(const PaxData& data);
 
 /// Reads a whole file and refuses it at its first bad line, so that nothing of a bad file

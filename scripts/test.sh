@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test; then builds every test again in build-asan with
+# AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
+      -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF
+cmake --build build-asan
+cd build-asan
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+    UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

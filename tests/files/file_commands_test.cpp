@@ -297,3 +297,29 @@ TEST_F(FileCommandsTest, ANoteTooLongToLoadAgainIsRefusedWithTheLimit) {
     ASSERT_TRUE(WriteDataFile(map, QString(20000, u'€'), Path("long.pax")).Ok);
     EXPECT_TRUE(ReadPaxFile(Path("long.pax")).Ok());
 }
+// A note goes out in Windows-1250 where that code page holds it, and in UTF-8 otherwise;
+// either way it comes back equal and leaving asks nothing.
+TEST(FileCommandsNoteTest, NotesKeepTheirBytesAndComeBackEqual) {
+    const struct {
+        const char16_t* note;
+        QByteArray bytes;  // the note as the file's last line holds it
+    } cases[] = {
+        {u"Árvíztűrő\nŐŰőű", "\xC1\x72\x76\xED\x7A\x74\xFB\x72\xF5\r\n\xD5\xDB\xF5\xFB"},
+        {u"a → Ж", "a \xE2\x86\x92 \xD0\x96"},
+        {u"É–", "\xC3\x89\xE2\x80\x93"},  // in Windows-1250 C9 96, which reads as UTF-8
+        {u"abc", "abc"},
+    };
+    for (const auto& c : cases) {
+        Session saver, loader;
+        saver.note = QString::fromUtf16(c.note);
+        ASSERT_TRUE(saver.SaveAs("note.pax"));
+        EXPECT_TRUE(ReadBytes(saver.Path("note.pax")).endsWith("\r\n15000\r\n" + c.bytes + "\r\n"))
+            << qPrintable(saver.note);
+        loader.platform.fileDialog.names = {saver.Path("note.pax")};
+        ASSERT_TRUE(loader.commands.LoadCommand());
+        EXPECT_EQ(loader.note, saver.note);
+        loader.commands.ExitCommand();
+        EXPECT_TRUE(loader.platform.messageBox.shown.empty() && loader.commands.ExitConfirmed())
+            << qPrintable(saver.note);
+    }
+}
