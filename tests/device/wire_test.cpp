@@ -1,31 +1,27 @@
 // The bytes on a real line: a pseudo-terminal whose slave end the program opens as its port,
 // read back from the master end, sent by the command-line modes.
 #include <gtest/gtest.h>
+#include <QBuffer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include "command_line.h"
 #include "expected_streams.h"
+#include "fake_platform.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
 
 namespace {
 
-std::vector<int> Bytes(const QByteArray& data) {
-    return {reinterpret_cast<const unsigned char*>(data.data()),
-            reinterpret_cast<const unsigned char*>(data.data()) + data.size()};
-}
-
-/// The driver of the command-line modes, sending to com 5 (this line) or com 6 (no device).
+/// Sending to com 5 (this line) or com 6 (no device), or streaming to a buffer or a full disk.
 TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     QTemporaryDir dir;
     const QString hand = dir.filePath("hand.pax");
     const QString badSpan = dir.filePath("span.pax");
-    const std::pair<QString, QByteArray> files[] = {{hand, kHandPax},
-                                                    {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
-    for (const auto& [path, bytes] : files) {
+    for (const auto& [path, bytes] : {std::pair(hand, QByteArray(kHandPax)),
+                                      {badSpan, QByteArray("12\r\n5\r\n1\r\n1\r\n8\r\n")}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
@@ -42,36 +38,41 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
         "solva-tx: sending to com 6 (/dev/solva-tx-no-such-device) failed\n";
     const QString fullDisk = "solva-tx: cannot write the stream: No space left on device\n";
     const QString badPort = "solva-tx: the port must be 1 to 16, not 17\n";
-    struct Case {
-        QStringList args;
+    const struct {
+        QString file;
+        int port;  // 0 streams instead
         int exit;
         std::vector<int> line, out;
         QString err;
-        const char* stdoutFile = nullptr;  // where the standard output goes instead of a pipe
-    };
-    const Case cases[] = {
-        {{"--send", hand, "--port", "5"}, kExitSent, HandStream(), {}, progress},
-        {{"--stream", hand}, kExitSent, {}, HandStream(), QString()},
-        {{"--stream", hand}, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
-        {{"--send", badSpan, "--port", "5"}, kExitBadFile, {}, {}, badFile},
-        {{"--send", hand, "--port", "6"}, kExitPortError, {}, {}, noSuchPort},
-        {{"--send", hand, "--port", "17"}, kExitPortError, {}, {}, badPort},
+        const char* outFile = nullptr;  // where the stream goes instead of a buffer
+    } cases[] = {
+        {hand, 5, kExitSent, HandStream(), {}, progress},
+        {hand, 0, kExitSent, {}, HandStream(), QString()},
+        {hand, 0, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
+        {badSpan, 5, kExitBadFile, {}, {}, badFile},
+        {hand, 6, kExitPortError, {}, {}, noSuchPort},
+        {hand, 17, kExitPortError, {}, {}, badPort},
     };
     PseudoTerminal line;
     line.Route(5);
     qputenv("SOLVA_TX_COM6", "/dev/solva-tx-no-such-device");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        QProcess process;
-        if (c.stdoutFile != nullptr) {
-            process.setStandardOutputFile(QString::fromLatin1(c.stdoutFile));
-        }
-        process.start(QStringLiteral(DEVICE_CLI_DRIVER), c.args);
-        ASSERT_TRUE(process.waitForFinished(20000));
-        const QString err = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_EQ(process.exitCode(), c.exit);
+    QtSerialPort port;
+    FakeClock clock;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.port);
+        QString err;
+        QTextStream errors(&err);
+        QBuffer buffer;
+        QFile outFile(QString::fromLatin1(c.outFile));
+        QIODevice& out = c.outFile ? static_cast<QIODevice&>(outFile) : buffer;
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        EXPECT_EQ(c.port > 0 ? RunSendCommand(c.file, c.port, port, clock, errors, nullptr)
+                             : RunStreamCommand(c.file, out, errors),
+                  c.exit);
+        errors.flush();
         EXPECT_EQ(line.ReadAll(), c.line);
-        EXPECT_EQ(Bytes(process.readAllStandardOutput()), c.out);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data().data());
+        EXPECT_EQ(std::vector<int>(bytes, bytes + buffer.size()), c.out);
         EXPECT_EQ(err, c.err);
     }
     // Without a route, com N is the N-th standard serial port.
