@@ -2,6 +2,7 @@
 // read back from the master end, sent by the command-line modes.
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -12,8 +13,14 @@
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
+#include "sent_maps.h"
 
 namespace {
+
+std::vector<int> Bytes(const QBuffer& buffer) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data().data());
+    return {bytes, bytes + buffer.size()};
+}
 
 /// Sending to com 5 (this line) or com 6 (no device), or streaming to a buffer or a full disk.
 TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
@@ -71,10 +78,21 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
                   c.exit);
         errors.flush();
         EXPECT_EQ(line.ReadAll(), c.line);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data().data());
-        EXPECT_EQ(std::vector<int>(bytes, bytes + buffer.size()), c.out);
+        EXPECT_EQ(Bytes(buffer), c.out);
         EXPECT_EQ(err, c.err);
     }
+    // A send that reached the line is kept, and its copy streams the same bytes.
+    SentMaps sent(dir.filePath("sent"));
+    QString err;
+    QTextStream errors(&err);
+    ASSERT_EQ(RunSendCommand(hand, 5, port, clock, errors, &sent), kExitSent);
+    EXPECT_EQ(RunSendCommand(hand, 6, port, clock, errors, &sent), kExitPortError);
+    EXPECT_EQ(QDir(dir.filePath("sent")).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(sent.Newest().endsWith("_com5.pax"));
+    QBuffer stream;
+    ASSERT_TRUE(stream.open(QIODevice::WriteOnly));
+    ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitSent);
+    EXPECT_EQ(Bytes(stream), HandStream());
     // Without a route, com N is the N-th standard serial port.
     qunsetenv("SOLVA_TX_COM9");
     EXPECT_EQ(PortDeviceName(9), QStringLiteral("/dev/ttyS8"));
