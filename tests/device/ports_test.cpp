@@ -10,8 +10,6 @@
 #include "qt_printers.h"
 #include "serial_devices.h"
 
-namespace {
-
 // The environment wins over the user's assignment, which wins over the default.
 TEST(Ports, ListingNamesEachDeviceAndWhereItComesFrom) {
     QTemporaryDir dir;
@@ -47,5 +45,3 @@ TEST(Ports, TheStableNameIsTheByIdLinkToTheDevice) {
     EXPECT_EQ(StableDevicePath(dir.filePath("ttyUSB0"), dir.filePath("by-id")),
               dir.filePath("ttyUSB0"));
 }
-
-}  // namespace
