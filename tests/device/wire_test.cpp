@@ -6,9 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
+#include <vector>
 
 #include "command_line.h"
-#include "expected_streams.h"
 #include "fake_platform.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
@@ -16,6 +17,23 @@
 #include "sent_maps.h"
 
 namespace {
+
+/// A file unlike the default in every field that reaches the wire: input 0 - 10 V, output
+/// 0 - 5 V, both filters, 8 breakpoints all at 5 V.
+constexpr char kHandPax[] =
+    "10\r\n5\r\n1\r\n1\r\n8\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n"
+    "box 2\r\n";
+
+/// Configuration byte 0x2A, then entry m for m = 1 .. 255, each packet padded with FF FF. The
+/// first segment rises from 0 to 5 V over 32 entries, so entry m is 5 m / 32 V = 8 m codes,
+/// and from entry 32 on 5 V is capped at 255.
+std::vector<int> HandStream() {
+    std::vector<int> bytes = {0x2A, 0xFF, 0xFF};
+    for (int m = 1; m <= 255; ++m) {
+        bytes.insert(bytes.end(), {std::min(8 * m, 255), 0xFF, 0xFF});
+    }
+    return bytes;
+}
 
 std::vector<int> Bytes(const QBuffer& buffer) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data().data());
