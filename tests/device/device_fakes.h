@@ -11,25 +11,25 @@
 
 #include "fake_platform.h"
 #include "progress_view.h"
+#include "send_map.h"
 #include "serial_port.h"
+#include "texts.h"
+#include "voltage_map.h"
 
 struct CallLog {
-    explicit CallLog(FakeClock& c) : clock(c) {}
     FakeClock& clock;
-    std::vector<std::string> calls;
-    std::vector<Clock::TimePoint> times;  ///< of each call
+    std::vector<std::string> calls{};
+    std::vector<Clock::TimePoint> times{};  ///< of each call
 
     void Add(std::string what) {
         calls.push_back(std::move(what));
         times.push_back(clock.now);
     }
     int Count(const std::string& prefix) const {
-        return std::ranges::count_if(calls,
-                                     [&](const std::string& c) { return c.starts_with(prefix); });
+        return std::ranges::count_if(calls, [&](const auto& c) { return c.starts_with(prefix); });
     }
     Clock::TimePoint TimeOf(const std::string& what) const {
-        const auto call = std::ranges::find(calls, what);
-        return call == calls.end() ? Clock::TimePoint{} : times[call - calls.begin()];
+        return times.at(std::ranges::find(calls, what) - calls.begin());
     }
 };
 
@@ -46,24 +46,21 @@ public:
     }
     bool IsOpen() const { return open_; }
 
-    SerialStatus SelectPort(int n) override { return Do("SelectPort", " " + QString::number(n)); }
+    SerialStatus SelectPort(int n) override { return Do("SelectPort " + std::to_string(n)); }
     SerialStatus SetLineSettings(const LineSettings& s) override {
-        return Do("LineSettings",
-                  QString::asprintf(" %d,%c,%d,%d %s", s.baudRate, s.parity, s.dataBits, s.stopBits,
-                                    s.flowControl ? "flow" : "noflow"));
+        return Do(QString::asprintf("LineSettings %d,%c,%d,%d %s", s.baudRate, s.parity, s.dataBits,
+                                    s.stopBits, s.flowControl ? "flow" : "noflow")
+                      .toStdString());
     }
-    SerialStatus SetDtr(bool on) override { return Do("Dtr", on ? " on" : " off"); }
-    SerialStatus SetRts(bool on) override { return Do("Rts", on ? " on" : " off"); }
+    SerialStatus SetDtr(bool on) override { return Do(on ? "Dtr on" : "Dtr off"); }
+    SerialStatus SetRts(bool on) override { return Do(on ? "Rts on" : "Rts off"); }
     SerialStatus Open() override {
-        const SerialStatus status =
-            open_ ? SerialError{8103, QStringLiteral("Port already open")} : Do("Open");
+        const SerialStatus status = open_ ? SerialError{8103, "Port already open"} : Do("Open");
         open_ = open_ || !status;
         return status;
     }
-    SerialStatus SetBreak(bool on) override { return Do("Break", on ? " on" : " off"); }
-    SerialStatus Write(const SendPacket& p) override {
-        return Do("Write", QString::asprintf(" %02X %02X %02X", p[0], p[1], p[2]));
-    }
+    SerialStatus SetBreak(bool on) override { return Do(on ? "Break on" : "Break off"); }
+    SerialStatus Write(const SendPacket&) override { return Do("Write"); }
     /// The line takes every packet at once.
     SerialStatus QueuedBytes(int& bytes) override {
         bytes = 0;
@@ -76,9 +73,9 @@ public:
     }
 
 private:
-    SerialStatus Do(const std::string& operation, const QString& detail = {}) {
-        log_.Add(operation + detail.toStdString());
-        if (operation != failOperation_ || --failCall_ > 0) {
+    SerialStatus Do(const std::string& call) {
+        log_.Add(call);
+        if (failOperation_.empty() || !call.starts_with(failOperation_) || --failCall_ > 0) {
             return {};
         }
         failOperation_.clear();
@@ -114,4 +111,18 @@ public:
 private:
     CallLog& log_;
     std::array<bool, 16> blocks_{};
+};
+
+/// A transfer of the start map over the fake port, in Hungarian.
+struct TransferRig {
+    FakeClock clock;
+    CallLog log{clock};
+    FakeSerialPort port{log};
+    FakeProgressView view{log};
+    FakeMessageBox messageBox;
+    Texts texts{UiLanguage::Hun};
+    DeviceTransfer transfer{port, view, clock, messageBox, texts};
+    VoltageMap map;
+
+    TransferRig() { FillStartLine(map); }
 };

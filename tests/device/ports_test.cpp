@@ -1,21 +1,14 @@
-// Which device com N opens, and the copy of the map that a command-line send keeps.
+// Which device com N opens.
 #include <gtest/gtest.h>
-#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include "command_line.h"
-#include "expected_streams.h"
-#include "fake_platform.h"
 #include "port_names.h"
-#include "pseudo_terminal.h"
 #include "qt_printers.h"
-#include "qt_serial_port.h"
-#include "sent_maps.h"
 #include "serial_devices.h"
-
-namespace {
 
 // The environment wins over the user's assignment, which wins over the default.
 TEST(Ports, ListingNamesEachDeviceAndWhereItComesFrom) {
@@ -52,31 +45,3 @@ TEST(Ports, TheStableNameIsTheByIdLinkToTheDevice) {
     EXPECT_EQ(StableDevicePath(dir.filePath("ttyUSB0"), dir.filePath("by-id")),
               dir.filePath("ttyUSB0"));
 }
-
-// The kept copy puts the same 768 bytes on the line; a send that fails keeps nothing.
-TEST(Ports, ASendThatReachedTheLineIsKeptAndAFailedOneIsNot) {
-    QTemporaryDir dir;
-    QFile pax(dir.filePath("hand.pax"));
-    ASSERT_TRUE(pax.open(QIODevice::WriteOnly) && pax.write(kHandPax) > 0 && pax.flush());
-    PseudoTerminal line;
-    line.Route(5);
-    qputenv("SOLVA_TX_COM6", "/dev/solva-tx-no-such-device");
-    SentMaps sent(dir.filePath("sent"));
-    QtSerialPort port;
-    FakeClock clock;
-    QString messages;
-    QTextStream err(&messages);
-    ASSERT_EQ(RunSendCommand(pax.fileName(), 5, port, clock, err, &sent), kExitSent);
-    ASSERT_EQ(line.ReadAll(), HandStream());
-    EXPECT_EQ(RunSendCommand(pax.fileName(), 6, port, clock, err, &sent), kExitPortError);
-    ASSERT_EQ(QDir(dir.filePath("sent")).entryList(QDir::Files).size(), 1);
-
-    QBuffer stream;
-    stream.open(QIODevice::WriteOnly);
-    ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, err), kExitSent);
-    EXPECT_TRUE(sent.Newest().endsWith("_com5.pax"));
-    const auto* bytes = reinterpret_cast<const unsigned char*>(stream.data().data());
-    EXPECT_EQ(std::vector<int>(bytes, bytes + stream.size()), HandStream());
-}
-
-}  // namespace

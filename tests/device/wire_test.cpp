@@ -1,31 +1,52 @@
 // The bytes on a real line: a pseudo-terminal whose slave end the program opens as its port,
 // read back from the master end, sent by the command-line modes.
 #include <gtest/gtest.h>
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
 
 #include "command_line.h"
-#include "expected_streams.h"
+#include "fake_platform.h"
 #include "pseudo_terminal.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
+#include "sent_maps.h"
 
 namespace {
 
-std::vector<int> Bytes(const QByteArray& data) {
-    return {reinterpret_cast<const unsigned char*>(data.data()),
-            reinterpret_cast<const unsigned char*>(data.data()) + data.size()};
+/// A file unlike the default in every field that reaches the wire: input 0 - 10 V, output
+/// 0 - 5 V, both filters, 8 breakpoints all at 5 V.
+constexpr char kHandPax[] =
+    "10\r\n5\r\n1\r\n1\r\n8\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n5000\r\n"
+    "box 2\r\n";
+
+/// Configuration byte 0x2A, then entry m for m = 1 .. 255, each packet padded with FF FF. The
+/// first segment rises from 0 to 5 V over 32 entries, so entry m is 5 m / 32 V = 8 m codes,
+/// and from entry 32 on 5 V is capped at 255.
+std::vector<int> HandStream() {
+    std::vector<int> bytes = {0x2A, 0xFF, 0xFF};
+    for (int m = 1; m <= 255; ++m) {
+        bytes.insert(bytes.end(), {std::min(8 * m, 255), 0xFF, 0xFF});
+    }
+    return bytes;
 }
 
-/// The driver of the command-line modes, sending to com 5 (this line) or com 6 (no device).
+std::vector<int> Bytes(const QBuffer& buffer) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data().data());
+    return {bytes, bytes + buffer.size()};
+}
+
+/// Sending to com 5 (this line) or com 6 (no device), or streaming to a buffer or a full disk.
 TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     QTemporaryDir dir;
     const QString hand = dir.filePath("hand.pax");
     const QString badSpan = dir.filePath("span.pax");
-    const std::pair<QString, QByteArray> files[] = {{hand, kHandPax},
-                                                    {badSpan, "12\r\n5\r\n1\r\n1\r\n8\r\n"}};
-    for (const auto& [path, bytes] : files) {
+    for (const auto& [path, bytes] : {std::pair(hand, QByteArray(kHandPax)),
+                                      {badSpan, QByteArray("12\r\n5\r\n1\r\n1\r\n8\r\n")}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
@@ -42,38 +63,54 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
         "solva-tx: sending to com 6 (/dev/solva-tx-no-such-device) failed\n";
     const QString fullDisk = "solva-tx: cannot write the stream: No space left on device\n";
     const QString badPort = "solva-tx: the port must be 1 to 16, not 17\n";
-    struct Case {
-        QStringList args;
+    const struct {
+        QString file;
+        int port;  // 0 streams instead
         int exit;
         std::vector<int> line, out;
         QString err;
-        const char* stdoutFile = nullptr;  // where the standard output goes instead of a pipe
-    };
-    const Case cases[] = {
-        {{"--send", hand, "--port", "5"}, kExitSent, HandStream(), {}, progress},
-        {{"--stream", hand}, kExitSent, {}, HandStream(), QString()},
-        {{"--stream", hand}, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
-        {{"--send", badSpan, "--port", "5"}, kExitBadFile, {}, {}, badFile},
-        {{"--send", hand, "--port", "6"}, kExitPortError, {}, {}, noSuchPort},
-        {{"--send", hand, "--port", "17"}, kExitPortError, {}, {}, badPort},
+        const char* outFile = nullptr;  // where the stream goes instead of a buffer
+    } cases[] = {
+        {hand, 5, kExitSent, HandStream(), {}, progress},
+        {hand, 0, kExitSent, {}, HandStream(), QString()},
+        {hand, 0, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
+        {badSpan, 5, kExitBadFile, {}, {}, badFile},
+        {hand, 6, kExitPortError, {}, {}, noSuchPort},
+        {hand, 17, kExitPortError, {}, {}, badPort},
     };
     PseudoTerminal line;
     line.Route(5);
     qputenv("SOLVA_TX_COM6", "/dev/solva-tx-no-such-device");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        QProcess process;
-        if (c.stdoutFile != nullptr) {
-            process.setStandardOutputFile(QString::fromLatin1(c.stdoutFile));
-        }
-        process.start(QStringLiteral(DEVICE_CLI_DRIVER), c.args);
-        ASSERT_TRUE(process.waitForFinished(20000));
-        const QString err = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_EQ(process.exitCode(), c.exit);
+    QtSerialPort port;
+    FakeClock clock;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.port);
+        QString err;
+        QTextStream errors(&err);
+        QBuffer buffer;
+        QFile outFile(QString::fromLatin1(c.outFile));
+        QIODevice& out = c.outFile ? static_cast<QIODevice&>(outFile) : buffer;
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        EXPECT_EQ(c.port > 0 ? RunSendCommand(c.file, c.port, port, clock, errors, nullptr)
+                             : RunStreamCommand(c.file, out, errors),
+                  c.exit);
+        errors.flush();
         EXPECT_EQ(line.ReadAll(), c.line);
-        EXPECT_EQ(Bytes(process.readAllStandardOutput()), c.out);
+        EXPECT_EQ(Bytes(buffer), c.out);
         EXPECT_EQ(err, c.err);
     }
+    // A send that reached the line is kept, and its copy streams the same bytes.
+    SentMaps sent(dir.filePath("sent"));
+    QString err;
+    QTextStream errors(&err);
+    ASSERT_EQ(RunSendCommand(hand, 5, port, clock, errors, &sent), kExitSent);
+    EXPECT_EQ(RunSendCommand(hand, 6, port, clock, errors, &sent), kExitPortError);
+    EXPECT_EQ(QDir(dir.filePath("sent")).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(sent.Newest().endsWith("_com5.pax"));
+    QBuffer stream;
+    ASSERT_TRUE(stream.open(QIODevice::WriteOnly));
+    ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitSent);
+    EXPECT_EQ(Bytes(stream), HandStream());
     // Without a route, com N is the N-th standard serial port.
     qunsetenv("SOLVA_TX_COM9");
     EXPECT_EQ(PortDeviceName(9), QStringLiteral("/dev/ttyS8"));

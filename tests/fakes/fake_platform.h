@@ -3,10 +3,10 @@
 // Scripted stand-ins for the platform seams: they answer from queues and record what
 // was shown, so tests can check exact texts and never block on a real dialog.
 
+#include <QHash>
 #include <QStringList>
 #include <deque>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "browser.h"
@@ -15,24 +15,22 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
+#include "popup_menu.h"
 #include "system_clipboard.h"
 #include "user_settings.h"
-#include "popup_menu.h"
 
 /// The next scripted answer, or the fallback once the script has run out.
 template <typename T>
 T NextOf(std::deque<T>& script, T fallback) {
-    if (script.empty()) {
-        return fallback;
+    if (!script.empty()) {
+        fallback = script.front();
+        script.pop_front();
     }
-    T next = script.front();
-    script.pop_front();
-    return next;
+    return fallback;
 }
 
 struct ShownMessage {
-    QString prompt;
-    QString title;
+    QString prompt, title;
     MessageButtons buttons;
     MessageIcon icon;
     MessageAnswer defaultAnswer;
@@ -51,8 +49,7 @@ public:
 };
 
 struct AskedInput {
-    QString prompt;
-    QString title;
+    QString prompt, title;
 };
 
 class FakeInputBox : public InputBox {
@@ -68,9 +65,7 @@ public:
 
 struct AskedFile {
     bool save;
-    QString title;
-    QString filter;
-    QString start;
+    QString title, filter, start;
 };
 
 class FakeFileDialog : public FileDialog {
@@ -95,8 +90,7 @@ class FakeClock : public Clock {
 public:
     TimePoint now{};
     std::vector<std::chrono::milliseconds> sleeps;
-    int eventPasses = 0;
-    int paintPasses = 0;  ///< event passes that held user input back
+    int eventPasses = 0, paintPasses = 0;  ///< paint passes hold user input back
     std::function<void()> onProcessEvents;
 
     TimePoint Now() override { return now; }
@@ -135,11 +129,8 @@ public:
 /// Settings kept in memory: tests never touch the user's own.
 class FakeUserSettings : public UserSettings {
 public:
-    std::map<QString, QString> values;
-    QString Value(const QString& key) override {
-        const auto found = values.find(key);
-        return found == values.end() ? QString() : found->second;
-    }
+    QHash<QString, QString> values;
+    QString Value(const QString& key) override { return values.value(key); }
     void SetValue(const QString& key, const QString& value) override { values[key] = value; }
 };
 

@@ -24,7 +24,7 @@ auto Seen(const ShownMessage& m) {
 }
 
 /// The program after a fresh start on port 12, with scripted dialogs, in a folder of its
-/// own. It stands in for the main window and records the window's calls in order.
+/// own. It stands in for the main window and records the window's calls.
 struct Session : FileCommandHost {
     Session() {
         FillStartLine(map);
@@ -59,8 +59,7 @@ struct Session : FileCommandHost {
     void SetNoteText(const QString& text) override { note = text; }
     void SetWindowTitle(const QString& text) override { title = text; }
     void SetLoadingFile(bool on) override { calls << (on ? "Loading" : "Loaded"); }
-    // The choosers show the file's frame only if the map is set before.
-    void ShowMapFrame() override { calls << QStringLiteral("Frame %1").arg(map.Resolution); }
+    void ShowMapFrame() override { calls << "Frame"; }
     void ShowMapInTable() override { calls << "Table"; }
     void RedrawChart() override { calls << "Chart"; }
     void ShowSavedCurve() override {}
@@ -107,67 +106,71 @@ TEST_F(FileCommandsTest, OverwriteNoThenCancelWritesNothingAndYesSaves) {
     note = QStringLiteral("abc");
     EXPECT_TRUE(SaveAs("old.pax"));
     EXPECT_FALSE(IsMapChanged(map, note, Path("old.pax")));
-    EXPECT_EQ(title, QStringLiteral("SOLVA-TX  ") + Path("old.pax"));
     EXPECT_TRUE(map.SavedCurveValid && map.SavedDeviceTable == map.DeviceTable);
 }
 
-TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndChangesNothing) {
+// A failed save keeps the reference curve of the saved file; a refused load names the line.
+TEST_F(FileCommandsTest, FailuresSayWhyAndChangeNothing) {
+    WriteFile("bad.pax", "15\r\n15\r\n0\r\n0\r\n8\r\n1\r\n2\r\nx3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
     ASSERT_TRUE(SaveAs("first.pax"));
     map.SetOutputValue(0, 5.0);
     BuildDeviceTable(map);
     EXPECT_FALSE(SaveAs("no-such-folder/second.pax"));
-    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_NE(map.SavedDeviceTable, map.DeviceTable);
+    platform.messageBox.answers = {MessageAnswer::No};  // not to save the change first
+    EXPECT_FALSE(Load("bad.pax"));
+    EXPECT_EQ(platform.fileDialog.asked.back().title, QStringLiteral("Betöltés"));
+    ASSERT_EQ(platform.messageBox.shown.size(), 3u);
     const QString head = QStringLiteral("Az adatállomány mentése nem sikerült:\n") +
                          Path("no-such-folder/second.pax") + u'\n';
     const QString& prompt = platform.messageBox.shown[0].prompt;
     EXPECT_TRUE(prompt.startsWith(head) && prompt.size() > head.size()) << qPrintable(prompt);
-    EXPECT_EQ(platform.messageBox.shown[0].title, QStringLiteral("Figyelem!"));
-    EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
-              std::tuple(Path("first.pax"), QStringLiteral("SOLVA-TX  ") + Path("first.pax")));
-    EXPECT_NE(map.SavedDeviceTable, map.DeviceTable);  // the reference curve stays the saved one
-}
-
-TEST_F(FileCommandsTest, ARefusedFileIsNamedWithItsLineAndChangesNothing) {
-    WriteFile("bad.pax", "15\r\n15\r\n0\r\n0\r\n8\r\n1\r\n2\r\nx3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
-    ASSERT_TRUE(SaveAs("first.pax"));
-    EXPECT_FALSE(Load("bad.pax"));
-    EXPECT_EQ(platform.fileDialog.asked.back().title, QStringLiteral("Betöltés"));
-    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(platform.messageBox.shown[0].prompt, platform.messageBox.shown[0].title),
+    EXPECT_EQ(std::tuple(platform.messageBox.shown[2].prompt, platform.messageBox.shown[2].title),
               std::tuple(QStringLiteral("Az adatállomány nem tölthető be:\n") + Path("bad.pax") +
                              QStringLiteral("\nHibás sor: 8\nA sor nem szám."),
                          QStringLiteral("Figyelem!")));
+    EXPECT_EQ(platform.messageBox.shown[0].title, QStringLiteral("Figyelem!"));
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
               std::tuple(Path("first.pax"), QStringLiteral("SOLVA-TX  ") + Path("first.pax")));
 }
 
-// Leaving never loses unsaved work, and the chosen port is written on every way out.
-TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
-    enum Start { Fresh, Loaded, Edited, LoadCancelled };
+// Leaving or loading never loses unsaved work; the chosen port is written on every way out.
+TEST(FileCommandsAskTest, UnsavedWorkIsOfferedForSavingFirst) {
+    enum Command { Exit, Close, Load };
+    enum Start { Fresh, NoteTyped, Loaded, Edited, LoadCancelled };
     using A = MessageAnswer;
     const struct {
-        const char* name;
-        bool viaClose;  // the window's close rather than the exit button
+        Command command;
         Start start;
         std::deque<MessageAnswer> answers;
-        const char* saveAs;  // name given to the save dialog; none cancels it
+        const char* saveAs;   // name given to the save dialog; "" or none cancels it
+        const char* dialogs;  // asked in order: 's' save, 'o' open
         size_t messages;
-        bool leaves;
+        bool done;  // left, or loaded
     } cases[] = {
-        {"exit after a load, no change", false, Loaded, {}, nullptr, 0, true},
-        {"exit with a change, Cancel", false, Edited, {A::Cancel}, nullptr, 1, false},
-        {"exit, Yes, save cancelled", false, Fresh, {A::Yes}, nullptr, 1, false},
-        {"exit, Yes, save fails", false, Fresh, {A::Yes}, "no-such-folder/x.pax", 2, false},
-        {"exit, Yes, saved", false, Fresh, {A::Yes}, "kept.pax", 1, true},
-        {"exit, No", false, Fresh, {A::No}, nullptr, 1, true},
-        {"exit after a cancelled load", false, LoadCancelled, {A::Cancel}, nullptr, 1, false},
-        {"close after a fresh start, No", true, Fresh, {A::No}, nullptr, 1, true},
-        {"close, Yes, save cancelled", true, Fresh, {A::Yes}, nullptr, 1, false},
+        {Exit, Loaded, {}, nullptr, "", 0, true},
+        {Exit, Edited, {A::Cancel}, nullptr, "", 1, false},
+        {Exit, Fresh, {A::Yes}, nullptr, "s", 1, false},
+        {Exit, Fresh, {A::Yes}, "no-such-folder/x.pax", "s", 2, false},
+        {Exit, Fresh, {A::Yes}, "kept.pax", "s", 1, true},
+        {Exit, Fresh, {A::No}, nullptr, "", 1, true},
+        {Exit, LoadCancelled, {A::Cancel}, nullptr, "", 1, false},
+        {Close, Fresh, {A::No}, nullptr, "", 1, true},
+        {Close, Fresh, {A::Yes}, nullptr, "s", 1, false},
+        {Load, Fresh, {}, nullptr, "o", 0, true},
+        {Load, NoteTyped, {A::Cancel}, nullptr, "", 1, false},
+        {Load, LoadCancelled, {}, nullptr, "o", 0, true},
+        {Load, Edited, {A::No}, nullptr, "o", 1, true},
+        {Load, Edited, {A::Yes}, "kept.pax", "so", 1, true},
+        {Load, Edited, {A::Yes}, "", "s", 1, false},
     };
     for (const auto& c : cases) {
+        const std::string row = std::to_string(&c - cases);
         Session s;
-        if (c.start != Fresh) {
+        ASSERT_TRUE(WriteDataFile(s.map, {}, s.Path("start.pax")).Ok);
+        s.note = c.start == NoteTyped ? "n" : "";
+        if (c.start >= Loaded) {
             ASSERT_TRUE(s.LoadEightPoints("n"));
         }
         if (c.start == Edited) {
@@ -176,31 +179,42 @@ TEST(FileCommandsLeaveTest, ScriptedWaysOut) {
         if (c.start == LoadCancelled) {
             ASSERT_FALSE(s.commands.LoadCommand());
         }
+        s.platform.fileDialog.asked.clear();
         s.platform.messageBox.answers = c.answers;
         if (c.saveAs) {
-            s.platform.fileDialog.names = {s.Path(c.saveAs)};
+            s.platform.fileDialog.names = {*c.saveAs ? s.Path(c.saveAs) : QString()};
         }
-        bool left = false;
-        if (c.viaClose) {
-            left = s.commands.CloseHandler();
+        bool done = false;
+        if (c.command == Load) {
+            s.platform.fileDialog.names.push_back(s.Path("start.pax"));
+            done = s.commands.LoadCommand();
+        } else if (c.command == Close) {
+            done = s.commands.CloseHandler();
         } else {
             s.commands.ExitCommand();
-            left = s.calls.contains("CloseWindow");
-            EXPECT_EQ(s.commands.ExitConfirmed(), left) << c.name;
-            EXPECT_TRUE(!left || s.commands.CloseHandler()) << c.name;  // and asks nothing more
+            done = s.calls.contains("CloseWindow");
+            EXPECT_EQ(s.commands.ExitConfirmed(), done) << row;
+            EXPECT_TRUE(!done || s.commands.CloseHandler()) << row;  // and asks nothing more
         }
-        EXPECT_EQ(left, c.leaves) << c.name;
-        ASSERT_EQ(s.platform.messageBox.shown.size(), c.messages) << c.name;
+        EXPECT_EQ(done, c.done) << row;
+        QString dialogs;
+        for (const AskedFile& asked : s.platform.fileDialog.asked) {
+            dialogs += asked.save ? 's' : 'o';
+        }
+        EXPECT_EQ(dialogs, c.dialogs) << row;
+        ASSERT_EQ(s.platform.messageBox.shown.size(), c.messages) << row;
         if (c.messages > 0) {
-            EXPECT_EQ(Seen(s.platform.messageBox.shown[0]),
-                      Seen({"Menti az adatállományt?", "Kilépés",
-                            c.viaClose ? MessageButtons::YesNo : MessageButtons::YesNoCancel,
-                            MessageIcon::Question, c.viaClose ? A::Yes : A::Cancel}))
-                << c.name;
+            EXPECT_EQ(
+                Seen(s.platform.messageBox.shown[0]),
+                Seen({"Menti az adatállományt?", c.command == Load ? "Betöltés" : "Kilépés",
+                      c.command == Close ? MessageButtons::YesNo : MessageButtons::YesNoCancel,
+                      MessageIcon::Question, c.command == Close ? A::Yes : A::Cancel}))
+                << row;
         }
-        EXPECT_EQ(ReadBytes(s.Path("SOLVA-TX.ini")), c.leaves ? "12\r\n" : "") << c.name;
-        if (c.leaves && c.saveAs) {
-            EXPECT_FALSE(IsMapChanged(s.map, s.note, s.Path(c.saveAs))) << c.name;
+        const bool left = c.done && c.command != Load;
+        EXPECT_EQ(ReadBytes(s.Path("SOLVA-TX.ini")), left ? "12\r\n" : "") << row;
+        if (left && c.saveAs) {
+            EXPECT_FALSE(IsMapChanged(s.map, s.note, s.Path(c.saveAs))) << row;
         }
     }
 }
@@ -213,58 +227,6 @@ TEST_F(FileCommandsTest, ExitRefusedByTheWindowIsNotConfirmed) {
     EXPECT_FALSE(commands.ExitConfirmed());
     EXPECT_TRUE(commands.CloseHandler());
     EXPECT_EQ(platform.messageBox.shown.size(), 2u);
-}
-
-// A load over unsaved work asks first; an untouched start map or an unchanged file does not.
-TEST(FileCommandsLoadTest, AsksToSaveUnsavedWorkFirst) {
-    enum Start { Fresh, NoteTyped, LoadCancelled, Edited };
-    using A = MessageAnswer;
-    const struct {
-        const char* name;
-        Start start;
-        std::deque<MessageAnswer> answers;
-        const char* saveAs;  // "" cancels the save dialog
-        size_t messages;
-        QString dialogs;  // 's' save, 'o' open
-    } cases[] = {
-        {"untouched start", Fresh, {}, nullptr, 0, "o"},
-        {"note typed, Cancel", NoteTyped, {A::Cancel}, nullptr, 1, ""},
-        {"a load cancelled after a load", LoadCancelled, {}, nullptr, 0, "o"},
-        {"edited, No", Edited, {A::No}, nullptr, 1, "o"},
-        {"edited, Yes, saved", Edited, {A::Yes}, "kept.pax", 1, "so"},
-        {"edited, Yes, save cancelled", Edited, {A::Yes}, "", 1, "s"},
-    };
-    for (const auto& c : cases) {
-        Session s;
-        ASSERT_TRUE(WriteDataFile(s.map, {}, s.Path("start.pax")).Ok);
-        s.note = c.start == NoteTyped ? "n" : "";
-        if (c.start >= LoadCancelled) {
-            ASSERT_TRUE(s.LoadEightPoints(""));
-            ASSERT_TRUE(c.start == Edited || !s.commands.LoadCommand());
-            s.platform.fileDialog.asked.clear();
-        }
-        if (c.start == Edited) {
-            s.map.SetOutputValue(3, 1.0);
-        }
-        s.platform.messageBox.answers = c.answers;
-        if (c.saveAs) {
-            s.platform.fileDialog.names = {*c.saveAs ? s.Path(c.saveAs) : QString()};
-        }
-        s.platform.fileDialog.names.push_back(s.Path("start.pax"));
-        EXPECT_EQ(s.commands.LoadCommand(), c.dialogs.endsWith('o')) << c.name;
-        QString dialogs;
-        for (const AskedFile& asked : s.platform.fileDialog.asked) {
-            dialogs += asked.save ? 's' : 'o';
-        }
-        EXPECT_EQ(dialogs, c.dialogs) << c.name;
-        ASSERT_EQ(s.platform.messageBox.shown.size(), c.messages) << c.name;
-        if (c.messages > 0) {
-            EXPECT_EQ(Seen(s.platform.messageBox.shown[0]),
-                      Seen({"Menti az adatállományt?", "Betöltés", MessageButtons::YesNoCancel,
-                            MessageIcon::Question, A::Cancel}))
-                << c.name;
-        }
-    }
 }
 
 // ".pax" is added before the overwrite question; the dialog starts at the file the map comes
@@ -283,19 +245,17 @@ TEST_F(FileCommandsTest, SaveAddsPaxAndStartsWhereTheUserWorks) {
     }
     EXPECT_EQ(starts, QStringList({"", dir.path(), Path("curve 2.5.pax"), Path("curve 2.5.pax"),
                                    dir.path(), Path("MAP.PAX")}));
-    EXPECT_EQ(platform.messageBox.shown.at(1).prompt, "Az adatállomány már létezik! Felülírja?");
     EXPECT_TRUE(QFile::exists(Path("curve 2.5.pax")) && QFile::exists(Path("MAP.PAX")));
 }
 
 TEST_F(FileCommandsTest, ANoteTooLongToLoadAgainIsRefusedWithTheLimit) {
     note = QString(20001, u'x');
     EXPECT_FALSE(commands.SaveCommand());
-    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
-    EXPECT_EQ(platform.messageBox.shown[0].prompt,
+    EXPECT_EQ(platform.messageBox.shown.at(0).prompt,
               "A megjegyzés túl hosszú, így nem menthető! Legfeljebb 20000 karakter lehet.");
-    map.OutputValues.fill(15.0);
-    ASSERT_TRUE(WriteDataFile(map, QString(20000, u'€'), Path("long.pax")).Ok);
-    EXPECT_TRUE(ReadPaxFile(Path("long.pax")).Ok());
+    map.OutputValues.fill(15.0);  // the longest file that still loads
+    EXPECT_TRUE(WriteDataFile(map, QString(20000, u'€'), Path("long.pax")).Ok &&
+                ReadPaxFile(Path("long.pax")).Ok());
 }
 // A note goes out in Windows-1250 where that code page holds it, and in UTF-8 otherwise;
 // either way it comes back equal and leaving asks nothing.

@@ -6,10 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "voltage_map.h"
 #include "qt_printers.h"
-
-namespace {
+#include "voltage_map.h"
 
 // 500 files kept already, numbered without padding so that only a numeric order finds the
 // oldest (by name "100_" comes first), and one file of the user's own that is never touched.
@@ -35,5 +33,3 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     EXPECT_FALSE(left.contains("2_old.pax"));
     EXPECT_TRUE(left.contains("100_old.pax") && left.contains("mine.pax"));
 }
-
-}  // namespace
