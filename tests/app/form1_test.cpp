@@ -1,56 +1,107 @@
+// The main window driven as a user does: languages, pictures, choosers, keys, clipboard,
+// the command buttons and right-click menus with the real port layer on a pseudo-terminal,
+// the data file through scripted dialogs, and input while a map is being sent.
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
+#include "cell_editor.h"
+#include "chart_menu.h"
+#include "chart_view.h"
+#include "chooser_font.h"
+#include "data_file.h"
 #include "fake_platform.h"
+#include "file_commands.h"
 #include "form1.h"
 #include "null_serial_port.h"
+#include "port_chooser_menu.h"
+#include "port_names.h"
+#include "pseudo_terminal.h"
+#include "qt_platform.h"
 #include "qt_printers.h"
+#include "qt_serial_port.h"
+#include "sent_maps.h"
 #include "table_view.h"
 
 namespace {
+
+template <class Port>
+class Window : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePlatform platform;
+    Port port;
+    Form1 form{platform.Get(), port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
+
+    void Activate() {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void Choose(QComboBox* chooser, int index) {
+        chooser->setCurrentIndex(index);
+        emit chooser->activated(index);
+    }
+};
+using Form1Test = Window<NullSerialPort>;
+using Form1Commands = Window<QtSerialPort>;
 
 bool HasBorder(const QLabel* picture) {
     return picture->frameShape() != QFrame::NoFrame;
 }
 
-class Form1Test : public ::testing::Test {
-protected:
-    FakePlatform platform;
-    NullSerialPort port;
-    Form1 form{platform.Get(), port, QLocale::c(), "no-such-dir/SOLVA-TX.ini"};
-};
-
-TEST_F(Form1Test, StartsWithTheDefaultMapInHungarian) {
-    EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
-    EXPECT_TRUE(form.Edit.FormReady);
-    EXPECT_EQ(form.CurrentLanguage(), "hun");
-    EXPECT_EQ(form.W.Command1->text(), "Áttöltés");
-    EXPECT_EQ(form.Map.PortNumber, 1);
-    EXPECT_FALSE(form.W.Command6->isEnabled() || form.W.Command7->isEnabled());
-    EXPECT_EQ(form.W.Text3->text() + form.W.Text4->text(), "10");
+QString YesNo() {
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text() + box.button(QMessageBox::No)->text();
 }
 
-TEST_F(Form1Test, FlagsSwitchEveryTextAndCarryTheBorder) {
+TEST_F(Form1Test, FlagsSwitchEveryTextAndAreRememberedSeparatorFollowsLocale) {
     EXPECT_TRUE(HasBorder(form.W.Picture3) && !HasBorder(form.W.Picture4));
-    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
-    EXPECT_EQ(form.CurrentLanguage(), "eng");
-    EXPECT_TRUE(!HasBorder(form.W.Picture3) && HasBorder(form.W.Picture4));
-    EXPECT_EQ(form.W.Command1->toolTip(), "Load opened/modified data onto the BOX");
-    EXPECT_EQ(form.Table->Frame2->title(), "Voltage values (V)");
-
-    // The active flag does nothing: a caption set since stays as it is.
-    form.W.Frame10->setTitle("Pont(5)");
-    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
-    EXPECT_EQ(form.W.Frame10->title(), "Pont(5)");
-
-    QTest::mouseClick(form.W.Picture3, Qt::LeftButton);
+    EXPECT_EQ(YesNo(), "&Igen&Nem");
+    QLabel* english = form.W.Picture4;
+    QTest::mousePress(english, Qt::LeftButton);
+    QTest::mouseRelease(english, Qt::LeftButton, {}, QPoint(-5, 10));  // dragged off
     EXPECT_EQ(form.CurrentLanguage(), "hun");
-    EXPECT_TRUE(HasBorder(form.W.Picture3) && !HasBorder(form.W.Picture4));
-    EXPECT_EQ(form.W.Frame10->title(), "Pont");
+    // The flags overlap by a pixel column, which belongs to the active one.
+    const QPoint overlap(form.W.Picture3->geometry().right(), english->geometry().center().y());
+    EXPECT_EQ(form.childAt(overlap), form.W.Picture3);
+
+    QTest::mouseClick(english, Qt::LeftButton);
+    EXPECT_TRUE(!HasBorder(form.W.Picture3) && HasBorder(english));
+    EXPECT_EQ(form.W.Command1->toolTip(), "Load opened/modified data onto the BOX");
+    EXPECT_EQ(YesNo(), "&Yes&No");
+    form.W.Frame10->setTitle("Pont(5)");
+    QTest::mouseClick(english, Qt::LeftButton);  // the active flag does nothing
+    EXPECT_EQ(form.W.Frame10->title(), "Pont(5)");
+    FakePlatform next;
+    next.settings = platform.settings;
+    Form1 again(next.Get(), port, QLocale(QLocale::Hungarian), dir.filePath("SOLVA-TX.ini"));
+    EXPECT_EQ(again.CurrentLanguage(), "eng");
+    EXPECT_EQ(again.Edit.DecimalSeparator + again.Edit.WrongSeparator, ",.");  // from the locale
+    EXPECT_EQ(again.Table->Label2[0]->text(), "0,117");  // the input column too
+
+    // The point panel caption follows the language and a cleared selection.
+    for (QLabel* flag : {english, form.W.Picture3}) {
+        QTest::mouseClick(flag, Qt::LeftButton);
+        QTest::mouseClick(form.Table->Text1[3], Qt::LeftButton);
+        const QString point = flag == english ? "Point" : "Pont";
+        EXPECT_EQ(form.W.Frame10->title(), point + "(4)");
+        emit form.W.Combo4->activated(1);  // the question's default No still clears
+        EXPECT_EQ(form.W.Frame10->title(), point);
+    }
 }
 
 TEST_F(Form1Test, ClosingWaitsUntilTheTransferEnds) {
@@ -61,21 +112,292 @@ TEST_F(Form1Test, ClosingWaitsUntilTheTransferEnds) {
     EXPECT_TRUE(platform.messageBox.shown.empty());  // no save question in the middle
 }
 
-TEST_F(Form1Test, WebPagePictureOpensTheUserGuide) {
-    QTest::mouseClick(form.W.Picture2, Qt::LeftButton);
-    ASSERT_EQ(platform.browser.opened.size(), 1u);
-    EXPECT_TRUE(platform.browser.opened[0].isLocalFile());
-    EXPECT_TRUE(platform.browser.opened[0].path().endsWith("/user-guide.html"));
+TEST_F(Form1Test, GuidePictureActsOnceAndSaysWhereTheGuideIs) {
+    platform.browser.starts = false;
+    QTest::mouseClick(form.W.Picture2, Qt::LeftButton);  // a double click as Qt sends it
+    QTest::mouseDClick(form.W.Picture2, Qt::LeftButton);
+    QTest::mouseRelease(form.W.Picture2, Qt::LeftButton);
+    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+    EXPECT_TRUE(Form1::UserGuideUrl().path().endsWith("/user-guide.html"));
+    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform.messageBox.shown[0].prompt,
+              "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:\n" +
+                  QDir::toNativeSeparators(Form1::UserGuideUrl().toLocalFile()));
 }
 
-TEST(Form1Separator, FollowsTheLocale) {
-    FakePlatform platform;
-    NullSerialPort port;
-    Form1 comma(platform.Get(), port, QLocale(QLocale::Hungarian, QLocale::Hungary));
-    EXPECT_EQ(comma.Edit.DecimalSeparator + comma.Edit.WrongSeparator, ",.");
-    EXPECT_EQ(comma.Table->Label2[0]->text(), "0,117");  // the input column too
-    Form1 point(platform.Get(), port, QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(point.Edit.DecimalSeparator + point.Edit.WrongSeparator, ".,");
+TEST_F(Form1Test, ChoosersIgnoreTheWheelShowEveryItemAndTakeKeys) {
+    Activate();
+    form.Table->FocusCell(0);
+    for (QComboBox* chooser : {form.W.Combo3, form.W.Combo2, form.W.Combo4, form.W.Combo1}) {
+        const int index = chooser->currentIndex();
+        for (const int notch : {-120, 120}) {
+            QWheelEvent wheel({5, 5}, chooser->mapToGlobal(QPointF(5, 5)), {}, {0, notch},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel);  // as from the window system
+            qApp->notify(chooser, &wheel);
+            EXPECT_EQ(chooser->currentIndex(), index) << qPrintable(chooser->objectName());
+        }
+        EXPECT_TRUE(ChooserItemsFit(chooser, chooser->font())) << qPrintable(chooser->objectName());
+    }
+    EXPECT_EQ(QApplication::focusWidget(), form.Table->Text1[0]);
+    QTest::keyClick(form.W.Combo1, Qt::Key_Down);
+    EXPECT_EQ(form.Map.PortNumber, 2);
+
+    // Row 4 left for the chart beside every breakpoint; 5 V is code 85 of the 15 V span.
+    QTest::mouseClick(form.Table->Text1[3], Qt::LeftButton);
+    QTest::keyClicks(form.Table->Text1[3], "5");
+    QTest::mouseClick(form.Frame7, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(form.W.Text6->text(), "5.000");
+    EXPECT_EQ(form.Frame7->Chart().Line7.Y1, 8650 - form.Frame7->Chart().ChartStepY * 85);
+}
+
+TEST_F(Form1Test, PasteIsOneUndoStepAndCopyGivesEveryValue) {
+    Activate();
+    QLineEdit* cell = form.Table->Text1[0];
+    QTest::mouseClick(cell, Qt::LeftButton);
+    platform.clipboard.text = "1.5\n2.5\n3.5\n";
+    QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = platform.clipboard.text.split('\n');
+    ASSERT_EQ(lines.size(), 129);  // 128 lines, each ended
+    EXPECT_EQ(lines.mid(2, 2), QStringList({"3.500", "0.469"}));
+    EXPECT_EQ(lines[127], "15.000");
+    EXPECT_EQ(form.Map.DeviceTable[2], 26);  // 1.5 V of 15 V
+
+    QTest::mouseClick(form.W.Command10, Qt::LeftButton);
+    EXPECT_EQ(form.Table->CellText(2), "0.352");
+    EXPECT_EQ(form.Map.DeviceTable[2], 2);
+}
+
+TEST_F(Form1Test, KeysRunTheButtonsAfterTheCellCheck) {
+    Activate();
+    QLineEdit* cell = form.Table->Text1[0];
+    QTest::mouseClick(cell, Qt::LeftButton);
+    cell->setText("2");
+    QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);  // checks 2, then undoes it
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(platform.fileDialog.asked.size(), 2U);
+    EXPECT_TRUE(platform.fileDialog.asked[0].save);
+    EXPECT_EQ(platform.fileDialog.asked[1].title, "Betöltés");
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+}
+
+// 0 - 5 V both ways, 8 breakpoints on the line output = input: compared on the current
+// spans, opened from the command line.
+TEST_F(Form1Test, ComparedAndOpenedFiles) {
+    const QString path = dir.filePath("line.pax");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "5\r\n5\r\n0\r\n0\r\n8\r\n625\r\n1250\r\n1875\r\n2500\r\n3125\r\n3750\r\n"
+        "4375\r\n5000\r\n\r\n");
+    file.close();
+    platform.fileDialog.names = {path};
+    form.Frame7Menu->CompareWithFile();
+    // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
+    EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
+    EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
+    EXPECT_EQ(form.Map.DeviceTable[256], 256);
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
+
+    EXPECT_TRUE(form.OpenFile(path));
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
+    EXPECT_EQ(form.Table->CellText(7), "5.000");
+    EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
+    EXPECT_EQ(platform.messageBox.shown.size(), 1U);
+}
+
+void RightClick(QWidget* widget) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &event);
+}
+
+/// The items between "|", "-" marking a disabled item and " *" a checked one.
+QString Lines(const std::vector<MenuItem>& items) {
+    QStringList lines;
+    for (const MenuItem& item : items) {
+        lines << (item.enabled ? "" : "-") + item.text + (item.checked ? " *" : "");
+    }
+    return lines.join('|');
+}
+
+TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
+    QDir(SentMaps::UserFolder()).removeRecursively();  // the test copy of the user's folder
+    platform.popupMenu.choices = {0, 0};
+    RightClick(form.W.Command1);
+    EXPECT_EQ(Lines(platform.popupMenu.shown[0]),
+              "-Utoljára áttöltött adatállomány betöltése (még nem volt áttöltés)");
+
+    PseudoTerminal line;
+    ASSERT_TRUE(line.IsOpen());
+    line.Route(9);
+    Choose(form.W.Combo1, 8);
+    QTest::mouseClick(form.W.Command1, Qt::LeftButton);
+    std::vector<int> expected{0x05, 0xFF, 0xFF};
+    for (int k = 1; k <= 255; ++k) {
+        expected.insert(expected.end(), {k, 0xFF, 0xFF});
+    }
+    EXPECT_EQ(line.ReadAll(), expected);
+    EXPECT_TRUE(platform.messageBox.shown.empty());
+
+    const QString kept = SentMaps().Newest();
+    ASSERT_TRUE(kept.endsWith("_com9.pax")) << kept.toStdString();
+    RightClick(form.W.Command1);
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + kept);
+    EXPECT_TRUE(platform.fileDialog.asked.empty());
+}
+
+TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
+    const QString path = dir.filePath("map.pax");
+    Choose(form.W.Combo2, 1);  // output span 0 - 10 V, as a user's choice
+    form.W.Check1->setChecked(true);
+    form.Table->SetCellText(5, "2.5");
+    form.Cells->CommitCell(5);
+    form.W.Text2->setPlainText("első sor\nsecond line");
+    platform.fileDialog.names = {path};
+    QTest::mouseClick(form.W.Command2, Qt::LeftButton);
+    EXPECT_EQ(form.Frame7->Chart().Line11[5].Y2, 8650 - 64 * 32);  // at once: N(2.5 * 256 / 10)
+
+    Choose(form.W.Combo2, 2);
+    form.W.Check1->setChecked(false);
+    form.W.Text2->clear();
+    platform.fileDialog.names = {path};
+    platform.messageBox.answers = {MessageAnswer::No};  // not to save the changes first
+    QTest::mouseClick(form.W.Command3, Qt::LeftButton);
+    EXPECT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_EQ(form.W.Combo2->currentText(), "0 - 10 V");
+    EXPECT_TRUE(form.W.Check1->isChecked());
+    EXPECT_EQ(form.Table->CellText(5), "2.500");
+    EXPECT_EQ(form.Map.UndoValues[5], 2.5);  // the loaded map is what an undo returns to
+    EXPECT_EQ(form.W.Text2->toPlainText(), "első sor\nsecond line");
+    EXPECT_TRUE(form.Frame7->Chart().Line11[0].Visible);  // the saved curve is drawn
+}
+
+TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
+    const QString path = dir.filePath("note.pax");
+    VoltageMap saved;
+    FillStartLine(saved);
+    ASSERT_TRUE(WriteDataFile(saved, QString::fromUtf8("100\u00a0%"), path).Ok);
+    platform.fileDialog.names = {path};
+    QTest::mouseClick(form.W.Command3, Qt::LeftButton);
+    ASSERT_EQ(form.Files->CurrentFileName(), path);
+    EXPECT_TRUE(form.close());  // the map equals its file: no question
+    EXPECT_TRUE(platform.messageBox.shown.empty());
+
+    Activate();
+    form.Table->Text1[5]->setFocus();
+    ASSERT_TRUE(form.Table->Text1[5]->hasFocus());
+    form.Table->SetCellText(5, "9.5");
+    EXPECT_FALSE(form.close());  // Yes to the question, then the save dialog is cancelled
+    ASSERT_EQ(platform.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform.messageBox.shown[0].prompt, "Menti az adatállományt?");
+    EXPECT_EQ(form.Map.OutputValues[5], 9.5);
+}
+
+// Cancel on the re-prompt of a box cancels the click that left it, and only that click.
+TEST_F(Form1Commands, ACancelledRepromptCancelsItsCommand) {
+    Activate();
+    const auto undo = form.Map.UndoValues;
+    const struct {
+        QLineEdit* box;
+        const char *typed, *reply, *lastCell;
+        QWidget* leaveBy;
+    } cases[] = {
+        {form.W.Text3, "abc", "", "15.000", form.W.Command8},
+        {form.W.Text5, "16", "", "15.000", form.W.Command5},  // not a line to 0 V
+        {form.W.Text3, "x", "", "15.000", form.W.Text2},
+        {form.W.Text3, "y", "0.5", "7.500", form.W.Command8},  // a valid reply runs
+    };
+    for (const auto& c : cases) {
+        platform.inputBox.replies = {c.reply};
+        QTest::mouseClick(c.box, Qt::LeftButton);
+        QTest::keyClicks(c.box, c.typed);
+        QTest::mouseClick(c.leaveBy, Qt::LeftButton);
+        QTest::qWait(0);
+        EXPECT_EQ(form.Table->CellText(127), c.lastCell) << c.typed;
+        EXPECT_TRUE(*c.reply || form.Map.UndoValues == undo) << c.typed;
+    }
+    EXPECT_EQ(platform.inputBox.asked.size(), 4u);
+}
+
+TEST(RightClickMenus, PortChooserGivesAFoundDeviceToTheChosenComNumber) {
+    QTemporaryDir dir;
+    PortAssignments assignments(dir.filePath("user.ini"));
+    QComboBox Combo1;
+    Combo1.addItems({"com 1", "com 2"});
+    Combo1.setCurrentIndex(1);
+    qunsetenv("SOLVA_TX_COM2");
+    FakePopupMenu menu;
+    menu.choices = {2, 4};  // the device found, then the default device again
+    Texts texts(UiLanguage::Eng);
+    PortChooserMenu chooser(&Combo1, menu, assignments, texts, [] {
+        return QList<SerialDevice>{{"/dev/ttyUSB0", "/dev/serial/by-id/usb-A", "UART", "FTDI", {}}};
+    });
+    RightClick(&Combo1);
+    EXPECT_EQ(assignments.Assigned(2), "/dev/serial/by-id/usb-A");
+    texts.SetLanguage(UiLanguage::Hun);
+    RightClick(&Combo1);
+    EXPECT_EQ(assignments.Assigned(2), QString());
+    qputenv("SOLVA_TX_COM2", "/tmp/line");
+    RightClick(&Combo1);
+    ASSERT_EQ(menu.shown.size(), 3u);
+    EXPECT_EQ(Lines(menu.shown[0]),
+              "-com 2: /dev/ttyS1 (default)||/dev/ttyUSB0 - UART (FTDI)||"
+              "Default device: /dev/ttyS1 *");
+    EXPECT_TRUE(Lines(menu.shown[1])
+                    .startsWith("-com 2: /dev/serial/by-id/usb-A (hozzárendelt "
+                                "eszköz)||/dev/ttyUSB0 - UART (FTDI) *|"));
+    EXPECT_EQ(Lines(menu.shown[2]),
+              "-com 2: /tmp/line (környezeti változó: SOLVA_TX_COM2)||-/dev/ttyUSB0 - UART "
+              "(FTDI)||-Alapértelmezett eszköz: /dev/ttyS1");
+}
+
+/// Time passes at once, but the event passes of a send are real ones.
+struct PassingClock : FakeClock {
+    QtClock real;
+    void ProcessEventsWithoutInput() override { real.ProcessEventsWithoutInput(); }
+};
+
+/// Halfway through, clicks "Áttöltés" and "Kilépés" and turns the wheel on the port chooser.
+struct BusyPort : NullSerialPort {
+    Form1* form = nullptr;
+    int writes = 0;
+    SerialStatus Write(const SendPacket&) override {
+        if (++writes == 100) {
+            for (QPushButton* button : {form->W.Command1, form->W.Command4}) {
+                const QPointF at = QRectF(button->rect()).center();
+                for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                    QCoreApplication::postEvent(
+                        button, new QMouseEvent(type, at, at, Qt::LeftButton, {}, {}));
+                }
+            }
+            QCoreApplication::postEvent(
+                form->W.Combo1,
+                new QWheelEvent({5, 5}, {5, 5}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false));
+        }
+        return {};
+    }
+};
+
+TEST(SendInput, ClicksAndWheelDuringASendAreDropped) {
+    QTemporaryDir dir;
+    FakePlatform fake;
+    PassingClock clock;
+    BusyPort port;
+    Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser,
+                        fake.clipboard, fake.settings, fake.popupMenu},
+               port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
+    port.form = &form;
+    form.show();
+    QTest::mouseClick(form.W.Command1, Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(port.writes, 256);
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+    EXPECT_EQ(form.W.Combo1->currentIndex(), 0);
 }
 
 }  // namespace
