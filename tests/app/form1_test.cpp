@@ -104,14 +104,6 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndAreRememberedSeparatorFollowsLocale) {
     }
 }
 
-TEST_F(Form1Test, ClosingWaitsUntilTheTransferEnds) {
-    bool closedDuringSend = true;
-    platform.clock.onProcessEvents = [&] { closedDuringSend = form.close(); };
-    QTest::mouseClick(form.W.Command1, Qt::LeftButton);
-    EXPECT_FALSE(closedDuringSend);
-    EXPECT_TRUE(platform.messageBox.shown.empty());  // no save question in the middle
-}
-
 TEST_F(Form1Test, GuidePictureActsOnceAndSaysWhereTheGuideIs) {
     platform.browser.starts = false;
     QTest::mouseClick(form.W.Picture2, Qt::LeftButton);  // a double click as Qt sends it

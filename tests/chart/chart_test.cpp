@@ -180,16 +180,6 @@ TEST_F(ChartEditingTest, DragFollowsTheMouseWithinTheSpan) {
     EXPECT_EQ(map.UndoValues[9], 1.172);  // one undo returns to before the drag
 }
 
-TEST_F(ChartEditingTest, ClickCompletesAPendingTableEntryFirst) {
-    editing.Press(kLeftButton, 1260, 8010);
-    host.calls.clear();
-    host.editedCell = 5;
-    editing.Click();
-    host.editedCell = 128;
-    editing.Click();
-    EXPECT_EQ(host.calls, (Calls{"CommitCell 5", "SetEditedCell 9", "SetEditedCell 9"}));
-}
-
 /// The same start line in the panel, with the left button held on breakpoint 4: x 870
 /// twips (58 px), drawn at y 8330 (555.3 px).
 class ChartViewTest : public ChartTest {
@@ -222,13 +212,6 @@ TEST_F(ChartViewTest, DragOutsideThePanelAndOnlyAReleaseInsideClicks) {
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, 555));
     EXPECT_EQ(host.calls, (Calls{"FillPointPanel 4", "SetEditedCell 4"}));
-}
-
-TEST_F(ChartViewTest, AxisLabelsHaveTheirOwnToolTips) {
-    view.setToolTip("panel");
-    EXPECT_EQ(view.ToolTipAt(QPoint(226, 600)), QString::fromUtf8("Bemeneti feszültség."));
-    EXPECT_EQ(view.ToolTipAt(QPoint(10, 305)), QString::fromUtf8("Kimeneti feszültség."));
-    EXPECT_EQ(view.ToolTipAt(QPoint(300, 300)), "panel");
 }
 
 }  // namespace

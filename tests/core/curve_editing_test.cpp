@@ -66,18 +66,6 @@ TEST(CurveOperations, StraightLineToTenVoltsAtEightBreakpoints) {
     ExpectDeviceTableBuilt(map);
 }
 
-TEST(CurveOperations, UndoTwiceEqualsUndoOnce) {
-    const std::vector<double> before{1.234, 2, 3, 4, 5, 6, 7, 8};
-    VoltageMap map = Ready(8, 15, before);
-    MultiplyOutputs(map, 0.333);
-    ASSERT_EQ(map.OutputValues[0], 0.411);  // 0.410922 held with three decimals
-    UndoLastChange(map);
-    EXPECT_EQ(Outputs(map), before);
-    ExpectDeviceTableBuilt(map);
-    UndoLastChange(map);  // takes no snapshot of its own: nothing to return to
-    EXPECT_EQ(Outputs(map), before);
-}
-
 /// Breakpoint 3 of 8 selected and set to value.
 VoltageMap SelectedAt(int outputMax, double value) {
     VoltageMap map = Ready(8, outputMax, {1, 2, 3, value});

@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
-#include <QLabel>
 #include <tuple>
 
 #include "device_fakes.h"
-#include "progress_window.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-
-const SerialError kIoError{8104, QStringLiteral("Input/output error")};
 
 TEST(SendMap, OperationsInOrderAndOnTime) {
     TransferRig rig;
@@ -70,39 +66,6 @@ TEST(SendMap, FailureShowsOneMessageClosesThePortAndHidesTheWindow) {
                   (std::vector<std::string>{"Close", "View Hide"}));
         EXPECT_EQ(rig.log.Count("View EndDisplay") + rig.log.Count("View Close"), 0);
     }
-}
-
-TEST(SendMap, ClickDuringTheFirstEventPassStartsNoSecondTransfer) {
-    TransferRig rig;
-    bool nested = true;
-    rig.clock.onProcessEvents = [&] { nested = rig.transfer.SendMapToDevice(rig.map); };
-    EXPECT_TRUE(rig.transfer.SendMapToDevice(rig.map));
-    EXPECT_FALSE(nested);
-    EXPECT_EQ(rig.log.Count("Open"), 1);
-}
-
-/// With the window of the program: a failed send, the next one, and the end display.
-TEST(SendMap, SecondSendAfterAFailedOneWorks) {
-    TransferRig rig;
-    QWidget mainWindow;
-    ProgressWindow progress{&mainWindow, rig.texts};
-    DeviceTransfer transfer{rig.port, progress, rig.clock, rig.messageBox, rig.texts};
-    rig.port.FailAt("Write", 130, kIoError);
-    ASSERT_FALSE(transfer.SendMapToDevice(rig.map));
-    ASSERT_FALSE(progress.Window()->isVisible());
-    // The port was closed after the failure, so it opens again.
-    ASSERT_TRUE(transfer.SendMapToDevice(rig.map));
-    EXPECT_EQ(rig.log.Count("Open"), 2);
-    EXPECT_EQ(rig.log.Count("Write"), 130 + 256);
-    EXPECT_EQ(rig.messageBox.shown.size(), 1u);
-    EXPECT_EQ(progress.Window(), nullptr);
-    progress.Show();
-    progress.ShowEndDisplay();
-    const Form2* form = progress.Window();
-    EXPECT_EQ(std::tuple(form->windowTitle(), form->Label1->text(), form->Label3->text()),
-              std::tuple(QStringLiteral("Adatállomány elküldése"), QStringLiteral("Elküldve:"),
-                         QStringLiteral("Adatállomány elküldve!")));
-    EXPECT_TRUE(!form->Label2->isVisible() && form->Label3->isVisible());
 }
 
 }  // namespace
