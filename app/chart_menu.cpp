@@ -1,12 +1,12 @@
 #include "chart_menu.h"
 
 #include <QFileInfo>
-#include <QMenu>
 
 #include "chart_view.h"
 #include "compare_file.h"
 #include "file_dialog.h"
 #include "message_box.h"
+#include "popup_menu.h"
 #include "system_clipboard.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -20,19 +20,21 @@ const QString kPngFilter = QStringLiteral("PNG Files(*.png)|*.png");
 ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform)
     : QObject(&chart), chart_(chart), map_(map), texts_(texts), platform_(platform) {
     chart_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&chart_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { Build()->exec(chart_.mapToGlobal(pos)); });
+    connect(&chart_, &QWidget::customContextMenuRequested, this, &ChartMenu::Open);
 }
 
-std::unique_ptr<QMenu> ChartMenu::Build() {
-    auto menu = std::make_unique<QMenu>(&chart_);
-    connect(menu->addAction(texts_("MsgMenuCompare")), &QAction::triggered, this,
-            &ChartMenu::CompareWithFile);
-    connect(menu->addAction(texts_("MsgMenuCopyPicture")), &QAction::triggered, this,
-            &ChartMenu::CopyPicture);
-    connect(menu->addAction(texts_("MsgMenuSavePicture")), &QAction::triggered, this,
-            &ChartMenu::SavePicture);
-    return menu;
+void ChartMenu::Open(const QPoint& pos) {
+    const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
+                                                   {texts_("MsgMenuCopyPicture")},
+                                                   {texts_("MsgMenuSavePicture")}},
+                                                  chart_.mapToGlobal(pos));
+    if (choice == 0) {
+        CompareWithFile();
+    } else if (choice == 1) {
+        CopyPicture();
+    } else if (choice == 2) {
+        SavePicture();
+    }
 }
 
 void ChartMenu::CompareWithFile() {

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 #include "platform.h"
 
 class ChartView;
-class QMenu;
+class QPoint;
 class Texts;
 struct VoltageMap;
 
@@ -18,8 +17,8 @@ class ChartMenu : public QObject {
 public:
     ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform);
 
-    /// The menu as a right click shows it.
-    std::unique_ptr<QMenu> Build();
+    /// A right click: the three actions in the current language.
+    void Open(const QPoint& pos);
 
     /// The reference curve is a compared file's, not the map as last saved or loaded.
     bool ShowsComparison = false;

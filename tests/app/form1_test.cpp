@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "cell_editor.h"
 #include "chart_menu.h"
@@ -110,7 +110,6 @@ TEST_F(Form1Test, GuidePictureActsOnceAndSaysWhereTheGuideIs) {
     QTest::mouseDClick(form.W.Picture2, Qt::LeftButton);
     QTest::mouseRelease(form.W.Picture2, Qt::LeftButton);
     EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
-    EXPECT_TRUE(Form1::UserGuideUrl().path().endsWith("/user-guide.html"));
     ASSERT_EQ(platform.messageBox.shown.size(), 1u);
     EXPECT_EQ(platform.messageBox.shown[0].prompt,
               "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:\n" +
@@ -179,29 +178,6 @@ TEST_F(Form1Test, KeysRunTheButtonsAfterTheCellCheck) {
 
 // 0 - 5 V both ways, 8 breakpoints on the line output = input: compared on the current
 // spans, opened from the command line.
-TEST_F(Form1Test, ComparedAndOpenedFiles) {
-    const QString path = dir.filePath("line.pax");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "5\r\n5\r\n0\r\n0\r\n8\r\n625\r\n1250\r\n1875\r\n2500\r\n3125\r\n3750\r\n"
-        "4375\r\n5000\r\n\r\n");
-    file.close();
-    platform.fileDialog.names = {path};
-    form.Frame7Menu->CompareWithFile();
-    // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
-    EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
-    EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
-    EXPECT_EQ(form.Map.DeviceTable[256], 256);
-    EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
-
-    EXPECT_TRUE(form.OpenFile(path));
-    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
-    EXPECT_EQ(form.Table->CellText(7), "5.000");
-    EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
-    EXPECT_EQ(platform.messageBox.shown.size(), 1U);
-}
-
 void RightClick(QWidget* widget) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, widget->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget, &event);
@@ -214,6 +190,29 @@ QString Lines(const std::vector<MenuItem>& items) {
         lines << (item.enabled ? "" : "-") + item.text + (item.checked ? " *" : "");
     }
     return lines.join('|');
+}
+
+TEST_F(Form1Test, ComparedAndOpenedFiles) {
+    const QString path = dir.filePath("line.pax");
+    std::ofstream(path.toStdString(), std::ios::binary)
+        << "5\r\n5\r\n0\r\n0\r\n8\r\n625\r\n1250\r\n1875\r\n2500\r\n3125\r\n3750\r\n"
+           "4375\r\n5000\r\n\r\n";
+    platform.fileDialog.names = {path};
+    platform.popupMenu.choices = {0};
+    RightClick(form.Frame7);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
+              "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…");
+    // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
+    EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
+    EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
+    EXPECT_EQ(form.Map.DeviceTable[256], 256);
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
+
+    EXPECT_TRUE(form.OpenFile(path));
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
+    EXPECT_EQ(form.Table->CellText(7), "5.000");
+    EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
+    EXPECT_EQ(platform.messageBox.shown.size(), 1U);
 }
 
 TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
