@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "user_settings.h"
+
 namespace {
 
 QString Key(int portNumber) {
@@ -11,8 +13,8 @@ QString Key(int portNumber) {
 }  // namespace
 
 PortAssignments::PortAssignments()
-    : settings_(std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("SOLVA-TX"),
-                                            QStringLiteral("solva-tx"))) {}
+    : settings_(std::make_unique<QSettings>(QSettings::UserScope, kSettingsOrganization,
+                                            kSettingsApplication)) {}
 
 PortAssignments::PortAssignments(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

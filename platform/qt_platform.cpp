@@ -128,15 +128,6 @@ void QtClipboard::SetImage(const QImage& image) {
     QGuiApplication::clipboard()->setImage(image);
 }
 
-namespace {
-
-// Named here rather than through the application's names, so that every way of starting
-// the program finds the same place.
-constexpr char kSettingsOrganization[] = "SOLVA-TX";
-constexpr char kSettingsApplication[] = "solva-tx";
-
-}  // namespace
-
 QString QtUserSettings::Value(const QString& key) {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganization,
                              kSettingsApplication);
