@@ -9,7 +9,6 @@
 #include "popup_menu.h"
 #include "system_clipboard.h"
 #include "texts.h"
-#include "voltage_map.h"
 
 namespace {
 
@@ -17,8 +16,8 @@ const QString kPngFilter = QStringLiteral("PNG Files(*.png)|*.png");
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform)
-    : QObject(&chart), chart_(chart), map_(map), texts_(texts), platform_(platform) {
+ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform)
+    : QObject(&chart), chart_(chart), document_(document), texts_(texts), platform_(platform) {
     chart_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&chart_, &QWidget::customContextMenuRequested, this, &ChartMenu::Open);
 }
@@ -38,9 +37,8 @@ void ChartMenu::Open(const QPoint& pos) {
 }
 
 void ChartMenu::CompareWithFile() {
-    if (::CompareWithFile(map_, platform_.fileDialog, platform_.messageBox, texts_)) {
+    if (::CompareWithFile(document_, platform_.fileDialog, platform_.messageBox, texts_)) {
         ShowsComparison = true;
-        chart_.Chart().RedrawChart();
     }
 }
 

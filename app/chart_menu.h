@@ -7,7 +7,7 @@
 class ChartView;
 class QPoint;
 class Texts;
-struct VoltageMap;
+class MapDocument;
 
 /// The chart's right-click menu: compare the curve with a file's, copy the chart as a
 /// picture, save it as a PNG file. Its texts follow the current language.
@@ -15,7 +15,7 @@ class ChartMenu : public QObject {
     Q_OBJECT
 
 public:
-    ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform);
+    ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform);
 
     /// A right click: the three actions in the current language.
     void Open(const QPoint& pos);
@@ -29,7 +29,7 @@ public:
 
 private:
     ChartView& chart_;
-    VoltageMap& map_;
+    MapDocument& document_;
     const Texts& texts_;
     Platform platform_;
 };

@@ -135,7 +135,7 @@ int RunWindow(int argc, char** argv) {
             const PaxDecodeResult file = ReadPaxFile(fileName);
             if (!file.Ok()) {
                 std::fprintf(stderr, "%s\n",
-                             qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
+                             qPrintable(LoadFailedMessage(form.Messages(), fileName, file)));
                 return 1;
             }
             form.OpenFile(fileName);
