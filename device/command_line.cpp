@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <array>
@@ -148,7 +149,7 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     if (portNumber < 1 || portNumber > 16) {
         err << kProgram << "the port must be 1 to 16, not " << portNumber << '\n';
         err.flush();
-        return kExitPortError;
+        return kExitUsage;
     }
     map.PortNumber = portNumber;
     const Texts texts(UiLanguage::Eng);
@@ -209,33 +210,96 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
     return kExitSent;
 }
 
-int RunStreamCommand(const QString& paxPath) {
+namespace {
+
+int RunStreamMode(const CommandRequest& request) {
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);
-    const int status = RunStreamCommand(paxPath, out, err);
+    const int status = RunStreamCommand(request.value, out, err);
     if (status == kExitSent && std::fflush(stdout) != 0) {
         return OutputFailed(err, QString::fromLocal8Bit(std::strerror(errno)));
     }
     return status;
 }
 
-int RunSendCommand(const QString& paxPath, int portNumber) {
+int RunSendMode(const CommandRequest& request) {
     QTextStream err(stderr);
+    bool ok = false;
+    const int portNumber = request.options.value("port").toInt(&ok);
+    if (!ok) {
+        err << kProgram << "--port needs a number from 1 to 16, not '"
+            << request.options.value("port") << "'\n";
+        return kExitUsage;
+    }
     QtSerialPort port;
     QtClock clock;
     SentMaps sent;
-    return RunSendCommand(paxPath, portNumber, port, clock, err, &sent);
+    return RunSendCommand(request.value, portNumber, port, clock, err, &sent);
 }
 
-int RunPortsCommand() {
+int RunPortsMode(const CommandRequest&) {
     QTextStream out(stdout);
     RunPortsCommand(out, PortAssignments(), FindSerialDevices());
     return kExitSent;
 }
 
-int RunLastSentCommand() {
+int RunLastSentMode(const CommandRequest&) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunLastSentCommand(SentMaps(), out, err);
+}
+
+int RunVersionMode(const CommandRequest&) {
+    QTextStream(stdout) << QCoreApplication::applicationName() << ' '
+                        << QCoreApplication::applicationVersion() << '\n';
+    return kExitSent;
+}
+
+int RunHelpMode(const CommandRequest&) {
+    QTextStream(stdout) << CommandLineHelp(
+        CommandModes(), CommandCompanions(),
+        "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
+        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the user gave it "
+        "another device (right-click on the port chooser) or the environment variable "
+        "SOLVA_TX_COM<N> names one; --ports shows which.",
+        "Exit status:\n  0  done\n  1  the data file was refused, or no map was sent yet "
+        "(--last-sent); nothing was sent\n  2  the command line was refused; nothing was "
+        "done\n  3  the stream or the picture could not be written\n  4  the port could not "
+        "be opened or the transfer broke off");
+    return kExitSent;
+}
+
+}  // namespace
+
+const QList<CommandMode>& CommandModes() {
+    static const QList<CommandMode> modes = {
+        {{}, {}, {}, 1},
+        {{"screenshot"},
+         "FILE",
+         "Start as usual, write a picture of the main window to FILE and exit.",
+         1},
+        {{"stream"},
+         "FILE",
+         "Write to standard output the 768 bytes that sending FILE puts on the line.",
+         0,
+         RunStreamMode},
+        {{"send"}, "FILE", "Send FILE to the BOX on the port given by --port.", 0, RunSendMode},
+        {{"ports"},
+         {},
+         "List the device each com port opens and the serial devices found.",
+         0,
+         RunPortsMode},
+        {{"last-sent"}, {}, "Print the path of the copy of the last map sent.", 0, RunLastSentMode},
+        {{"help", "h", "?"}, {}, "Show this help and the exit statuses.", 0, RunHelpMode},
+        {{"version", "v"}, {}, "Show the version.", 0, RunVersionMode},
+    };
+    return modes;
+}
+
+const QList<CommandCompanion>& CommandCompanions() {
+    static const QList<CommandCompanion> companions = {
+        {"port", "N", "Serial port N (1..16) for --send.", "send", true},
+    };
+    return companions;
 }

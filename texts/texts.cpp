@@ -259,6 +259,7 @@ constexpr MessageText kMessageTexts[] = {
      "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:",
      "No web browser could be started for the user guide. The guide is here:"},
     {"MsgGuideNotOpenedTitle", kAttentionHun, kAttentionEng},
+    {"MsgGuidePicture", "Felhasználói útmutató", "User guide"},
     // Pasting into the table: all lines or none.
     {"MsgPasteRefused", "Semmi sem lett beillesztve, egyetlen érték sem változott.",
      "Nothing was pasted; no value has changed."},

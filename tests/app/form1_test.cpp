@@ -109,11 +109,12 @@ TEST_F(Form1Test, GuidePictureActsOnceAndSaysWhereTheGuideIs) {
     QTest::mouseClick(form.W.Picture2, Qt::LeftButton);  // a double click as Qt sends it
     QTest::mouseDClick(form.W.Picture2, Qt::LeftButton);
     QTest::mouseRelease(form.W.Picture2, Qt::LeftButton);
-    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+    const QUrl guide = Form1::UserGuideUrl(UiLanguage::Hun);
+    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{guide});
     ASSERT_EQ(platform.messageBox.shown.size(), 1u);
     EXPECT_EQ(platform.messageBox.shown[0].prompt,
               "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:\n" +
-                  QDir::toNativeSeparators(Form1::UserGuideUrl().toLocalFile()));
+                  QDir::toNativeSeparators(guide.toLocalFile()));
 }
 
 TEST_F(Form1Test, ChoosersIgnoreTheWheelShowEveryItemAndTakeKeys) {
@@ -173,7 +174,11 @@ TEST_F(Form1Test, KeysRunTheButtonsAfterTheCellCheck) {
     EXPECT_TRUE(platform.fileDialog.asked[0].save);
     EXPECT_EQ(platform.fileDialog.asked[1].title, "Betöltés");
     QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    QTest::keyClick(&form, Qt::Key_F1);  // the guide of the interface language
+    ASSERT_EQ(platform.browser.opened.size(), 2U);
+    EXPECT_EQ(platform.browser.opened[0].fileName(), "user-guide-hu.html");
+    EXPECT_EQ(platform.browser.opened[1].fileName(), "user-guide-en.html");
 }
 
 // 0 - 5 V both ways, 8 breakpoints on the line output = input: compared on the current

@@ -76,7 +76,7 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
         {hand, 0, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
         {badSpan, 5, kExitBadFile, {}, {}, badFile},
         {hand, 6, kExitPortError, {}, {}, noSuchPort},
-        {hand, 17, kExitPortError, {}, {}, badPort},
+        {hand, 17, kExitUsage, {}, {}, badPort},
     };
     PseudoTerminal line;
     line.Route(5);
