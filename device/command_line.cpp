@@ -11,6 +11,7 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "message_box.h"
+#include "points_command.h"
 #include "port_names.h"
 #include "progress_view.h"
 #include "qt_platform.h"
@@ -255,6 +256,21 @@ int RunLastSentMode(const CommandRequest&) {
     return RunLastSentCommand(SentMaps(), out, err);
 }
 
+int RunFromPointsMode(const CommandRequest& request) {
+    if (request.files.isEmpty()) {
+        QTextStream(stderr) << kProgram << "--from-points needs the map file to write: OUT.pax\n";
+        return kExitUsage;
+    }
+    PointsCommandOptions options;
+    options.PointsFile = request.value;
+    options.MapFile = request.files.first();
+    options.Resolution = request.options.value("resolution", options.Resolution);
+    options.InputSpan = request.options.value("input-span", options.InputSpan);
+    options.OutputSpan = request.options.value("output-span", options.OutputSpan);
+    options.Note = request.options.value("note");
+    return RunFromPointsCommand(options);
+}
+
 int RunVersionMode(const CommandRequest&) {
     QTextStream(stdout) << QCoreApplication::applicationName() << ' '
                         << QCoreApplication::applicationVersion() << '\n';
@@ -268,9 +284,11 @@ int RunHelpMode(const CommandRequest&) {
         "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the user gave it "
         "another device (right-click on the port chooser) or the environment variable "
         "SOLVA_TX_COM<N> names one; --ports shows which.",
-        "Exit status:\n  0  done\n  1  the data file was refused, or no map was sent yet "
-        "(--last-sent); nothing was sent\n  2  the command line was refused; nothing was "
-        "done\n  3  the stream, the picture or the report could not be written\n  4  the port "
+        "Exit status:\n  0  done\n  1  the data file or the points file was refused, or no map "
+        "was sent yet (--last-sent); nothing was sent or written\n  2  the command line was "
+        "refused; nothing was "
+        "done\n  3  the stream, the picture, the report or the map file could not be written\n  4  "
+        "the port "
         "could not "
         "be opened or the transfer broke off");
     return kExitSent;
@@ -301,6 +319,13 @@ const QList<CommandMode>& CommandModes() {
          0,
          RunPortsMode},
         {{"last-sent"}, {}, "Print the path of the copy of the last map sent.", 0, RunLastSentMode},
+        {{"from-points"},
+         "POINTS",
+         "Write the map that the (input, output) voltage pairs in the text file POINTS give "
+         "to OUT.pax, as a save writes it; the largest difference from what the BOX puts out "
+         "goes to standard error.",
+         1,
+         RunFromPointsMode},
         {{"help", "h", "?"}, {}, "Show this help and the exit statuses.", 0, RunHelpMode},
         {{"version", "v"}, {}, "Show the version.", 0, RunVersionMode},
     };
@@ -318,6 +343,19 @@ const QList<CommandCompanion>& CommandCompanions() {
          "hun|eng",
          "The language of the report or the picture; Hungarian when not given.",
          {"report"}},
+        {"resolution",
+         "R",
+         "Breakpoints of --from-points: 128 (default), 64, 32, 16 or 8.",
+         {"from-points"}},
+        {"input-span",
+         "V",
+         "Input span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"output-span",
+         "V",
+         "Output span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"note", "TEXT", "The note of the map --from-points writes.", {"from-points"}},
     };
     return companions;
 }

@@ -311,6 +311,24 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgReportPoint", "Pont", "Point"},
     {"MsgReportInputVolts", "U(be) V", "U(in) V"},
     {"MsgReportOutputVolts", "U(ki) V", "U(out) V"},
+    // A datasheet's (input, output) points: nothing is imported from a text with a bad line.
+    {"MsgPointsRefused", "A pontok nem lettek beolvasva, egyetlen érték sem változott.",
+     "The points were not imported; no value has changed."},
+    {"MsgPointsRefusedTitle", kAttentionHun, kAttentionEng},
+    {"MsgPointsNotTwoNumbers", "A sor nem két szám (bemenet és kimenet).",
+     "The line is not two numbers (input and output)."},
+    {"MsgPointsInputOutside", "A bemeneti feszültség kívül esik a tartományon: 0 - ",
+     "The input voltage is outside the input span: 0 - "},
+    {"MsgPointsOutputOutside", "A kimeneti feszültség kívül esik a tartományon: 0 - ",
+     "The output voltage is outside the output span: 0 - "},
+    {"MsgPointsSpanTail", " V.", " V."},
+    {"MsgPointsInputTwice", "Ez a bemeneti feszültség egy korábbi sorban már szerepel.",
+     "This input voltage is already given on an earlier line."},
+    {"MsgPointsTooFew", "Legalább két pont szükséges.", "At least two points are needed."},
+    {"MsgPointsDifference", "A pontok és a készülék kimenete közötti legnagyobb eltérés: ",
+     "Largest difference between the points and the output of the BOX: "},
+    {"MsgPointsDifferencePoint", " mV, ennél a pontnál: ", " mV, at the point "},
+    {"MsgPointsDifferenceLine", " (sor: ", " (line "},
 };
 // clang-format on
 
