@@ -22,6 +22,7 @@
 #include "chart_view.h"
 #include "clipboard.h"
 #include "curve_commands.h"
+#include "data_file.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
@@ -73,7 +74,6 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
 
     W.Picture3->setPixmap(HungarianFlag());
     W.Picture4->setPixmap(EnglishFlag());
-    W.Picture2->setPixmap(WebPagePicture(W.Picture2->size()));
     for (QLabel* picture : {W.Picture2, W.Picture3, W.Picture4}) {
         picture->setScaledContents(true);  // keeps the border of the active flag visible
         picture->setCursor(Qt::PointingHandCursor);
@@ -98,6 +98,13 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Clip = std::make_unique<CellClipboard>(document_, *Table, Edit, *Cells, Msg,
                                            platform_.messageBox, platform_.clipboard);
     Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_);
+    Frame7Menu->ReportSourceOf = [this] {
+        const QString file = Files->CurrentFileName();
+        const QFileInfo info(file);
+        return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
+                              : ReportSource{file, info.lastModified(),
+                                             IsMapChanged(Map(), NoteText(), file), NoteText()};
+    };
     connect(W.Text2, &QPlainTextEdit::textChanged, this,
             [this] { document_.SetNote(NoteBoxText().toStdString()); });
     document_.AddObserver(*this);
@@ -129,6 +136,7 @@ void Form1::Load(const QString& settingsFileName) {
     Msg.SetLanguage(UiLanguage::Hun);
     dialogLanguage_.SetHungarian(true);
     ShowLanguageBorders();
+    ShowGuidePicture();
     Edit.FormReady = false;
     StepButtonHeld = false;
     ReadSettings(settingsFileName);
@@ -230,7 +238,12 @@ void Form1::SwitchLanguage(UiLanguage language) {
     Msg.SetLanguage(language);
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
+    ShowGuidePicture();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
+}
+
+void Form1::ShowGuidePicture() {
+    W.Picture2->setPixmap(WebPagePicture(W.Picture2->size(), Msg("MsgGuidePicture")));
 }
 
 void Form1::ShowLanguageBorders() {
@@ -241,16 +254,19 @@ void Form1::ShowLanguageBorders() {
     (hun ? W.Picture3 : W.Picture4)->raise();
 }
 
-QUrl Form1::UserGuideUrl() {
+QUrl Form1::UserGuideUrl(UiLanguage language) {
+    const QString name = language == UiLanguage::Hun ? QStringLiteral("user-guide-hu.html")
+                                                     : QStringLiteral("user-guide-en.html");
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString beside = programDir.filePath("user-guide.html");
-    return QUrl::fromLocalFile(QFileInfo::exists(beside)
-                                   ? beside
-                                   : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE)));
+    const QString beside = programDir.filePath(name);
+    return QUrl::fromLocalFile(
+        QFileInfo::exists(beside)
+            ? beside
+            : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE_DIR "/" + name)));
 }
 
 void Form1::WebPageClicked() {
-    const QUrl guide = UserGuideUrl();
+    const QUrl guide = UserGuideUrl(Msg.Language());
     if (!platform_.browser.Open(guide)) {
         platform_.messageBox.Show(
             Msg("MsgGuideNotOpened") + "\n" + QDir::toNativeSeparators(guide.toLocalFile()),
