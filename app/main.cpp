@@ -94,6 +94,10 @@ int RunWindow(int argc, char** argv) {
                              qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
                 return kExitBadFile;
             }
+            if (const qsizetype size = EncodePax(file.Data).size(); size > kMaxPaxFileBytes) {
+                std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Msg, size)));
+                return kExitBadFile;
+            }
             form.OpenFile(fileName);
         }
         return SaveScreenshot(form, screenshotPath);
