@@ -11,7 +11,9 @@ TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
         {{"--send=m.pax", "--port", "3"}, "--send m.pax"},
         {{"--screenshot", "s.png", "m.pax"}, "--screenshot s.png"},
         {{"-?"}, "--help "},
+        {{"--report", "m.pax", "o.pdf", "--language", "eng"}, "--report m.pax"},
         // or the line that refuses the command line
+        {{"--checksum", "m.pax"}, "solva-tx: --checksum is used only with --stream"},
         {{"--port", "3"}, "solva-tx: --port is used only with --send"},
         {{"--send", "m.pax"}, "solva-tx: --send needs --port N"},
         {{"--stream", "A", "--send", "A"}, "solva-tx: --stream and --send cannot be used together"},
