@@ -31,8 +31,7 @@ FileCommands::FileCommands(MapDocument& document, FileCommandHost& host, Message
       settingsFileName_(std::move(settingsFileName)) {}
 
 bool FileCommands::SaveCommand() {
-    if (Note().size() > kMaxNoteLength) {
-        messageBox_.Show(NoteTooLongMessage(texts_), texts_("MsgNoteTooLongTitle"));
+    if (!NoteFitsAFile()) {
         return false;
     }
     QString fileName;
@@ -57,7 +56,9 @@ bool FileCommands::SaveCommand() {
     }
     const WriteResult written = WriteDataFile(document_.Map(), Note(), fileName);
     if (!written.Ok) {
-        const QString reason = written.TooLarge ? NoteTooLongMessage(texts_) : written.Error;
+        const QString reason =
+            written.TooLarge ? NoteTooLongMessage(texts_, DataFileSize(document_.Map(), Note()))
+                             : written.Error;
         messageBox_.Show(SaveFailedMessage(texts_, fileName, reason), texts_("MsgSaveFailedTitle"));
         return false;
     }
@@ -99,7 +100,18 @@ bool FileCommands::LoadFile(const QString& fileName) {
                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                                .toStdString());
     ShowFileTitle();
+    // A file written with other line breaks may load and yet be too long to write back.
+    NoteFitsAFile();
     return true;
+}
+
+bool FileCommands::NoteFitsAFile() {
+    const qsizetype bytes = DataFileSize(document_.Map(), Note());
+    if (bytes <= kMaxPaxFileBytes) {
+        return true;
+    }
+    messageBox_.Show(NoteTooLongMessage(texts_, bytes), texts_("MsgNoteTooLongTitle"));
+    return false;
 }
 
 void FileCommands::ExitCommand() {

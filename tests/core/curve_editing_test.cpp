@@ -85,8 +85,9 @@ TEST(PointStepper, RepeatsToTheLimitWithOneMessageAndOneUndoSnapshot) {
     document.CommitCell(3, 0.040);  // the snapshot keeps 0.469 for it; the press replaces it
     document.Select(3);
     PointStepper stepper;
-    int limits = stepper.Press(document, Down).LimitHit;                          // 0.025
-    EXPECT_EQ(stepper.Tick(document).NextPauseMs, PointStepper::kRepeatPauseMs);  // 0.010
+    const StepResult press = stepper.Press(document, Down);  // 0.025, then 0.010 after 70 ms
+    EXPECT_EQ(std::pair(press.NextPauseMs, stepper.Tick(document).NextPauseMs), std::pair(70, 5));
+    int limits = press.LimitHit;
     EXPECT_FALSE(stepper.Press(document, Up).Stepped);  // a second press while held
     for (int tick = 0; tick < 5; ++tick) {
         limits += stepper.Tick(document).LimitHit;
