@@ -31,6 +31,9 @@ void ChartMenu::Open(const QPoint& pos) {
                                                    {texts_("MsgMenuSavePicture")},
                                                    {texts_("MsgMenuSaveReport")}},
                                                   chart_.mapToGlobal(pos));
+    if (choice >= 0) {
+        BeforeAction();
+    }
     if (choice == 0) {
         CompareWithFile();
     } else if (choice == 1) {

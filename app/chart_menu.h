@@ -33,6 +33,8 @@ public:
 
     /// The file and note the report names; the map's own are not held here.
     std::function<ReportSource()> ReportSourceOf;
+    /// Runs before a chosen action: the cells' typed values go into the map first.
+    std::function<void()> BeforeAction = [] {};
 
 private:
     /// The save dialog until a name is free or may be overwritten; suffix added when none.

@@ -26,6 +26,7 @@
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
+#include "hold_ending.h"
 #include "keyboard_shortcuts.h"
 #include "message_box.h"
 #include "picture_clicks.h"
@@ -116,8 +117,16 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     new PortChooserMenu(W.Combo1, platform_.popupMenu, *Ports, Msg, FindSerialDevices, this);
     new SendButtonMenu(
         W.Command1, platform_.popupMenu, *Sent, Msg,
-        [this](const QString& fileName) { Files->LoadCommand(fileName); }, this);
+        [this](const QString& fileName) {
+            Cells->CommitPendingCells();
+            Files->LoadCommand(fileName);
+        },
+        this);
     ConnectCommands();
+    new HoldEnding(this, StepButtonHeld, [this] {
+        Steps->EndHold();
+        Frame7->Editing()->EndDrag();
+    });
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
     completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
@@ -161,14 +170,26 @@ void Form1::ReadSettings(const QString& settingsFileName) {
 }
 
 void Form1::ConnectCommands() {
-    connect(W.Command2, &QPushButton::clicked, this, [this] { SaveClicked(); });
-    connect(W.Command3, &QPushButton::clicked, this, [this] { LoadClicked(); });
-    connect(W.Command4, &QPushButton::clicked, this, [this] { Files->ExitCommand(); });
-    connect(W.Command1, &QPushButton::clicked, this, [this] { SendMapToDevice(); });
-    connect(W.Command8, &QPushButton::clicked, this, [this] { Curve->Multiply(); });
-    connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
-    connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
-    connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
+    // Every command reads the map: what the cells show goes into it first, whatever the
+    // window system did with the focus on the way to the button.
+    const auto command = [this](QPushButton* button, std::function<void()> run) {
+        connect(button, &QPushButton::clicked, this, [this, run = std::move(run)] {
+            Cells->CommitPendingCells();
+            run();
+        });
+    };
+    command(W.Command2, [this] { SaveClicked(); });
+    command(W.Command3, [this] { LoadClicked(); });
+    command(W.Command4, [this] { Files->ExitCommand(); });
+    command(W.Command1, [this] { SendMapToDevice(); });
+    command(W.Command8, [this] { Curve->Multiply(); });
+    command(W.Command9, [this] { Curve->AddOffset(); });
+    command(W.Command5, [this] { Curve->CreateLine(); });
+    command(W.Command10, [this] { Curve->Undo(); });
+    const auto commitPending = [this] { Cells->CommitPendingCells(); };
+    Steps->BeforeStep = commitPending;
+    Choosers->BeforeChange = commitPending;
+    Frame7Menu->BeforeAction = commitPending;
 }
 
 void Form1::SaveClicked() {
@@ -200,20 +221,11 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();  // no close while the map is being sent
         return;
     }
-    CommitFocusedCell();
+    Cells->CommitPendingCells();
     if (Files->CloseHandler()) {
         event->accept();
     } else {
         event->ignore();
-    }
-}
-
-void Form1::CommitFocusedCell() {
-    for (int i = 0; i < Map().Resolution; ++i) {
-        if (Table->Text1[i]->hasFocus()) {
-            Cells->CommitCell(i);
-            return;
-        }
     }
 }
 

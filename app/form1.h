@@ -96,9 +96,6 @@ private:
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
-    /// A value typed into a cell counts before the window asks whether to save: closing
-    /// from the title bar takes no focus from the cell.
-    void CommitFocusedCell();
 
     // MapObserver: the one place where the window follows the map.
     void MapChanged(const MapChanges& changes) override;

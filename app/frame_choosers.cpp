@@ -43,14 +43,17 @@ bool FrameChoosers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrameChoosers::InputSpanChosen(int listPosition) {
+    BeforeChange();
     document_.ChangeInputSpan(listPosition);
 }
 
 void FrameChoosers::OutputSpanChosen(int listPosition) {
+    BeforeChange();
     document_.ChangeOutputSpan(listPosition);
 }
 
 void FrameChoosers::ResolutionChosen(int listPosition) {
+    BeforeChange();
     const VoltageMap& map = document_.Map();
     if (listPosition == map.ResolutionIndex) {
         return;

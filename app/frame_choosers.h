@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class MapDocument;
 class MessageBox;
@@ -38,6 +39,9 @@ public:
     void PortChosen(int listPosition);
     void InputFilterSwitched(bool on);
     void OutputFilterSwitched(bool on);
+
+    /// Runs before a span or resolution change reads the values: typed cells count first.
+    std::function<void()> BeforeChange = [] {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,6 +36,7 @@ void StepButtons::Press(StepDirection direction) {
         return;
     }
     direction_ = direction;
+    BeforeStep();
     // An empty cell is an edit whose check is still pending; the press waits in the event
     // loop until the check has filled the cell, and ends with the release if it never does.
     if (table_.CellText(document_.SelectedPoint()).isEmpty()) {
@@ -63,6 +64,16 @@ void StepButtons::Release() {
     if (!held_) {
         repeat_.stop();
     }
+}
+
+void StepButtons::EndHold() {
+    waiting_ = false;
+    waitForCell_.stop();
+    stepper_.End();
+    held_ = false;
+    repeat_.stop();
+    stepDown_->setDown(false);
+    stepUp_->setDown(false);
 }
 
 void StepButtons::Tick() {
@@ -100,7 +111,9 @@ bool StepButtons::eventFilter(QObject* watched, QEvent* event) {
         // A quick second click arrives as a double click; it is a press all the same.
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton && held_) {
+                EndHold();  // a second button: the user does something else
+            } else if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 Press(direction);
                 // A re-prompt by the check of the cell left behind took the release of this
                 // press: it is a short click, and the button is not left drawn down.

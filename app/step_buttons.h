@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 #include "point_stepping.h"
 
@@ -13,7 +14,8 @@ class Texts;
 
 /// The step-down (Command6) and step-up (Command7) buttons of the point panel: while the
 /// left mouse button is held on one, the selected breakpoint moves a step at a time, the
-/// first repeat after a longer pause, until the release or a limit of the output span.
+/// first repeat after a longer pause, until the release, a limit of the output span, a press
+/// of another mouse button, or EndHold.
 class StepButtons : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,12 @@ public:
     void Press(StepDirection direction);
     /// The left button was released.
     void Release();
+    /// The hold ends where the value is now: something else took over the mouse or the
+    /// window. The button is no longer drawn down.
+    void EndHold();
+
+    /// Runs before a press reads the selected value: typed cells count first.
+    std::function<void()> BeforeStep = [] {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,6 +43,11 @@ void ChartEditing::Release(int button) {
     }
 }
 
+void ChartEditing::EndDrag() {
+    stepButtonHeld_ = false;
+    ChartDragActive = false;
+}
+
 void ChartEditing::Click() {
     const int edited = host_.EditedCell();
     if (edited < document_.Map().Resolution) {

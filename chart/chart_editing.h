@@ -31,6 +31,11 @@ public:
     void Release(int button);
     /// Runs after the release of a click on the panel.
     void Click();
+    /// Something else took over (a dialog, another window, Esc): the drag ends where the
+    /// point is now, and later moves change nothing.
+    void EndDrag();
+    /// The left button is held on the panel: another button pressed meanwhile does nothing.
+    bool LeftHeld() const { return stepButtonHeld_; }
 
     /// The last left press lay within half a step of a breakpoint.
     bool ChartPickHit = false;

@@ -171,6 +171,10 @@ QString ChartView::ToolTipAt(QPoint pixel) const {
 }
 
 bool ChartView::event(QEvent* event) {
+    // A right click during a drag would open the menu, whose grab ends the drag.
+    if (event->type() == QEvent::ContextMenu && editing_ != nullptr && editing_->LeftHeld()) {
+        return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const char* labelTip =

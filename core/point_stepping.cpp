@@ -62,6 +62,10 @@ void PointStepper::Release() {
     }
 }
 
+void PointStepper::End() {
+    held_ = false;
+}
+
 StepResult PointStepper::Step(MapDocument& document) {
     // A resolution change between two ticks clears the selection; there is nothing left
     // to step then.

@@ -36,6 +36,9 @@ public:
     StepResult Tick(MapDocument& document);
     /// The left button was released.
     void Release();
+    /// Something else took over the button (a dialog, another window, Esc): the hold ends
+    /// at once, without the step a release during the first pause would still make.
+    void End();
     /// StepButtonHeld: true from the press until the release is taken or a limit is hit.
     bool Held() const { return held_; }
 

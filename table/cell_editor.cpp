@@ -8,6 +8,7 @@
 #include "entry_rules.h"
 #include "input_box.h"
 #include "map_document.h"
+#include "number_text.h"
 #include "table_view.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -98,6 +99,16 @@ double CellEditor::RestoredValue(int i) const {
     const EntryCheck check = CheckEntry(EntryKind::Cell, state_.TextBeforeEdit.toStdString(),
                                         state_.SeparatorChar(), LimitsOf(document_.Map()));
     return check.IsAccepted() ? check.Value : document_.Map().OutputValues[i];
+}
+
+void CellEditor::CommitPendingCells() {
+    for (int i = 0; i < document_.Map().Resolution; ++i) {
+        const std::string shown =
+            FormatVoltage(document_.Map().OutputValues[i], state_.SeparatorChar());
+        if (table_.CellText(i) != QString::fromStdString(shown)) {
+            CommitCell(i);
+        }
+    }
 }
 
 void CellEditor::CellKeyDown(int i, int key) {

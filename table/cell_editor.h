@@ -29,6 +29,10 @@ public:
     void CellKeyDown(int i, int key);
     /// Cell i lost the keyboard focus.
     void CellLostFocus(int i);
+    /// Checks and commits every cell whose text is not its value's, whatever became of the
+    /// focus: each command that reads the map calls it first, so that it reads what the
+    /// cells show.
+    void CommitPendingCells();
 
 private:
     /// The accepted value of cell i after as many prompts as it takes.

@@ -92,9 +92,9 @@ CellClipboard::CellClipboard(MapDocument& document, TableView& table, EditState&
     connect(&table_, &TableView::CellPastePressed, this, &CellClipboard::Paste);
 }
 
-void CellClipboard::Copy(int i) {
-    // What is typed in the cell counts, as when the cell is left.
-    cells_.CommitCell(i);
+void CellClipboard::Copy(int /*i*/) {
+    // What is typed in the cells counts, as when the cell is left.
+    cells_.CommitPendingCells();
     clipboard_.SetText(CopiedValues(document_.Map(), state_.SeparatorChar()));
 }
 
@@ -102,7 +102,7 @@ void CellClipboard::Paste(int i) {
     if (i < 0 || i >= document_.Map().Resolution) {
         return;
     }
-    cells_.CommitCell(i);
+    cells_.CommitPendingCells();
     const PastedValues pasted =
         ReadPastedValues(clipboard_.Text(), i, document_.Map(), state_.SeparatorChar());
     if (pasted.Refused()) {

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -195,6 +196,88 @@ QString Lines(const std::vector<MenuItem>& items) {
         lines << (item.enabled ? "" : "-") + item.text + (item.checked ? " *" : "");
     }
     return lines.join('|');
+}
+
+// A step button's hold and a chart drag end where the value is when something else takes
+// over; a right click during a drag does nothing. Breakpoint 5 steps from 0.703 V to 0.718 V
+// (15 / 1024 V a step); breakpoint 4, drawn at (58, 555) px, drags to 3.333 V at 455 px,
+// then to 3.333 + (6829.7 - 4500) * 15 / 8192 = 7.599 V at 300 px. Each is one undo step.
+TEST_F(Form1Test, AHoldEndsWhenSomethingElseTakesOverAndARightClickLeavesADrag) {
+    Activate();
+    QMenu menu;
+    menu.addAction("x");
+    const auto send = [this](QEvent::Type type) {
+        QEvent event(type);
+        QApplication::sendEvent(&form, &event);
+    };
+    const std::pair<const char*, std::function<void(QWidget*)>> takeOvers[] = {
+        {"a modal box", [&](QWidget*) { send(QEvent::WindowBlocked); }},
+        {"another window", [&](QWidget*) { send(QEvent::WindowDeactivate); }},
+        {"a pop-up",
+         [&](QWidget*) {
+             menu.popup({0, 0}), menu.close();
+         }},
+        {"Esc", [&](QWidget*) { QTest::keyClick(&form, Qt::Key_Escape); }},
+        {"right button",
+         [&](QWidget* held) {
+             QTest::mousePress(held, Qt::RightButton, {}, QPoint(58, 455));
+             RightClick(held);
+             QTest::mouseRelease(held, Qt::RightButton, {}, QPoint(58, 455));
+         }},
+    };
+    for (const auto& [name, takeOver] : takeOvers) {
+        SCOPED_TRACE(name);
+        QTest::mouseClick(form.Table->Text1[5], Qt::LeftButton);
+        QTest::mousePress(form.W.Command7, Qt::LeftButton);
+        takeOver(form.W.Command7);
+        QTest::qWait(100);
+        EXPECT_EQ(form.Map().OutputValues[5], 0.718);
+        QTest::mouseRelease(form.W.Command7, Qt::LeftButton);
+        QTest::mouseClick(form.W.Command10, Qt::LeftButton);
+        EXPECT_EQ(form.Map().OutputValues[5], 0.703);
+
+        QTest::mousePress(form.Frame7, Qt::LeftButton, {}, QPoint(58, 555));
+        QTest::mouseMove(form.Frame7, QPoint(58, 455));
+        takeOver(form.Frame7);
+        QTest::mouseMove(form.Frame7, QPoint(58, 300));
+        EXPECT_EQ(form.Map().OutputValues[4], name == std::string("right button") ? 7.599 : 3.333);
+        QTest::mouseRelease(form.Frame7, Qt::LeftButton, {}, QPoint(58, 300));
+        QTest::mouseClick(form.W.Command10, Qt::LeftButton);
+        EXPECT_EQ(form.Map().OutputValues[4], 0.586);
+    }
+    EXPECT_TRUE(platform.popupMenu.shown.empty());
+}
+
+// Whatever the window system did with the focus, a command reads what the cells show: 7.5
+// typed into row r and never checked goes into the map before the command runs.
+TEST_F(Form1Test, EveryCommandReadsTheMapTheCellsShow) {
+    const QString saved = dir.filePath("m.pax");
+    const auto click = [](QWidget* button) {
+        return [button] { QTest::mouseClick(button, Qt::LeftButton); };
+    };
+    const std::tuple<const char*, std::function<void()>, double> commands[] = {
+        {"send", click(form.W.Command1), 7.5},
+        {"save", [&] { platform.fileDialog.names = {saved}, click(form.W.Command2)(); }, 7.5},
+        {"load", click(form.W.Command3), 7.5},  // the question's Cancel
+        {"exit", click(form.W.Command4), 7.5},
+        {"multiply by 1", click(form.W.Command8), 7.5},
+        {"add 0", click(form.W.Command9), 7.5},
+        {"copy", [&] { QTest::keyClick(form.Table->Text1[0], Qt::Key_C, Qt::ControlModifier); },
+         7.5},
+        {"compare", [&] { platform.popupMenu.choices = {0}, RightClick(form.Frame7); }, 7.5},
+        {"input span", [&] { Choose(form.W.Combo3, 1); }, 7.5},
+        {"step", [&] { QTest::mousePress(form.W.Command7, Qt::LeftButton); }, 7.515},
+    };
+    int row = 0;
+    for (const auto& [name, run, value] : commands) {
+        form.Document().Select(++row);
+        form.Table->SetCellText(row, "7.5");
+        run();
+        EXPECT_EQ(form.Map().OutputValues[row], value) << name;
+    }
+    QTest::mouseRelease(form.W.Command7, Qt::LeftButton);
+    EXPECT_EQ(ReadPaxFile(saved).Data.Values[2], 7.5);
+    EXPECT_EQ(platform.clipboard.text.split('\n').value(7), "7.500");
 }
 
 TEST_F(Form1Test, ComparedAndOpenedFiles) {
