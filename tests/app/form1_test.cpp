@@ -197,6 +197,32 @@ QString Lines(const std::vector<MenuItem>& items) {
     return lines.join('|');
 }
 
+// Row 1 holds 0.117 at the start; the note's typing is a step per pause.
+TEST_F(Form1Test, HistoryByKeysAndByTheUndoButtonsMenuInBothLanguages) {
+    Activate();
+    QTest::mouseClick(form.Table->Text1[0], Qt::LeftButton);
+    form.Table->SetCellText(0, "2");
+    QTest::keyClick(form.Table->Text1[0], Qt::Key_Z, Qt::ControlModifier);  // checked, undone
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    platform.popupMenu.choices = {0, 1};
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)), "Visszavonás: Cella értéke|-Mégis");
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(1)), "-Undo|Redo: Cell value");
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClicks(form.W.Text2, "ab");
+    QTest::qWait(1100);
+    QTest::keyClicks(form.W.Text2, "c");
+    EXPECT_EQ(form.Document().History().Steps(), 3);
+}
+
 TEST_F(Form1Test, ComparedAndOpenedFiles) {
     const QString path = dir.filePath("line.pax");
     std::ofstream(path.toStdString(), std::ios::binary)
