@@ -18,6 +18,7 @@
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
+#include "standard_streams.h"
 #include "texts.h"
 #include "voltage_map.h"
 
@@ -210,6 +211,7 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
 }
 
 int RunStreamCommand(const QString& paxPath) {
+    SetBinaryStandardOutput();
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);

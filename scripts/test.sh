@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test; then builds every test again in build-asan with
-# AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its test.
+# AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its test; then
+# builds and tests for Windows (scripts/windows.sh) when a Qt for Windows is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
@@ -12,3 +13,6 @@ cmake --build build-asan
 cd build-asan
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
     UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Then the Windows build and its tests under Wine, whenever a Qt for Windows is at hand.
+cd .. && scripts/windows.sh --if-available
