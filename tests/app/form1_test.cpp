@@ -377,15 +377,17 @@ TEST(RightClickMenus, PortChooserGivesAFoundDeviceToTheChosenComNumber) {
     qputenv("SOLVA_TX_COM2", "/tmp/line");
     RightClick(&Combo1);
     ASSERT_EQ(menu.shown.size(), 3u);
+    const QString com2 = StandardPortDevice(2);
     EXPECT_EQ(Lines(menu.shown[0]),
-              "-com 2: /dev/ttyS1 (default)||/dev/ttyUSB0 - UART (FTDI)||"
-              "Default device: /dev/ttyS1 *");
+              QString("-com 2: %1 (default)||/dev/ttyUSB0 - UART (FTDI)||Default device: %1 *")
+                  .arg(com2));
     EXPECT_TRUE(Lines(menu.shown[1])
                     .startsWith("-com 2: /dev/serial/by-id/usb-A (hozzárendelt "
                                 "eszköz)||/dev/ttyUSB0 - UART (FTDI) *|"));
     EXPECT_EQ(Lines(menu.shown[2]),
               "-com 2: /tmp/line (környezeti változó: SOLVA_TX_COM2)||-/dev/ttyUSB0 - UART "
-              "(FTDI)||-Alapértelmezett eszköz: /dev/ttyS1");
+              "(FTDI)||-Alapértelmezett eszköz: " +
+                  com2);
 }
 
 /// Time passes at once, but the event passes of a send are real ones.
