@@ -39,6 +39,7 @@
 #include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
+#include "user_folders.h"
 #include "user_settings.h"
 
 namespace {
@@ -102,7 +103,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
-    Sent = std::make_unique<SentMaps>();
+    Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
     Ports = std::make_unique<PortAssignments>();
     new PortChooserMenu(W.Combo1, platform_.popupMenu, *Ports, Msg, FindSerialDevices, this);
     new SendButtonMenu(

@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
 #include <utility>
 
 #include "message_box.h"
 #include "texts.h"
+#include "user_folders.h"
 #include "voltage_map.h"
 
 namespace {
@@ -21,8 +21,7 @@ qint64 Number(const QString& name) {
 }  // namespace
 
 QString SentMaps::UserFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/sent");
+    return UserSentFolder();
 }
 
 SentMaps::SentMaps(QString folder) : folder_(std::move(folder)) {}

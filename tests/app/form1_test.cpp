@@ -216,7 +216,6 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
 }
 
 TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
-    QDir(SentMaps::UserFolder()).removeRecursively();  // the test copy of the user's folder
     platform.popupMenu.choices = {0, 0};
     RightClick(form.W.Command1);
     EXPECT_EQ(Lines(platform.popupMenu.shown[0]),
@@ -234,7 +233,7 @@ TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
     EXPECT_EQ(line.ReadAll(), expected);
     EXPECT_TRUE(platform.messageBox.shown.empty());
 
-    const QString kept = SentMaps().Newest();
+    const QString kept = SentMaps(platform.folders.SentMaps()).Newest();
     ASSERT_TRUE(kept.endsWith("_com9.pax")) << kept.toStdString();
     RightClick(form.W.Command1);
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + kept);
@@ -379,7 +378,7 @@ TEST(SendInput, ClicksAndWheelDuringASendAreDropped) {
     PassingClock clock;
     BusyPort port;
     Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser,
-                        fake.clipboard, fake.settings, fake.popupMenu},
+                        fake.clipboard, fake.settings, fake.popupMenu, fake.folders},
                port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
     port.form = &form;
     form.show();
