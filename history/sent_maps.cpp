@@ -58,6 +58,14 @@ QString SentMaps::Newest() const {
     return kept.isEmpty() ? QString() : QDir(folder_).filePath(kept.last());
 }
 
+QString SentMaps::NewestFor(int portNumber) const {
+    const QString suffix = QStringLiteral("_com%1.pax").arg(portNumber);
+    const QStringList kept = KeptNames();
+    const auto newest = std::find_if(kept.rbegin(), kept.rend(),
+                                     [&](const QString& name) { return name.endsWith(suffix); });
+    return newest == kept.rend() ? QString() : QDir(folder_).filePath(*newest);
+}
+
 QStringList SentMaps::KeptNames() const {
     QStringList names = QDir(folder_).entryList({QStringLiteral("*.pax")}, QDir::Files);
     names.removeIf([](const QString& name) { return !kKeptName.match(name).hasMatch(); });

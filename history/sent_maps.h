@@ -30,6 +30,8 @@ public:
                  WriteResult& result);
     /// The newest file kept; empty when there is none.
     QString Newest() const;
+    /// The newest file kept of a send to com portNumber; empty when there is none.
+    QString NewestFor(int portNumber) const;
     const QString& Folder() const { return folder_; }
 
 private:
