@@ -1,6 +1,7 @@
 #include "chart_menu.h"
 
 #include <QFileInfo>
+#include <utility>
 
 #include "chart_view.h"
 #include "compare_file.h"
@@ -17,28 +18,48 @@ const QString kPngFilter = QStringLiteral("PNG Files(*.png)|*.png");
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform)
-    : QObject(&chart), chart_(chart), map_(map), texts_(texts), platform_(platform) {
+ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform,
+                     LastSentFile lastSent)
+    : QObject(&chart),
+      chart_(chart),
+      map_(map),
+      texts_(texts),
+      platform_(platform),
+      lastSent_(std::move(lastSent)) {
     chart_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&chart_, &QWidget::customContextMenuRequested, this, &ChartMenu::Open);
 }
 
 void ChartMenu::Open(const QPoint& pos) {
+    const bool sent = !lastSent_().isEmpty();
+    const MenuItem lastSent =
+        sent ? MenuItem{texts_("MsgMenuCompareLastSent")}
+             : MenuItem{texts_("MsgMenuCompareLastSent") + texts_("MsgNothingSent"), false};
     const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
+                                                   lastSent,
                                                    {texts_("MsgMenuCopyPicture")},
                                                    {texts_("MsgMenuSavePicture")}},
                                                   chart_.mapToGlobal(pos));
     if (choice == 0) {
         CompareWithFile();
-    } else if (choice == 1) {
-        CopyPicture();
+    } else if (choice == 1 && sent) {
+        CompareWithLastSent();
     } else if (choice == 2) {
+        CopyPicture();
+    } else if (choice == 3) {
         SavePicture();
     }
 }
 
 void ChartMenu::CompareWithFile() {
     if (::CompareWithFile(map_, platform_.fileDialog, platform_.messageBox, texts_)) {
+        ShowsComparison = true;
+        chart_.Chart().RedrawChart();
+    }
+}
+
+void ChartMenu::CompareWithLastSent() {
+    if (CompareWithDataFile(map_, lastSent_(), platform_.messageBox, texts_)) {
         ShowsComparison = true;
         chart_.Chart().RedrawChart();
     }

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "apply_texts.h"
+#include "box_state_view.h"
 #include "browser.h"
 #include "cell_editor.h"
 #include "chart_menu.h"
@@ -99,11 +100,13 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                            settingsFileName);
     Clip = std::make_unique<CellClipboard>(Map, *Table, Edit, *Cells, Views(), Msg,
                                            platform_.messageBox, platform_.clipboard);
-    Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_);
+    Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
+    Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
+    Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_,
+                               [this] { return Sent->NewestFor(Map.PortNumber); });
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
-    Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
     Ports = std::make_unique<PortAssignments>();
     new PortChooserMenu(W.Combo1, platform_.popupMenu, *Ports, Msg, FindSerialDevices, this);
     new SendButtonMenu(
@@ -155,6 +158,7 @@ void Form1::Load(const QString& settingsFileName) {
     Frame7->Chart().BuildChart();
     Edit.FormReady = true;
     RedrawChart();
+    RefreshBoxState();
     if (platform_.settings.Value(kLanguageKey) == LanguageCode(UiLanguage::Eng)) {
         SwitchLanguage(UiLanguage::Eng);
     }
@@ -166,6 +170,11 @@ void Form1::ReadSettings(const QString& settingsFileName) {
     W.Combo1->setCurrentIndex(Map.PortNumber - 1);
 }
 
+void Form1::RefreshBoxState() {
+    Box->Refresh(Map.PortNumber);
+    Box->Show(Map);
+}
+
 void Form1::ConnectCommands() {
     connect(W.Command2, &QPushButton::clicked, this, [this] { SaveClicked(); });
     connect(W.Command3, &QPushButton::clicked, this, [this] { LoadClicked(); });
@@ -175,6 +184,8 @@ void Form1::ConnectCommands() {
     connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
     connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
     connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
+    // After the chooser's own handler has taken the new number.
+    connect(W.Combo1, &QComboBox::activated, this, [this] { RefreshBoxState(); });
 }
 
 void Form1::SaveClicked() {
@@ -198,6 +209,7 @@ bool Form1::OpenFile(const QString& fileName) {
 void Form1::SendMapToDevice() {
     if (transfer_->SendMapToDevice(Map)) {
         KeepSentMap(*Sent, Map, NoteText(), platform_.messageBox, Msg);
+        RefreshBoxState();
     }
 }
 
@@ -244,6 +256,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     Msg.SetLanguage(language);
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
+    Box->Show(Map);
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }
 

@@ -15,6 +15,7 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class BoxStateView;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -67,6 +68,8 @@ public:
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
+    /// Whether the map on screen is what the box on the chosen com number holds.
+    std::unique_ptr<BoxStateView> Box;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -95,6 +98,9 @@ private:
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
+    /// The copy of the last send to the chosen com number read again, and shown against
+    /// the map.
+    void RefreshBoxState();
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();

@@ -12,9 +12,11 @@ bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messag
                      const Texts& texts) {
     const QString fileName =
         fileDialog.AskOpenName(texts("MsgCompareDialogTitle"), FileCommands::kPaxFilter);
-    if (fileName.isEmpty()) {
-        return false;
-    }
+    return !fileName.isEmpty() && CompareWithDataFile(map, fileName, messageBox, texts);
+}
+
+bool CompareWithDataFile(VoltageMap& map, const QString& fileName, MessageBox& messageBox,
+                         const Texts& texts) {
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
         messageBox.Show(LoadFailedMessage(texts, fileName, file), texts("MsgLoadFailedTitle"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class FileDialog;
 class MessageBox;
 class Texts;
@@ -11,3 +13,6 @@ struct VoltageMap;
 /// True when the reference changed.
 bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts);
+/// The same with a file already chosen.
+bool CompareWithDataFile(VoltageMap& map, const QString& fileName, MessageBox& messageBox,
+                         const Texts& texts);

@@ -154,6 +154,19 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgNothingSent", " (még nem volt áttöltés)", " (nothing sent yet)"},
     {"MsgSentNotKept", "Az áttöltött adatállomány másolata nem menthető:",
      "A copy of the data sent could not be kept:"},
+    // What the box on the chosen com number holds, under the port chooser.
+    {"MsgBoxSame", "BOX: azonos", "BOX: same"},
+    {"MsgBoxSameBefore", "A képernyőn lévő adatállomány azonos azzal, amit erről a "
+     "számítógépről utoljára a com ", "The data on screen is the data last sent to com "},
+    {"MsgBoxSameAfter", " portra áttöltöttek.", " from this computer."},
+    {"MsgBoxDifferent", "BOX: eltér", "BOX: differs"},
+    {"MsgBoxDifferentBefore", "A képernyőn lévő adatállomány eltér attól, amit erről a "
+     "számítógépről utoljára a com ", "The data on screen differs from the data last sent to com "},
+    {"MsgBoxDifferentAfter", " portra áttöltöttek.", " from this computer."},
+    {"MsgBoxNothingSent", "BOX: nem ismert", "BOX: unknown"},
+    {"MsgBoxNothingSentBefore", "Erről a számítógépről még nem volt áttöltés a com ",
+     "Nothing has been sent to com "},
+    {"MsgBoxNothingSentAfter", " portra.", " from this computer yet."},
     // Unsaved work kept for a start after a crash.
     {"MsgRestoreWork",
      "A program legutóbb nem zárult be rendesen. Visszaállítja a nem mentett adatállományt?",
@@ -293,6 +306,8 @@ constexpr MessageText kMessageTexts[] = {
      "The lines run past the last breakpoint."},
     // The chart's own menu.
     {"MsgMenuCompare", "Összehasonlítás fájllal…", "Compare with file…"},
+    {"MsgMenuCompareLastSent", "Összehasonlítás az utoljára áttöltöttel",
+     "Compare with the last map sent"},
     {"MsgMenuCopyPicture", "Grafikon másolása képként", "Copy chart picture"},
     {"MsgMenuSavePicture", "Grafikon mentése képként…", "Save chart picture…"},
     {"MsgCompareDialogTitle", "Összehasonlítás fájllal", "Compare with file"},

@@ -201,7 +201,8 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     platform.popupMenu.choices = {0};
     RightClick(form.Frame7);
     EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
-              "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…");
+              "Összehasonlítás fájllal…|-Összehasonlítás az utoljára áttöltöttel (még nem volt "
+              "áttöltés)|Grafikon másolása képként|Grafikon mentése képként…");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
     EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
     EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
