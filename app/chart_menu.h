@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+#include "map_report.h"
 #include "platform.h"
 
 class ChartView;
@@ -11,8 +12,8 @@ class Texts;
 struct VoltageMap;
 
 /// The chart's right-click menu: compare the curve with a file's or with the last map sent
-/// to the chosen com number, copy the chart as a picture, save it as a PNG file. Its texts
-/// follow the current language.
+/// to the chosen com number, copy the chart as a picture, save it as a PNG file, save the
+/// map's report as a PDF file. Its texts follow the current language.
 class ChartMenu : public QObject {
     Q_OBJECT
 
@@ -23,7 +24,7 @@ public:
     ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform,
               LastSentFile lastSent);
 
-    /// A right click: the four actions in the current language.
+    /// A right click: the actions in the current language.
     void Open(const QPoint& pos);
 
     /// The reference curve is a compared file's, not the map as last saved or loaded.
@@ -33,8 +34,15 @@ public:
     void CompareWithLastSent();
     void CopyPicture();
     void SavePicture();
+    void SaveReport();
+
+    /// The file and note the report names; the map's own are not held here.
+    std::function<ReportSource()> ReportSourceOf;
 
 private:
+    /// The save dialog until a name is free or may be overwritten; suffix added when none.
+    QString AskSaveName(const char* titleKey, const QString& filter, const QString& suffix);
+
     ChartView& chart_;
     VoltageMap& map_;
     const Texts& texts_;

@@ -23,6 +23,7 @@
 #include "chart_view.h"
 #include "clipboard.h"
 #include "curve_commands.h"
+#include "data_file.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
@@ -76,7 +77,6 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
 
     W.Picture3->setPixmap(HungarianFlag());
     W.Picture4->setPixmap(EnglishFlag());
-    W.Picture2->setPixmap(WebPagePicture(W.Picture2->size()));
     for (QLabel* picture : {W.Picture2, W.Picture3, W.Picture4}) {
         picture->setScaledContents(true);  // keeps the border of the active flag visible
         picture->setCursor(Qt::PointingHandCursor);
@@ -104,6 +104,13 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
     Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_,
                                [this] { return Sent->NewestFor(Map.PortNumber); });
+    Frame7Menu->ReportSourceOf = [this] {
+        const QString file = Files->CurrentFileName();
+        const QFileInfo info(file);
+        return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
+                              : ReportSource{file, info.lastModified(),
+                                             IsMapChanged(Map, NoteText(), file), NoteText()};
+    };
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
@@ -131,6 +138,7 @@ void Form1::Load(const QString& settingsFileName) {
     Msg.SetLanguage(UiLanguage::Hun);
     dialogLanguage_.SetHungarian(true);
     ShowLanguageBorders();
+    ShowGuidePicture();
     LoadingFile = false;
     Edit.FormReady = false;
     StepButtonHeld = false;
@@ -257,7 +265,12 @@ void Form1::SwitchLanguage(UiLanguage language) {
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
     Box->Show(Map);
+    ShowGuidePicture();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
+}
+
+void Form1::ShowGuidePicture() {
+    W.Picture2->setPixmap(WebPagePicture(W.Picture2->size(), Msg("MsgGuidePicture")));
 }
 
 void Form1::ShowLanguageBorders() {
@@ -268,16 +281,19 @@ void Form1::ShowLanguageBorders() {
     (hun ? W.Picture3 : W.Picture4)->raise();
 }
 
-QUrl Form1::UserGuideUrl() {
+QUrl Form1::UserGuideUrl(UiLanguage language) {
+    const QString name = language == UiLanguage::Hun ? QStringLiteral("user-guide-hu.html")
+                                                     : QStringLiteral("user-guide-en.html");
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString beside = programDir.filePath("user-guide.html");
-    return QUrl::fromLocalFile(QFileInfo::exists(beside)
-                                   ? beside
-                                   : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE)));
+    const QString beside = programDir.filePath(name);
+    return QUrl::fromLocalFile(
+        QFileInfo::exists(beside)
+            ? beside
+            : QDir::cleanPath(programDir.filePath(SOLVA_INSTALLED_GUIDE_DIR "/" + name)));
 }
 
 void Form1::WebPageClicked() {
-    const QUrl guide = UserGuideUrl();
+    const QUrl guide = UserGuideUrl(Msg.Language());
     if (!platform_.browser.Open(guide)) {
         platform_.messageBox.Show(
             Msg("MsgGuideNotOpened") + "\n" + QDir::toNativeSeparators(guide.toLocalFile()),

@@ -81,9 +81,9 @@ public:
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
 
-    /// The page the web-page picture opens: the user guide beside the executable, else the
-    /// installed one.
-    static QUrl UserGuideUrl();
+    /// The page the web-page picture and F1 open: the user guide in the language, beside the
+    /// executable, else the installed one.
+    static QUrl UserGuideUrl(UiLanguage language);
 
     MapViews& Views() { return *this; }
 
@@ -95,6 +95,7 @@ private:
     void ConnectCommands();
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
+    void ShowGuidePicture();
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);

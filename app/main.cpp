@@ -1,7 +1,7 @@
 // SOLVA-TX: editor and loader of the voltage map of the BOX.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -11,39 +11,9 @@
 #include "form1.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
+#include "report_command.h"
 
 namespace {
-
-struct Options {
-    QCommandLineOption screenshot{
-        "screenshot", "Start as usual, write a picture of the main window to FILE and exit.",
-        "FILE"};
-    QCommandLineOption stream{
-        "stream", "Write to standard output the 768 bytes that sending FILE puts on the line.",
-        "FILE"};
-    QCommandLineOption send{"send", "Send FILE to the BOX on the port given by --port.", "FILE"};
-    QCommandLineOption port{"port", "Serial port N (1..16) for --send.", "N"};
-    QCommandLineOption ports{"ports",
-                             "List the device each com port opens and the serial devices found."};
-    QCommandLineOption lastSent{"last-sent", "Print the path of the copy of the last map sent."};
-};
-
-/// Names the program, then reads the command line; --help and --version are answered here.
-void Parse(QCoreApplication& app, QCommandLineParser& parser, const Options& options) {
-    QCoreApplication::setApplicationName("solva-tx");
-    QCoreApplication::setApplicationVersion(SOLVA_VERSION);
-    parser.setApplicationDescription(
-        "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
-        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the user gave it "
-        "another device (right-click on the port chooser) or the environment variable "
-        "SOLVA_TX_COM<N> names one; --ports shows which.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({options.screenshot, options.stream, options.send, options.port,
-                       options.ports, options.lastSent});
-    parser.addPositionalArgument("file", "A .pax data file to start with.", "[FILE.pax]");
-    parser.process(app);
-}
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -51,41 +21,45 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-/// Whether the command line asks for a mode that needs no window.
+/// Whether the command line asks for a mode that needs no window. The window's application
+/// takes its own options (-platform, -style ...) off the command line before it is read.
 bool IsConsoleMode(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        for (const char* option :
-             {"--stream", "--send", "--ports", "--last-sent", "--help", "-h", "--version", "-v"}) {
-            if (argument == option || argument.startsWith(QByteArray(option) + '=')) {
-                return true;
-            }
+        if (NamesConsoleMode(QString::fromLocal8Bit(argv[i]), CommandModes())) {
+            return true;
         }
     }
     return false;
 }
 
+/// Reads the command line of the running application; a refusal is said in one line.
+CommandRequest ReadCommandLine() {
+    const CommandRequest request =
+        ParseCommandLine(QCoreApplication::arguments(), CommandModes(), CommandCompanions());
+    if (!request.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(request.error));
+    }
+    return request;
+}
+
 int RunConsole(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    Options options;
-    QCommandLineParser parser;
-    Parse(app, parser, options);
-    if (parser.isSet(options.stream)) {
-        return RunStreamCommand(parser.value(options.stream));
+    const CommandRequest request = ReadCommandLine();
+    if (request.mode == nullptr || request.mode->run == nullptr) {
+        return kExitUsage;
     }
-    if (parser.isSet(options.ports)) {
-        return RunPortsCommand();
+    return request.mode->run(request);
+}
+
+/// --report MAP.pax OUT.pdf: drawing text needs the window application, not a window.
+int RunReportMode(const CommandRequest& request) {
+    QTextStream err(stderr);
+    if (request.files.size() != 1) {
+        err << "solva-tx: --report needs the PDF file to write: --report MAP.pax OUT.pdf\n";
+        return kExitUsage;
     }
-    if (parser.isSet(options.lastSent)) {
-        return RunLastSentCommand();
-    }
-    bool ok = false;
-    const int port = parser.value(options.port).toInt(&ok);
-    if (!ok) {
-        std::fprintf(stderr, "solva-tx: --send needs --port N with N from 1 to 16\n");
-        return 2;
-    }
-    return RunSendCommand(parser.value(options.send), port);
+    return RunReportCommand(request.value, request.files[0], request.options.value("language"),
+                            err);
 }
 
 /// Renders the loaded main window into a PNG file.
@@ -94,10 +68,10 @@ int SaveScreenshot(Form1& form, const QString& path) {
     QCoreApplication::processEvents();
     if (!form.grab().save(path, "PNG")) {
         std::fprintf(stderr, "solva-tx: cannot write the picture %s\n", qPrintable(path));
-        return 1;
+        return kExitOutputError;
     }
     std::printf("%s\n", qPrintable(QDir::current().absoluteFilePath(path)));
-    return 0;
+    return kExitSent;
 }
 
 int RunWindow(int argc, char** argv) {
@@ -107,23 +81,21 @@ int RunWindow(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    Options options;
-    QCommandLineParser parser;
-    Parse(app, parser, options);
-
-    QString screenshotPath = parser.value(options.screenshot);
+    const CommandRequest request = ReadCommandLine();
+    if (request.mode == nullptr) {
+        return kExitUsage;
+    }
+    if (request.mode->names.value(0) == "report") {
+        return RunReportMode(request);
+    }
+    QString screenshotPath =
+        request.mode->names.value(0) == "screenshot" ? request.value : QString();
     if (screenshotPath.isEmpty() && noDisplay) {
         screenshotPath = QDir::temp().filePath("solva-tx-start.png");
         std::printf(
             "No display is available: the start screen is rendered to a picture instead.\n");
     }
-
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fprintf(stderr, "solva-tx: give at most one data file\n");
-        return 2;
-    }
-    const QString fileName = files.value(0);
+    const QString fileName = request.files.value(0);
 
     QtPlatform platform;
     QtSerialPort serialPort;
@@ -136,7 +108,7 @@ int RunWindow(int argc, char** argv) {
             if (!file.Ok()) {
                 std::fprintf(stderr, "%s\n",
                              qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
-                return 1;
+                return kExitBadFile;
             }
             form.OpenFile(fileName);
         }
@@ -153,5 +125,7 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("solva-tx");
+    QCoreApplication::setApplicationVersion(SOLVA_VERSION);
     return IsConsoleMode(argc, argv) ? RunConsole(argc, argv) : RunWindow(argc, argv);
 }

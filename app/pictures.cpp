@@ -63,7 +63,7 @@ QPixmap EnglishFlag() {
     return flag;
 }
 
-QPixmap WebPagePicture(QSize size) {
+QPixmap WebPagePicture(QSize size, const QString& caption) {
     QPixmap picture(size);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -85,6 +85,6 @@ QPixmap WebPagePicture(QSize size) {
     painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("SOLVA-TX"));
     painter.setPen(QColor(0xF2, 0xB1, 0x34));
     painter.setFont(BannerFont(qMax(1, height * 20 / 100), false));
-    painter.drawText(subtitleArea, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("User guide"));
+    painter.drawText(subtitleArea, Qt::AlignHCenter | Qt::AlignTop, caption);
     return picture;
 }

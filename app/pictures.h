@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 /// Picture3: red, white and green stripes, 41 x 31 pixels.
 QPixmap HungarianFlag();
@@ -9,5 +10,5 @@ QPixmap HungarianFlag();
 /// Picture4: a Union-Jack-like flag, 46 x 30 pixels.
 QPixmap EnglishFlag();
 
-/// Picture2: a banner with the program's name that opens the maker's web page.
-QPixmap WebPagePicture(QSize size);
+/// Picture2: a banner with the program's name over the caption; it opens the user guide.
+QPixmap WebPagePicture(QSize size, const QString& caption);

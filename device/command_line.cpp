@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <array>
@@ -10,6 +11,7 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "message_box.h"
+#include "points_command.h"
 #include "port_names.h"
 #include "progress_view.h"
 #include "qt_platform.h"
@@ -18,6 +20,7 @@
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
+#include "stream_checksum.h"
 #include "texts.h"
 #include "voltage_map.h"
 
@@ -123,16 +126,19 @@ private:
 
 }  // namespace
 
-int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err) {
+int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, bool checksum) {
     VoltageMap map;
     if (!LoadMap(paxPath, map, err)) {
         return kExitBadFile;
     }
     const SendStream stream = BuildSendStream(map);
-    const qint64 written = out.write(reinterpret_cast<const char*>(stream.data()), kStreamSize);
+    const QByteArray bytes =
+        checksum ? (StreamChecksum(map) + '\n').toLatin1()
+                 : QByteArray(reinterpret_cast<const char*>(stream.data()), kStreamSize);
+    const qint64 written = out.write(bytes);
     // A file keeps the bytes in its buffer: a full disk shows only when they go out.
     auto* file = qobject_cast<QFileDevice*>(&out);
-    if (written != kStreamSize || (file != nullptr && !file->flush())) {
+    if (written != bytes.size() || (file != nullptr && !file->flush())) {
         return OutputFailed(err, out.errorString());
     }
     return kExitSent;
@@ -148,7 +154,7 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     if (portNumber < 1 || portNumber > 16) {
         err << kProgram << "the port must be 1 to 16, not " << portNumber << '\n';
         err.flush();
-        return kExitPortError;
+        return kExitUsage;
     }
     map.PortNumber = portNumber;
     const Texts texts(UiLanguage::Eng);
@@ -209,33 +215,147 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
     return kExitSent;
 }
 
-int RunStreamCommand(const QString& paxPath) {
+namespace {
+
+int RunStreamMode(const CommandRequest& request) {
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);
-    const int status = RunStreamCommand(paxPath, out, err);
+    const int status =
+        RunStreamCommand(request.value, out, err, request.options.contains("checksum"));
     if (status == kExitSent && std::fflush(stdout) != 0) {
         return OutputFailed(err, QString::fromLocal8Bit(std::strerror(errno)));
     }
     return status;
 }
 
-int RunSendCommand(const QString& paxPath, int portNumber) {
+int RunSendMode(const CommandRequest& request) {
     QTextStream err(stderr);
+    bool ok = false;
+    const int portNumber = request.options.value("port").toInt(&ok);
+    if (!ok) {
+        err << kProgram << "--port needs a number from 1 to 16, not '"
+            << request.options.value("port") << "'\n";
+        return kExitUsage;
+    }
     QtSerialPort port;
     QtClock clock;
     SentMaps sent;
-    return RunSendCommand(paxPath, portNumber, port, clock, err, &sent);
+    return RunSendCommand(request.value, portNumber, port, clock, err, &sent);
 }
 
-int RunPortsCommand() {
+int RunPortsMode(const CommandRequest&) {
     QTextStream out(stdout);
     RunPortsCommand(out, PortAssignments(), FindSerialDevices());
     return kExitSent;
 }
 
-int RunLastSentCommand() {
+int RunLastSentMode(const CommandRequest&) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunLastSentCommand(SentMaps(), out, err);
+}
+
+int RunFromPointsMode(const CommandRequest& request) {
+    if (request.files.isEmpty()) {
+        QTextStream(stderr) << kProgram << "--from-points needs the map file to write: OUT.pax\n";
+        return kExitUsage;
+    }
+    PointsCommandOptions options;
+    options.PointsFile = request.value;
+    options.MapFile = request.files.first();
+    options.Resolution = request.options.value("resolution", options.Resolution);
+    options.InputSpan = request.options.value("input-span", options.InputSpan);
+    options.OutputSpan = request.options.value("output-span", options.OutputSpan);
+    options.Note = request.options.value("note");
+    return RunFromPointsCommand(options);
+}
+
+int RunVersionMode(const CommandRequest&) {
+    QTextStream(stdout) << QCoreApplication::applicationName() << ' '
+                        << QCoreApplication::applicationVersion() << '\n';
+    return kExitSent;
+}
+
+int RunHelpMode(const CommandRequest&) {
+    QTextStream(stdout) << CommandLineHelp(
+        CommandModes(), CommandCompanions(),
+        "SOLVA-TX: edits voltage maps of the BOX, keeps them in .pax files and sends them "
+        "over a serial port.\nOn Linux port N is /dev/ttyS<N-1> unless the user gave it "
+        "another device (right-click on the port chooser) or the environment variable "
+        "SOLVA_TX_COM<N> names one; --ports shows which.",
+        "Exit status:\n  0  done\n  1  the data file or the points file was refused, or no map "
+        "was sent yet (--last-sent); nothing was sent or written\n  2  the command line was "
+        "refused; nothing was "
+        "done\n  3  the stream, the picture, the report or the map file could not be written\n  4  "
+        "the port "
+        "could not "
+        "be opened or the transfer broke off");
+    return kExitSent;
+}
+
+}  // namespace
+
+const QList<CommandMode>& CommandModes() {
+    static const QList<CommandMode> modes = {
+        {{}, {}, {}, 1},
+        {{"screenshot"},
+         "FILE",
+         "Start as usual, write a picture of the main window to FILE and exit.",
+         1},
+        {{"stream"},
+         "FILE",
+         "Write to standard output the 768 bytes that sending FILE puts on the line.",
+         0,
+         RunStreamMode},
+        {{"send"}, "FILE", "Send FILE to the BOX on the port given by --port.", 0, RunSendMode},
+        {{"report"},
+         "FILE",
+         "Write the one-page A4 PDF report of the map in FILE to OUT.pdf: --report FILE OUT.pdf.",
+         1},
+        {{"ports"},
+         {},
+         "List the device each com port opens and the serial devices found.",
+         0,
+         RunPortsMode},
+        {{"last-sent"}, {}, "Print the path of the copy of the last map sent.", 0, RunLastSentMode},
+        {{"from-points"},
+         "POINTS",
+         "Write the map that the (input, output) voltage pairs in the text file POINTS give "
+         "to OUT.pax, as a save writes it; the largest difference from what the BOX puts out "
+         "goes to standard error.",
+         1,
+         RunFromPointsMode},
+        {{"help", "h", "?"}, {}, "Show this help and the exit statuses.", 0, RunHelpMode},
+        {{"version", "v"}, {}, "Show the version.", 0, RunVersionMode},
+    };
+    return modes;
+}
+
+const QList<CommandCompanion>& CommandCompanions() {
+    static const QList<CommandCompanion> companions = {
+        {"port", "N", "Serial port N (1..16) for --send.", {"send"}, true},
+        {"checksum",
+         {},
+         "With --stream: print the CRC-32 of the 768 bytes (8 hex digits) instead of the bytes.",
+         {"stream"}},
+        {"language",
+         "hun|eng",
+         "The language of the report or the picture; Hungarian when not given.",
+         {"report"}},
+        {"resolution",
+         "R",
+         "Breakpoints of --from-points: 128 (default), 64, 32, 16 or 8.",
+         {"from-points"}},
+        {"input-span",
+         "V",
+         "Input span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"output-span",
+         "V",
+         "Output span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"note", "TEXT", "The note of the map --from-points writes.", {"from-points"}},
+    };
+    return companions;
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "command_line_parser.h"
+
 class Clock;
 class PortAssignments;
 class SentMaps;
@@ -14,18 +16,22 @@ class SerialPort;
 /// Exit statuses of the command-line modes.
 enum DeviceCommandExit {
     kExitSent = 0,
-    kExitBadFile = 1,     ///< the data file is missing or refused; nothing was sent
-    kExitPortError = 2,   ///< the port could not be opened or the transfer broke off
-    kExitOutputError = 3  ///< the stream could not be written out
+    kExitBadFile = 1,      ///< the data file is missing or refused; nothing was sent
+    kExitUsage = 2,        ///< the command line was refused; nothing was done
+    kExitOutputError = 3,  ///< the stream could not be written out
+    kExitPortError = 4     ///< the port could not be opened or the transfer broke off
 };
 
 /// --stream FILE.pax: writes to out exactly the 768 bytes that a send of the file puts on
-/// the line after the break. A refused file writes nothing and says why on err.
-int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err);
+/// the line after the break; with checksum, their CRC-32 as one line of eight hex digits.
+/// A refused file writes nothing and says why on err.
+int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err,
+                     bool checksum = false);
 
 /// --send FILE.pax --port N: sends the file to port N (1..16) with the same sequence as the
 /// send button, the progress and any error in English on err. A refused file or a port
-/// number out of range sends nothing. A completed send is kept in sent, when given.
+/// number out of range sends nothing and gives kExitUsage. A completed send is kept in sent, when
+/// given.
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
                    QTextStream& err, SentMaps* sent);
 
@@ -36,9 +42,9 @@ void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
 /// --last-sent: the path of the newest map kept; none gives kExitBadFile and a line on err.
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err);
 
-/// The modes on standard output and standard error, with the real port, clock, the user's
-/// port assignments and the user's folder of maps sent.
-int RunStreamCommand(const QString& paxPath);
-int RunSendCommand(const QString& paxPath, int portNumber);
-int RunPortsCommand();
-int RunLastSentCommand();
+/// Every way of running the program; the first is the editor. The modes without a window
+/// run on standard output and standard error, with the real port, clock, the user's port
+/// assignments and the user's folder of maps sent.
+const QList<CommandMode>& CommandModes();
+/// The options that serve one mode each.
+const QList<CommandCompanion>& CommandCompanions();

@@ -1,14 +1,16 @@
 #include "table_view.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "design_font.h"
 #include "device_table.h"
@@ -75,6 +77,11 @@ TableView::TableView(QWidget* form, char decimalSeparator)
     VScroll->setPageStep(120);
     // Tracking is on, so dragging the thumb moves the rows continuously.
     connect(VScroll, &QScrollBar::valueChanged, this, [this](int value) { SetPanelTop(-value); });
+    // The wheel is taken wherever it turns over the table, before any row widget sees it.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(Frame1), Picture1, static_cast<QWidget*>(VScroll)}) {
+        widget->installEventFilter(this);
+    }
 
     CreateRow(0);
 }
@@ -95,6 +102,8 @@ void TableView::CreateRow(int i) {
     palette.setColor(QPalette::Window, QColor(224, 224, 224));
     input->setPalette(palette);
     Label2[i] = input;
+    number->installEventFilter(this);
+    input->installEventFilter(this);
 
     auto* cell = new QLineEdit(Picture1);
     cell->setObjectName(QString("Text1_%1").arg(i));
@@ -248,7 +257,24 @@ int TableView::RowOf(QObject* widget) const {
     return -1;
 }
 
+void TableView::ScrollByWheel(int angleDelta) {
+    // 120 is one notch of a mouse wheel.
+    if ((wheelRemainder_ > 0 && angleDelta < 0) || (wheelRemainder_ < 0 && angleDelta > 0)) {
+        wheelRemainder_ = 0;
+    }
+    wheelRemainder_ += angleDelta * QApplication::wheelScrollLines();
+    const int rows = wheelRemainder_ / 120;
+    wheelRemainder_ -= rows * 120;
+    if (rows != 0) {
+        SetScrollPosition(std::clamp(ScrollPosition() - rows * RowHeight, 0, ScrollMaximum()));
+    }
+}
+
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        ScrollByWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
     const int row = RowOf(watched);
     if (row < 0) {
         return false;

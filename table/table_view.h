@@ -84,12 +84,17 @@ private:
     void SetPanelHeight(int twips);
     void SetScrollRange(int rows);
     int RowOf(QObject* widget) const;
+    /// Scrolls by the platform's wheel setting in whole rows; a touchpad's small steps add
+    /// up until they make a row.
+    void ScrollByWheel(int angleDelta);
 
     char separator_;
     int panelTop_ = 0;
     int panelHeight_ = 8055;
     int viewportHeight_ = 8055;
     int createdRows_ = 0;
+    /// Wheel travel not yet scrolled, in eighths of a degree times lines per notch.
+    int wheelRemainder_ = 0;
 };
 
 /// Text of row i's input voltage: (i+1) * InputRangeMax / Resolution to three decimals.

@@ -109,11 +109,12 @@ TEST_F(Form1Test, GuidePictureActsOnceAndSaysWhereTheGuideIs) {
     QTest::mouseClick(form.W.Picture2, Qt::LeftButton);  // a double click as Qt sends it
     QTest::mouseDClick(form.W.Picture2, Qt::LeftButton);
     QTest::mouseRelease(form.W.Picture2, Qt::LeftButton);
-    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+    const QUrl guide = Form1::UserGuideUrl(UiLanguage::Hun);
+    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{guide});
     ASSERT_EQ(platform.messageBox.shown.size(), 1u);
     EXPECT_EQ(platform.messageBox.shown[0].prompt,
               "Nem indítható böngésző a felhasználói útmutatóhoz. Az útmutató itt található:\n" +
-                  QDir::toNativeSeparators(Form1::UserGuideUrl().toLocalFile()));
+                  QDir::toNativeSeparators(guide.toLocalFile()));
 }
 
 TEST_F(Form1Test, ChoosersIgnoreTheWheelShowEveryItemAndTakeKeys) {
@@ -173,7 +174,11 @@ TEST_F(Form1Test, KeysRunTheButtonsAfterTheCellCheck) {
     EXPECT_TRUE(platform.fileDialog.asked[0].save);
     EXPECT_EQ(platform.fileDialog.asked[1].title, "Betöltés");
     QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_EQ(platform.browser.opened, std::vector<QUrl>{Form1::UserGuideUrl()});
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    QTest::keyClick(&form, Qt::Key_F1);  // the guide of the interface language
+    ASSERT_EQ(platform.browser.opened.size(), 2U);
+    EXPECT_EQ(platform.browser.opened[0].fileName(), "user-guide-hu.html");
+    EXPECT_EQ(platform.browser.opened[1].fileName(), "user-guide-en.html");
 }
 
 // 0 - 5 V both ways, 8 breakpoints on the line output = input: compared on the current
@@ -202,7 +207,8 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     RightClick(form.Frame7);
     EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
               "Összehasonlítás fájllal…|-Összehasonlítás az utoljára áttöltöttel (még nem volt "
-              "áttöltés)|Grafikon másolása képként|Grafikon mentése képként…");
+              "áttöltés)|Grafikon másolása képként|Grafikon mentése képként…|"
+              "Jegyzőkönyv mentése (PDF)…");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
     EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
     EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
@@ -214,6 +220,10 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     EXPECT_EQ(form.Table->CellText(7), "5.000");
     EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
     EXPECT_EQ(platform.messageBox.shown.size(), 1U);
+    platform.fileDialog.names = {dir.filePath("report")};  // the suffix is added
+    platform.popupMenu.choices = {4};
+    RightClick(form.Frame7);
+    EXPECT_TRUE(QFileInfo(dir.filePath("report.pdf")).size() > 0);
 }
 
 TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
@@ -238,6 +248,12 @@ TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
     ASSERT_TRUE(kept.endsWith("_com9.pax")) << kept.toStdString();
     RightClick(form.W.Command1);
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + kept);
+    // The copy is listed with the CRC-32 of the bytes above (zlib.crc32, in Python).
+    EXPECT_TRUE(QRegularExpression("^Utoljára áttöltött adatállomány betöltése\\|\\|"
+                                   "[-0-9]{10} [:0-9]{8}, com 9  CRC-32 D36C63F8$")
+                    .match(Lines(platform.popupMenu.shown.at(1)))
+                    .hasMatch())
+        << Lines(platform.popupMenu.shown.at(1)).toStdString();
     EXPECT_TRUE(platform.fileDialog.asked.empty());
 }
 

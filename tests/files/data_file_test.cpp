@@ -7,9 +7,12 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
 #include <string_view>
 #include <tuple>
 
+#include "points_command.h"
 #include "qt_printers.h"
 
 namespace {
@@ -191,4 +194,54 @@ TEST_F(DataFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(result.Ok || result.Error.isEmpty());
     EXPECT_EQ(ReadBytes(path), old);
+}
+
+TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
+    for (const auto& [name, text] :
+         {std::pair{"points.txt", "0;0\n15;15\n"}, std::pair{"bad.txt", "0;0\n15;15\n16;1\n"}}) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
+    struct Case {
+        std::function<void(PointsCommandOptions&)> change;
+        int status;
+        QString err;
+    };
+    const QString difference =
+        "Largest difference between the points and the output of the BOX: 59 mV, at the "
+        "point 15.000 V \u2192 15.000 V (line 2)\n";
+    const Case cases[] = {
+        {[](auto&) {}, kPointsWritten, difference},
+        {[](auto& o) { o.Resolution = "100"; }, kPointsBadArgument,
+         "--resolution must be 128, 64, 32, 16 or 8, not \"100\"\n"},
+        {[](auto& o) { o.InputSpan = "12"; }, kPointsBadArgument,
+         "--input-span must be 5, 10 or 15, not \"12\"\n"},
+        {[](auto& o) { o.OutputSpan = "x"; }, kPointsBadArgument,
+         "--output-span must be 5, 10 or 15, not \"x\"\n"},
+        {[](auto& o) { o.Note = QString(20001, 'n'); }, kPointsBadArgument, "--note: The note"},
+        {[this](auto& o) { o.PointsFile = Path("none.txt"); }, kPointsBadFile,
+         "The points were not imported; no value has changed.\n" + Path("none.txt") +
+             "\nThe file cannot be read."},
+        {[this](auto& o) { o.PointsFile = Path("bad.txt"); }, kPointsBadFile,
+         "The points were not imported; no value has changed.\n" + Path("bad.txt") +
+             "\nBad line: 3\nThe input voltage is outside the input span: 0 - 15 V.\n"},
+        {[this](auto& o) { o.MapFile = Path("no/out.pax"); }, kPointsNotWritten,
+         "The data file could not be saved:\n" + Path("no/out.pax")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.err.toStdString());
+        PointsCommandOptions options{Path("points.txt"), Path("out.pax"), "8", "15", "15",
+                                     "batch 7"};
+        c.change(options);
+        QString err;
+        QTextStream stream(&err);
+        EXPECT_EQ(RunFromPointsCommand(options, '.', stream), c.status);
+        EXPECT_TRUE(err.startsWith("solva-tx: " + c.err)) << err.toStdString();
+        const bool written = QFile::exists(Path("out.pax"));
+        EXPECT_EQ(written, c.status == kPointsWritten);
+        if (written) {
+            EXPECT_EQ(ReadBytes(Path("out.pax")), FileOf(kEightPoints + Lines{"batch 7"}));
+            QFile::remove(Path("out.pax"));
+        }
+    }
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <tuple>
 
@@ -55,6 +57,23 @@ TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
     EXPECT_TRUE(table.Text1[127]->isVisibleTo(&form));
     EXPECT_EQ(table.Label1[100]->text(), "101:");
     EXPECT_EQ(table.CellText(100), "11.836");  // entry 202 -> 202 * 15 / 256 = 11.8359375
+}
+
+// Three rows a notch, the platform's default; a touchpad's eighths of a notch add up.
+TEST_F(TableViewTest, TheWheelScrollsByRowsOverTheRowsAndTheScrollBar) {
+    const auto wheel = [](QWidget* over, int delta) {
+        QWheelEvent event({5, 5}, over->mapToGlobal(QPointF(5, 5)), {}, {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &event);
+    };
+    wheel(table.Text1[0], -120);
+    EXPECT_EQ(table.ScrollPosition(), 3 * 255);
+    for (int i = 0; i < 3; ++i) {
+        wheel(table.VScroll, -15);  // 135 of the 120 a row takes
+    }
+    EXPECT_EQ(table.ScrollPosition(), 4 * 255);
+    wheel(table.Label2[0], 120);  // the other way: what was left over goes
+    EXPECT_EQ(table.ScrollPosition(), 255);
 }
 
 }  // namespace
