@@ -7,11 +7,13 @@
 #include "chart_view.h"
 #include "compare_file.h"
 #include "file_dialog.h"
+#include "inside_folder.h"
 #include "map_report.h"
 #include "message_box.h"
 #include "popup_menu.h"
 #include "system_clipboard.h"
 #include "texts.h"
+#include "user_folders.h"
 #include "voltage_map.h"
 
 namespace {
@@ -83,6 +85,10 @@ QString ChartMenu::AskSaveName(const char* titleKey, const QString& filter, cons
         }
         if (QFileInfo(fileName).suffix().isEmpty()) {
             fileName += QLatin1Char('.') + suffix;
+        }
+        if (IsInsideFolder(fileName, platform_.folders.SentMaps())) {
+            platform_.messageBox.Show(texts_("MsgRecordFolder"), texts_("MsgRecordFolderTitle"));
+            continue;
         }
         if (!QFileInfo::exists(fileName) ||
             platform_.messageBox.Show(texts_("MsgOverwriteFile"), texts_("MsgOverwriteFileTitle"),

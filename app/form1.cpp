@@ -101,6 +101,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Clip = std::make_unique<CellClipboard>(Map, *Table, Edit, *Cells, Views(), Msg,
                                            platform_.messageBox, platform_.clipboard);
     Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
+    Files->KeepOutOf(Sent->Folder());
     Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
     Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_,
                                [this] { return Sent->NewestFor(Map.PortNumber); });

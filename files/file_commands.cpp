@@ -7,6 +7,7 @@
 #include "device_table.h"
 #include "file_dialog.h"
 #include "file_messages.h"
+#include "inside_folder.h"
 #include "message_box.h"
 
 namespace {
@@ -44,6 +45,10 @@ bool FileCommands::SaveCommand() {
             return false;
         }
         fileName = WithPaxExtension(fileName);
+        if (IsInsideFolder(fileName, recordFolder_)) {
+            messageBox_.Show(texts_("MsgRecordFolder"), texts_("MsgRecordFolderTitle"));
+            continue;
+        }
         lastFolder_ = QFileInfo(fileName).absolutePath();
         if (!QFileInfo::exists(fileName)) {
             break;
@@ -83,7 +88,9 @@ bool FileCommands::LoadCommand(const QString& givenName) {
         currentFileName_.clear();
         return false;
     }
-    lastFolder_ = QFileInfo(fileName).absolutePath();
+    if (!IsInsideFolder(fileName, recordFolder_)) {
+        lastFolder_ = QFileInfo(fileName).absolutePath();
+    }
     return LoadFile(fileName);
 }
 
@@ -93,8 +100,9 @@ bool FileCommands::LoadFile(const QString& fileName) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));
         return false;
     }
-    currentFileName_ = fileName;
-    workFileName_ = fileName;
+    // A kept copy is worked on as a map never saved, so that no save goes back over it.
+    currentFileName_ = IsInsideFolder(fileName, recordFolder_) ? QString() : fileName;
+    workFileName_ = currentFileName_;
     host_.SetLoadingFile(true);
     ApplyPaxData(map_, file.Data);
     host_.ShowMapFrame();
@@ -178,5 +186,7 @@ void FileCommands::KeepSettings() {
 }
 
 void FileCommands::ShowFileTitle() {
-    host_.SetWindowTitle(QStringLiteral("SOLVA-TX  ") + currentFileName_);
+    host_.SetWindowTitle(currentFileName_.isEmpty()
+                             ? QStringLiteral("SOLVA-TX")
+                             : QStringLiteral("SOLVA-TX  ") + currentFileName_);
 }

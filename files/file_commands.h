@@ -37,6 +37,10 @@ public:
     /// The main window is closing: whether it may close.
     bool CloseHandler();
 
+    /// The copies of the maps sent are a record: one opens as an unsaved copy, and nothing
+    /// is saved among them.
+    void KeepOutOf(const QString& recordFolder) { recordFolder_ = recordFolder; }
+
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
     /// Set once the exit command has asked, written the settings and closed the window.
@@ -63,5 +67,6 @@ private:
     QString workFileName_;
     /// Folder of the last name a file dialog gave; dialogs open there.
     QString lastFolder_;
+    QString recordFolder_;
     bool exitConfirmed_ = false;
 };

@@ -154,6 +154,12 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgNothingSent", " (még nem volt áttöltés)", " (nothing sent yet)"},
     {"MsgSentNotKept", "Az áttöltött adatállomány másolata nem menthető:",
      "A copy of the data sent could not be kept:"},
+    {"MsgRecordFolder",
+     "Ebben a mappában az áttöltött adatállományok másolatai vannak, ide nem lehet menteni. "
+     "Válasszon másik mappát!",
+     "This folder keeps the copies of the data sent; nothing can be saved there. Choose "
+     "another folder!"},
+    {"MsgRecordFolderTitle", kAttentionHun, kAttentionEng},
     // What the box on the chosen com number holds, under the port chooser.
     {"MsgBoxSame", "BOX: azonos", "BOX: same"},
     {"MsgBoxSameBefore", "A képernyőn lévő adatállomány azonos azzal, amit erről a "
