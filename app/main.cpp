@@ -84,7 +84,7 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
     QtPlatform platform;
     const Platform real = platform.Get();
     Form1 form({real.messageBox, real.inputBox, real.fileDialog, real.clock, real.browser,
-                real.clipboard, picture.Settings(), real.popupMenu},
+                real.clipboard, picture.Settings(), real.popupMenu, real.folders},
                picture.Port());
     platform.SetParent(&form);
     if (language == "eng") {
