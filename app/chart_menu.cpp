@@ -14,7 +14,6 @@
 #include "system_clipboard.h"
 #include "texts.h"
 #include "user_folders.h"
-#include "voltage_map.h"
 
 namespace {
 
@@ -23,11 +22,11 @@ const QString kPdfFilter = QStringLiteral("PDF Files(*.pdf)|*.pdf");
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform,
+ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform,
                      LastSentFile lastSent)
     : QObject(&chart),
       chart_(chart),
-      map_(map),
+      document_(document),
       texts_(texts),
       platform_(platform),
       lastSent_(std::move(lastSent)) {
@@ -60,16 +59,14 @@ void ChartMenu::Open(const QPoint& pos) {
 }
 
 void ChartMenu::CompareWithFile() {
-    if (::CompareWithFile(map_, platform_.fileDialog, platform_.messageBox, texts_)) {
+    if (::CompareWithFile(document_, platform_.fileDialog, platform_.messageBox, texts_)) {
         ShowsComparison = true;
-        chart_.Chart().RedrawChart();
     }
 }
 
 void ChartMenu::CompareWithLastSent() {
-    if (CompareWithDataFile(map_, lastSent_(), platform_.messageBox, texts_)) {
+    if (CompareWithDataFile(document_, lastSent_(), platform_.messageBox, texts_)) {
         ShowsComparison = true;
-        chart_.Chart().RedrawChart();
     }
 }
 
@@ -111,9 +108,9 @@ void ChartMenu::SaveReport() {
     const QString fileName = AskSaveName("MsgSaveReportDialogTitle", kPdfFilter, "pdf");
     QString error;
     if (!fileName.isEmpty() &&
-        !WriteMapReport(map_, ReportSourceOf ? ReportSourceOf() : ReportSource{}, texts_.Language(),
-                        chart_.Chart().DecimalSeparator, QDateTime::currentDateTime(), fileName,
-                        error)) {
+        !WriteMapReport(document_.Map(), ReportSourceOf ? ReportSourceOf() : ReportSource{},
+                        texts_.Language(), chart_.Chart().DecimalSeparator,
+                        QDateTime::currentDateTime(), fileName, error)) {
         platform_.messageBox.Show(texts_("MsgReportSaveFailed") + u'\n' + fileName + u'\n' + error,
                                   texts_("MsgReportSaveFailedTitle"));
     }

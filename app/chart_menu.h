@@ -9,7 +9,7 @@
 class ChartView;
 class QPoint;
 class Texts;
-struct VoltageMap;
+class MapDocument;
 
 /// The chart's right-click menu: compare the curve with a file's or with the last map sent
 /// to the chosen com number, copy the chart as a picture, save it as a PNG file, save the
@@ -21,7 +21,7 @@ public:
     /// The copy of the last map sent to the chosen com number; empty when there is none.
     using LastSentFile = std::function<QString()>;
 
-    ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform,
+    ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform,
               LastSentFile lastSent);
 
     /// A right click: the actions in the current language.
@@ -44,7 +44,7 @@ private:
     QString AskSaveName(const char* titleKey, const QString& filter, const QString& suffix);
 
     ChartView& chart_;
-    VoltageMap& map_;
+    MapDocument& document_;
     const Texts& texts_;
     Platform platform_;
     LastSentFile lastSent_;

@@ -94,11 +94,12 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
         // No one could answer a message box here: a refused file ends the run.
         const PaxDecodeResult file = ReadPaxFile(fileName);
         if (!file.Ok()) {
-            std::fprintf(stderr, "%s\n", qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(LoadFailedMessage(form.Messages(), fileName, file)));
             return kExitBadFile;
         }
         if (const qsizetype size = EncodePax(file.Data).size(); size > kMaxPaxFileBytes) {
-            std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Msg, size)));
+            std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Messages(), size)));
             return kExitBadFile;
         }
         form.OpenFile(fileName);
@@ -142,8 +143,10 @@ int RunWindow(int argc, char** argv) {
     Form1 form(platform.Get(), serialPort);
     platform.SetParent(&form);
     form.show();
+    // Once the window is up, so that the questions are shown over it; work left by a crash
+    // first, so that a file named here asks whether to save the restored work.
+    QTimer::singleShot(0, &form, [&form] { form.OfferLeftWork(); });
     if (!fileName.isEmpty()) {
-        // Once the window is up, so that a refusal is shown over it.
         QTimer::singleShot(0, &form, [&form, fileName] { form.OpenFile(fileName); });
     }
     return QApplication::exec();

@@ -6,16 +6,17 @@
 #include "file_commands.h"
 #include "file_dialog.h"
 #include "file_messages.h"
+#include "map_document.h"
 #include "message_box.h"
 
-bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messageBox,
+bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts) {
     const QString fileName =
         fileDialog.AskOpenName(texts("MsgCompareDialogTitle"), FileCommands::kPaxFilter);
-    return !fileName.isEmpty() && CompareWithDataFile(map, fileName, messageBox, texts);
+    return !fileName.isEmpty() && CompareWithDataFile(document, fileName, messageBox, texts);
 }
 
-bool CompareWithDataFile(VoltageMap& map, const QString& fileName, MessageBox& messageBox,
+bool CompareWithDataFile(MapDocument& document, const QString& fileName, MessageBox& messageBox,
                          const Texts& texts) {
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
@@ -25,7 +26,6 @@ bool CompareWithDataFile(VoltageMap& map, const QString& fileName, MessageBox& m
     VoltageMap other;
     ApplyPaxData(other, file.Data);
     BuildDeviceTable(other);
-    map.SavedDeviceTable = ComparedDeviceTable(other, map);
-    map.SavedCurveValid = true;
+    document.SetReferenceCurve(ComparedDeviceTable(other, document.Map()));
     return true;
 }

@@ -5,9 +5,10 @@
 #include "file_command_host.h"
 #include "settings_file.h"
 #include "texts.h"
-#include "voltage_map.h"
 
 class FileDialog;
+struct PaxData;
+class MapDocument;
 class MessageBox;
 
 /// The save, load and exit commands and the close handler of the main window.
@@ -19,7 +20,7 @@ public:
     /// The file dialogs offer this one filter entry.
     static inline const QString kPaxFilter = QStringLiteral("PAX Files(*.pax)|*.pax");
 
-    FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& messageBox,
+    FileCommands(MapDocument& document, FileCommandHost& host, MessageBox& messageBox,
                  FileDialog& fileDialog, const Texts& texts,
                  QString settingsFileName = kSettingsFileName);
 
@@ -41,8 +42,16 @@ public:
     /// is saved among them.
     void KeepOutOf(const QString& recordFolder) { recordFolder_ = recordFolder; }
 
+    /// Work left by a run that ended without a clean exit comes back as unsaved work on
+    /// fileName (empty for a map never saved); that file's curve is the reference.
+    void RestoreWork(const PaxData& map, const QString& note, const QString& fileName);
+
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
+    /// The file the map comes from, as the title shows it.
+    const QString& WorkFileName() const { return workFileName_; }
+    /// Whether the map and note equal their file.
+    bool IsSaved() const { return MapEqualsItsFile(); }
     /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
 
@@ -56,8 +65,9 @@ private:
     /// Leaving the program: the chosen port is kept whatever the answer was.
     void KeepSettings();
     void ShowFileTitle();
+    QString Note() const;
 
-    VoltageMap& map_;
+    MapDocument& document_;
     FileCommandHost& host_;
     MessageBox& messageBox_;
     FileDialog& fileDialog_;
