@@ -39,11 +39,11 @@
 #include "send_map.h"
 #include "sent_maps.h"
 #include "step_buttons.h"
-#include "work_recovery.h"
 #include "table_view.h"
 #include "twips.h"
 #include "user_folders.h"
 #include "user_settings.h"
+#include "work_recovery.h"
 
 namespace {
 
@@ -134,8 +134,8 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     recovery_ = std::make_unique<WorkRecovery>(
         platform_.folders.Recovery(),
         [this] {
-            return WorkingState{PaxDataFromMap(Map(), {}), NoteText(), Files->WorkFileName(),
-                                Files->IsSaved(), {}};
+            return WorkingState{
+                PaxDataFromMap(Map(), {}), NoteText(), Files->WorkFileName(), Files->IsSaved(), {}};
         },
         platform_.messageBox, Msg);
     // After the load procedure: the table's rows exist by now.

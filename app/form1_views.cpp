@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "box_state_view.h"
 #include "cell_editor.h"
 #include "chart_view.h"
 #include "form1.h"
-#include "box_state_view.h"
 #include "table_view.h"
 #include "work_recovery.h"
 

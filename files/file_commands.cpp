@@ -124,8 +124,7 @@ bool FileCommands::NoteFitsAFile() {
     return false;
 }
 
-void FileCommands::RestoreWork(const PaxData& map, const QString& note,
-                               const QString& fileName) {
+void FileCommands::RestoreWork(const PaxData& map, const QString& note, const QString& fileName) {
     VoltageMap restored;
     ApplyPaxData(restored, map);
     document_.Load(restored, note.toStdString());
