@@ -134,8 +134,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     recovery_ = std::make_unique<WorkRecovery>(
         platform_.folders.Recovery(),
         [this] {
-            return WorkingState{
-                PaxDataFromMap(Map(), {}), NoteText(), Files->WorkFileName(), Files->IsSaved(), {}};
+            return WorkingState{PaxDataFromMap(Map(), {}),
+                                NoteText(),
+                                Files->WorkFileName(),
+                                !Files->HasUnsavedWork(),
+                                {}};
         },
         platform_.messageBox, Msg);
     // After the load procedure: the table's rows exist by now.

@@ -177,9 +177,13 @@ bool FileCommands::CloseHandler() {
     return true;
 }
 
+bool FileCommands::HasUnsavedWork() const {
+    return workFileName_.isEmpty() ? !IsStartMap()
+                                   : IsMapChanged(document_.Map(), Note(), workFileName_);
+}
+
 bool FileCommands::SaveBeforeLoad() {
-    if (workFileName_.isEmpty() ? IsStartMap()
-                                : !IsMapChanged(document_.Map(), Note(), workFileName_)) {
+    if (!HasUnsavedWork()) {
         return true;
     }
     const MessageAnswer answer =

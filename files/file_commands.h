@@ -50,8 +50,9 @@ public:
     const QString& CurrentFileName() const { return currentFileName_; }
     /// The file the map comes from, as the title shows it.
     const QString& WorkFileName() const { return workFileName_; }
-    /// Whether the map and note equal their file.
-    bool IsSaved() const { return MapEqualsItsFile(); }
+    /// Whether the map or note differ from the file they come from, or, never saved, from
+    /// the start map: what a load asks to save first, and what a crash would lose.
+    bool HasUnsavedWork() const;
     /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
 

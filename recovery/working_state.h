@@ -9,11 +9,12 @@
 /// What a crash must not take: the map on screen, its note, the file it belongs to and
 /// whether it is saved there.
 struct WorkingState {
-    PaxData Map;         ///< frame and values; the note is kept apart, of any length
-    QString Note;        ///< as the note box holds it
-    QString FileName;    ///< the file last saved or loaded; empty when there is none
-    bool Saved = false;  ///< the map and note equal that file
-    QDateTime Changed;   ///< the last change, in UTC
+    PaxData Map;       ///< frame and values; the note is kept apart, of any length
+    QString Note;      ///< as the note box holds it
+    QString FileName;  ///< the file last saved or loaded; empty when there is none
+    /// Nothing to lose: the map and note equal that file, or with no file the start map.
+    bool Saved = false;
+    QDateTime Changed;  ///< the last change, in UTC
 
     bool operator==(const WorkingState&) const = default;
 };

@@ -278,9 +278,10 @@ TEST_F(FileCommandsTest, RestoredWorkIsUnsavedWorkOnItsFile) {
               std::tuple(Path("mine.pax"), "SOLVA-TX  " + Path("mine.pax")));
     EXPECT_EQ(std::tuple(Map().DeviceTable[8], Map().SavedDeviceTable[8], Note()),
               std::tuple(154, 8, QStringLiteral("restored")));
-    EXPECT_FALSE(commands.IsSaved());
+    EXPECT_TRUE(commands.HasUnsavedWork());
     commands.RestoreWork(work, "", "");
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title), std::tuple(QString(), "SOLVA-TX"));
+    EXPECT_TRUE(commands.HasUnsavedWork());
 }
 
 // A file may hold 65536 bytes, the note counted as it is written. The start map takes 822
