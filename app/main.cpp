@@ -80,7 +80,7 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
     if (!state) {
         std::fprintf(stderr,
                      "solva-tx: --state must be main, parts, reprompt, save-question, "
-                     "progress, port-menu or chart-menu\n");
+                     "progress, port-menu, chart-menu or undo-menu\n");
         return kExitUsage;
     }
     WindowPicture picture(*state, path);
