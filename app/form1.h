@@ -16,6 +16,7 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class BoxStateView;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -31,11 +32,15 @@ class ProgressWindow;
 class SentMaps;
 class SerialPort;
 class TableView;
+class WorkRecovery;
 
 /// The main window. It owns the map's document and every view of it, and wires the controls
 /// to the handlers of the subsystems; what the document says changed, it shows.
 class Form1 : public QWidget, private MapObserver, private ChartEditHost, private FileCommandHost {
     Q_OBJECT
+
+    /// First of all, so that it outlives every view that keeps a reference to its map.
+    MapDocument document_;
 
 public:
     /// Runs the load procedure: texts, settings, defaults, table and chart.
@@ -65,6 +70,8 @@ public:
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
+    /// Whether the map on screen is what the box on the chosen com number holds.
+    std::unique_ptr<BoxStateView> Box;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -75,6 +82,9 @@ public:
     /// A data file named when the program was started: loaded as the load command loads
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
+    /// At start, before a file named on the command line: offers the work that a run
+    /// ended by a crash left behind.
+    void OfferLeftWork();
 
     /// The page the web-page picture and F1 open: the user guide in the language, beside the
     /// executable, else the installed one.
@@ -99,6 +109,9 @@ private:
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
+    /// The copy of the last send to the chosen com number read again, and shown against
+    /// the map.
+    void RefreshBoxState();
 
     // MapObserver: the one place where the window follows the map.
     void MapChanged(const MapChanges& changes) override;
@@ -124,7 +137,6 @@ private:
     void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
     bool CloseWindow() override { return close(); }
 
-    MapDocument document_;
     /// A pause this long ends a stretch of typing in the note: one step of the history.
     static constexpr int kNotePauseMs = 1000;
     QTimer noteTyping_;
@@ -133,4 +145,6 @@ private:
     DialogLanguage dialogLanguage_;
     std::unique_ptr<ProgressWindow> progress_;
     std::unique_ptr<DeviceTransfer> transfer_;
+    /// Made once the start map is on screen: only changes from then on are kept.
+    std::unique_ptr<WorkRecovery> recovery_;
 };
