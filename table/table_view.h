@@ -2,10 +2,13 @@
 
 #include <QObject>
 #include <array>
+#include <optional>
 
+#include "breakpoint_range.h"
 #include "voltage_map.h"
 
 class QFrame;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +45,8 @@ public:
     void SetRowBold(int i, bool bold);
     /// Gives cell i the keyboard focus, as the keyboard moves between cells.
     void FocusCell(int i);
+    /// The cells of the range get a tinted background; none when range is empty.
+    void ShowRange(std::optional<BreakpointRange> range);
 
     int ScrollPosition() const;
     void SetScrollPosition(int twips);
@@ -73,6 +78,12 @@ signals:
     /// The copy or paste keys in cell i; the cell itself does not receive them.
     void CellCopyPressed(int i);
     void CellPastePressed(int i);
+    /// Shift and a click on cell i, or Shift and Up, Down, Page Up or Page Down in it: the
+    /// range grows or shrinks; the cell does not receive the key.
+    void CellShiftClicked(int i);
+    void CellShiftKeyPressed(int i, int key);
+    /// The key of a range operation in cell i; the cell does not receive it.
+    void RangeKeyPressed(int i, RangeOperation operation);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +107,9 @@ private:
     /// Wheel travel not yet scrolled, in eighths of a degree times lines per notch.
     int wheelRemainder_ = 0;
 };
+
+/// The operation a key stands for in the table: = * / S, and Ctrl++ for Add.
+std::optional<RangeOperation> RangeOperationOfKey(const QKeyEvent& key);
 
 /// Text of row i's input voltage: (i+1) * InputRangeMax / Resolution to three decimals.
 QString InputVoltageText(const VoltageMap& map, int i, char separator);
