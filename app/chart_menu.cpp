@@ -1,10 +1,12 @@
 #include "chart_menu.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include "chart_view.h"
 #include "compare_file.h"
 #include "file_dialog.h"
+#include "map_report.h"
 #include "message_box.h"
 #include "popup_menu.h"
 #include "system_clipboard.h"
@@ -14,6 +16,7 @@
 namespace {
 
 const QString kPngFilter = QStringLiteral("PNG Files(*.png)|*.png");
+const QString kPdfFilter = QStringLiteral("PDF Files(*.pdf)|*.pdf");
 
 }  // namespace
 
@@ -26,7 +29,8 @@ ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Plat
 void ChartMenu::Open(const QPoint& pos) {
     const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
                                                    {texts_("MsgMenuCopyPicture")},
-                                                   {texts_("MsgMenuSavePicture")}},
+                                                   {texts_("MsgMenuSavePicture")},
+                                                   {texts_("MsgMenuSaveReport")}},
                                                   chart_.mapToGlobal(pos));
     if (choice == 0) {
         CompareWithFile();
@@ -34,6 +38,8 @@ void ChartMenu::Open(const QPoint& pos) {
         CopyPicture();
     } else if (choice == 2) {
         SavePicture();
+    } else if (choice == 3) {
+        SaveReport();
     }
 }
 
@@ -48,26 +54,40 @@ void ChartMenu::CopyPicture() {
     platform_.clipboard.SetImage(chart_.grab().toImage());
 }
 
-void ChartMenu::SavePicture() {
-    QString fileName;
+QString ChartMenu::AskSaveName(const char* titleKey, const QString& filter, const QString& suffix) {
     for (;;) {
-        fileName =
-            platform_.fileDialog.AskSaveName(texts_("MsgSavePictureDialogTitle"), kPngFilter);
+        QString fileName = platform_.fileDialog.AskSaveName(texts_(titleKey), filter);
         if (fileName.isEmpty()) {
-            return;
+            return {};
         }
         if (QFileInfo(fileName).suffix().isEmpty()) {
-            fileName += QStringLiteral(".png");
+            fileName += QLatin1Char('.') + suffix;
         }
         if (!QFileInfo::exists(fileName) ||
             platform_.messageBox.Show(texts_("MsgOverwriteFile"), texts_("MsgOverwriteFileTitle"),
                                       MessageButtons::YesNo, MessageIcon::Question,
                                       MessageAnswer::No) == MessageAnswer::Yes) {
-            break;
+            return fileName;
         }
     }
-    if (!chart_.grab().save(fileName, "PNG")) {
+}
+
+void ChartMenu::SavePicture() {
+    const QString fileName = AskSaveName("MsgSavePictureDialogTitle", kPngFilter, "png");
+    if (!fileName.isEmpty() && !chart_.grab().save(fileName, "PNG")) {
         platform_.messageBox.Show(texts_("MsgPictureSaveFailed") + u'\n' + fileName,
                                   texts_("MsgPictureSaveFailedTitle"));
+    }
+}
+
+void ChartMenu::SaveReport() {
+    const QString fileName = AskSaveName("MsgSaveReportDialogTitle", kPdfFilter, "pdf");
+    QString error;
+    if (!fileName.isEmpty() &&
+        !WriteMapReport(map_, ReportSourceOf ? ReportSourceOf() : ReportSource{}, texts_.Language(),
+                        chart_.Chart().DecimalSeparator, QDateTime::currentDateTime(), fileName,
+                        error)) {
+        platform_.messageBox.Show(texts_("MsgReportSaveFailed") + u'\n' + fileName + u'\n' + error,
+                                  texts_("MsgReportSaveFailedTitle"));
     }
 }

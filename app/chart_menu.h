@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
+#include "map_report.h"
 #include "platform.h"
 
 class ChartView;
@@ -10,14 +12,15 @@ class Texts;
 struct VoltageMap;
 
 /// The chart's right-click menu: compare the curve with a file's, copy the chart as a
-/// picture, save it as a PNG file. Its texts follow the current language.
+/// picture, save it as a PNG file, save the map's report as a PDF file. Its texts follow
+/// the current language.
 class ChartMenu : public QObject {
     Q_OBJECT
 
 public:
     ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform);
 
-    /// A right click: the three actions in the current language.
+    /// A right click: the actions in the current language.
     void Open(const QPoint& pos);
 
     /// The reference curve is a compared file's, not the map as last saved or loaded.
@@ -26,8 +29,15 @@ public:
     void CompareWithFile();
     void CopyPicture();
     void SavePicture();
+    void SaveReport();
+
+    /// The file and note the report names; the map's own are not held here.
+    std::function<ReportSource()> ReportSourceOf;
 
 private:
+    /// The save dialog until a name is free or may be overwritten; suffix added when none.
+    QString AskSaveName(const char* titleKey, const QString& filter, const QString& suffix);
+
     ChartView& chart_;
     VoltageMap& map_;
     const Texts& texts_;

@@ -22,6 +22,7 @@
 #include "chart_view.h"
 #include "clipboard.h"
 #include "curve_commands.h"
+#include "data_file.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
 #include "frame_choosers.h"
@@ -98,6 +99,13 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Clip = std::make_unique<CellClipboard>(Map, *Table, Edit, *Cells, Views(), Msg,
                                            platform_.messageBox, platform_.clipboard);
     Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_);
+    Frame7Menu->ReportSourceOf = [this] {
+        const QString file = Files->CurrentFileName();
+        const QFileInfo info(file);
+        return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
+                              : ReportSource{file, info.lastModified(),
+                                             IsMapChanged(Map, NoteText(), file), NoteText()};
+    };
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);

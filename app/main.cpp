@@ -1,6 +1,7 @@
 // SOLVA-TX: editor and loader of the voltage map of the BOX.
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -10,6 +11,7 @@
 #include "form1.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
+#include "report_command.h"
 
 namespace {
 
@@ -49,6 +51,17 @@ int RunConsole(int argc, char** argv) {
     return request.mode->run(request);
 }
 
+/// --report MAP.pax OUT.pdf: drawing text needs the window application, not a window.
+int RunReportMode(const CommandRequest& request) {
+    QTextStream err(stderr);
+    if (request.files.size() != 1) {
+        err << "solva-tx: --report needs the PDF file to write: --report MAP.pax OUT.pdf\n";
+        return kExitUsage;
+    }
+    return RunReportCommand(request.value, request.files[0], request.options.value("language"),
+                            err);
+}
+
 /// Renders the loaded main window into a PNG file.
 int SaveScreenshot(Form1& form, const QString& path) {
     form.show();
@@ -71,6 +84,9 @@ int RunWindow(int argc, char** argv) {
     const CommandRequest request = ReadCommandLine();
     if (request.mode == nullptr) {
         return kExitUsage;
+    }
+    if (request.mode->names.value(0) == "report") {
+        return RunReportMode(request);
     }
     QString screenshotPath =
         request.mode->names.value(0) == "screenshot" ? request.value : QString();

@@ -4,6 +4,7 @@
 
 #include "popup_menu.h"
 #include "sent_maps.h"
+#include "stream_checksum.h"
 #include "texts.h"
 
 SendButtonMenu::SendButtonMenu(QPushButton* Command1, PopupMenu& menu, const SentMaps& sent,
@@ -19,11 +20,24 @@ SendButtonMenu::SendButtonMenu(QPushButton* Command1, PopupMenu& menu, const Sen
 }
 
 void SendButtonMenu::Open(const QPoint& pos) {
-    const QString newest = sent_.Newest();
-    const MenuItem item =
-        newest.isEmpty() ? MenuItem{texts_("MsgLoadLastSent") + texts_("MsgNothingSent"), false}
-                         : MenuItem{texts_("MsgLoadLastSent")};
-    if (menu_.Choose({item}, Command1_->mapToGlobal(pos)) == 0 && !newest.isEmpty()) {
-        load_(newest);
+    const QStringList copies = sent_.NewestFirst(kListedCopies);
+    std::vector<MenuItem> items;
+    if (copies.isEmpty()) {
+        items.push_back({texts_("MsgLoadLastSent") + texts_("MsgNothingSent"), false});
+    } else {
+        items.push_back({texts_("MsgLoadLastSent")});
+        items.push_back({});
+        // The checksum matches a report of the map and --stream --checksum of its file.
+        for (const QString& copy : copies) {
+            const QString checksum = PaxFileChecksum(copy);
+            items.push_back({SentMaps::SentLabel(copy) + QStringLiteral("  CRC-32 ") +
+                             (checksum.isEmpty() ? QStringLiteral("?") : checksum)});
+        }
+    }
+    const int choice = menu_.Choose(items, Command1_->mapToGlobal(pos));
+    if (choice == 0 && !copies.isEmpty()) {
+        load_(copies.first());
+    } else if (choice >= 2) {
+        load_(copies.at(choice - 2));
     }
 }

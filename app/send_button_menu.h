@@ -9,7 +9,8 @@ class SentMaps;
 class Texts;
 
 /// The right-click menu of the send button: loads the last map sent, which is what the box
-/// holds, through the load command.
+/// holds, or one of the newest copies listed with when, where and the checksum of what was
+/// sent, through the load command.
 class SendButtonMenu : public QObject {
     Q_OBJECT
 
@@ -20,6 +21,8 @@ public:
                    LoadCommand load, QObject* parent = nullptr);
 
 private:
+    static constexpr int kListedCopies = 10;
+
     void Open(const QPoint& pos);
 
     QPushButton* Command1_;

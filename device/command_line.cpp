@@ -20,6 +20,7 @@
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
+#include "stream_checksum.h"
 #include "texts.h"
 #include "voltage_map.h"
 
@@ -125,16 +126,19 @@ private:
 
 }  // namespace
 
-int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err) {
+int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, bool checksum) {
     VoltageMap map;
     if (!LoadMap(paxPath, map, err)) {
         return kExitBadFile;
     }
     const SendStream stream = BuildSendStream(map);
-    const qint64 written = out.write(reinterpret_cast<const char*>(stream.data()), kStreamSize);
+    const QByteArray bytes =
+        checksum ? (StreamChecksum(map) + '\n').toLatin1()
+                 : QByteArray(reinterpret_cast<const char*>(stream.data()), kStreamSize);
+    const qint64 written = out.write(bytes);
     // A file keeps the bytes in its buffer: a full disk shows only when they go out.
     auto* file = qobject_cast<QFileDevice*>(&out);
-    if (written != kStreamSize || (file != nullptr && !file->flush())) {
+    if (written != bytes.size() || (file != nullptr && !file->flush())) {
         return OutputFailed(err, out.errorString());
     }
     return kExitSent;
@@ -217,7 +221,8 @@ int RunStreamMode(const CommandRequest& request) {
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);
-    const int status = RunStreamCommand(request.value, out, err);
+    const int status =
+        RunStreamCommand(request.value, out, err, request.options.contains("checksum"));
     if (status == kExitSent && std::fflush(stdout) != 0) {
         return OutputFailed(err, QString::fromLocal8Bit(std::strerror(errno)));
     }
@@ -282,7 +287,8 @@ int RunHelpMode(const CommandRequest&) {
         "Exit status:\n  0  done\n  1  the data file or the points file was refused, or no map "
         "was sent yet (--last-sent); nothing was sent or written\n  2  the command line was "
         "refused; nothing was "
-        "done\n  3  the stream, the picture or the map file could not be written\n  4  the port "
+        "done\n  3  the stream, the picture, the report or the map file could not be written\n  4  "
+        "the port "
         "could not "
         "be opened or the transfer broke off");
     return kExitSent;
@@ -303,6 +309,10 @@ const QList<CommandMode>& CommandModes() {
          0,
          RunStreamMode},
         {{"send"}, "FILE", "Send FILE to the BOX on the port given by --port.", 0, RunSendMode},
+        {{"report"},
+         "FILE",
+         "Write the one-page A4 PDF report of the map in FILE to OUT.pdf: --report FILE OUT.pdf.",
+         1},
         {{"ports"},
          {},
          "List the device each com port opens and the serial devices found.",
@@ -324,13 +334,28 @@ const QList<CommandMode>& CommandModes() {
 
 const QList<CommandCompanion>& CommandCompanions() {
     static const QList<CommandCompanion> companions = {
-        {"port", "N", "Serial port N (1..16) for --send.", "send", true},
-        {"resolution", "R", "Breakpoints of --from-points: 128 (default), 64, 32, 16 or 8.",
-         "from-points"},
-        {"input-span", "V", "Input span of --from-points: 5, 10 or 15 V (default).", "from-points"},
-        {"output-span", "V", "Output span of --from-points: 5, 10 or 15 V (default).",
-         "from-points"},
-        {"note", "TEXT", "The note of the map --from-points writes.", "from-points"},
+        {"port", "N", "Serial port N (1..16) for --send.", {"send"}, true},
+        {"checksum",
+         {},
+         "With --stream: print the CRC-32 of the 768 bytes (8 hex digits) instead of the bytes.",
+         {"stream"}},
+        {"language",
+         "hun|eng",
+         "The language of the report or the picture; Hungarian when not given.",
+         {"report"}},
+        {"resolution",
+         "R",
+         "Breakpoints of --from-points: 128 (default), 64, 32, 16 or 8.",
+         {"from-points"}},
+        {"input-span",
+         "V",
+         "Input span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"output-span",
+         "V",
+         "Output span of --from-points: 5, 10 or 15 V (default).",
+         {"from-points"}},
+        {"note", "TEXT", "The note of the map --from-points writes.", {"from-points"}},
     };
     return companions;
 }

@@ -23,8 +23,10 @@ enum DeviceCommandExit {
 };
 
 /// --stream FILE.pax: writes to out exactly the 768 bytes that a send of the file puts on
-/// the line after the break. A refused file writes nothing and says why on err.
-int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err);
+/// the line after the break; with checksum, their CRC-32 as one line of eight hex digits.
+/// A refused file writes nothing and says why on err.
+int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err,
+                     bool checksum = false);
 
 /// --send FILE.pax --port N: sends the file to port N (1..16) with the same sequence as the
 /// send button, the progress and any error in English on err. A refused file or a port

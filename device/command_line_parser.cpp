@@ -92,10 +92,15 @@ CommandRequest ParseCommandLine(const QStringList& arguments, const QList<Comman
     }
     const QString modeName = request.mode->names.value(0);
     for (const CommandCompanion& companion : companions) {
-        if (parser.isSet(companion.name) && companion.mode != modeName) {
-            return refuse(Dashed(companion.name) + " is used only with " + Dashed(companion.mode));
+        const bool serves = companion.modes.contains(modeName);
+        if (parser.isSet(companion.name) && !serves) {
+            QStringList dashed;
+            for (const QString& mode : companion.modes) {
+                dashed.append(Dashed(mode));
+            }
+            return refuse(Dashed(companion.name) + " is used only with " + dashed.join(" or "));
         }
-        if (!parser.isSet(companion.name) && companion.mode == modeName && companion.required) {
+        if (!parser.isSet(companion.name) && serves && companion.required) {
             return refuse(ModeName(*request.mode) + " needs " + Dashed(companion.name) + ' ' +
                           companion.valueName);
         }

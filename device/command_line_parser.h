@@ -24,7 +24,7 @@ struct CommandCompanion {
     QString name;
     QString valueName;
     QString description;
-    QString mode;  ///< the long name of the mode it serves
+    QStringList modes;  ///< the long names of the modes it serves
     bool required = false;
 };
 

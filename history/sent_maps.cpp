@@ -59,6 +59,25 @@ QString SentMaps::Newest() const {
     return kept.isEmpty() ? QString() : QDir(folder_).filePath(kept.last());
 }
 
+QStringList SentMaps::NewestFirst(int count) const {
+    const QStringList kept = KeptNames();
+    QStringList paths;
+    for (qsizetype i = kept.size() - 1; i >= 0 && paths.size() < count; --i) {
+        paths.append(QDir(folder_).filePath(kept[i]));
+    }
+    return paths;
+}
+
+QString SentMaps::SentLabel(const QString& path) {
+    static const QRegularExpression parts(
+        QStringLiteral("^\\d+_(\\d{4}-\\d\\d-\\d\\d)_(\\d\\d)-(\\d\\d)-(\\d\\d)_com(\\d+)\\.pax$"));
+    const QRegularExpressionMatch m = parts.match(QFileInfo(path).fileName());
+    return m.hasMatch()
+               ? QStringLiteral("%1 %2:%3:%4, com %5")
+                     .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5))
+               : QFileInfo(path).fileName();
+}
+
 QStringList SentMaps::KeptNames() const {
     QStringList names = QDir(folder_).entryList({QStringLiteral("*.pax")}, QDir::Files);
     names.removeIf([](const QString& name) { return !kKeptName.match(name).hasMatch(); });

@@ -30,6 +30,10 @@ public:
                  WriteResult& result);
     /// The newest file kept; empty when there is none.
     QString Newest() const;
+    /// Paths of the newest count files kept, the newest first.
+    QStringList NewestFirst(int count) const;
+    /// When and where a kept file was sent, from its name: "2026-12-07 14:03:59, com 3".
+    static QString SentLabel(const QString& path);
     const QString& Folder() const { return folder_; }
 
 private:

@@ -206,7 +206,8 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     platform.popupMenu.choices = {0};
     RightClick(form.Frame7);
     EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
-              "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…");
+              "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…|"
+              "Jegyzőkönyv mentése (PDF)…");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
     EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
     EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
@@ -218,6 +219,10 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     EXPECT_EQ(form.Table->CellText(7), "5.000");
     EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
     EXPECT_EQ(platform.messageBox.shown.size(), 1U);
+    platform.fileDialog.names = {dir.filePath("report")};  // the suffix is added
+    platform.popupMenu.choices = {3};
+    RightClick(form.Frame7);
+    EXPECT_TRUE(QFileInfo(dir.filePath("report.pdf")).size() > 0);
 }
 
 TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
@@ -243,6 +248,12 @@ TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
     ASSERT_TRUE(kept.endsWith("_com9.pax")) << kept.toStdString();
     RightClick(form.W.Command1);
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + kept);
+    // The copy is listed with the CRC-32 of the bytes above (zlib.crc32, in Python).
+    EXPECT_TRUE(QRegularExpression("^Utoljára áttöltött adatállomány betöltése\\|\\|"
+                                   "[-0-9]{10} [:0-9]{8}, com 9  CRC-32 D36C63F8$")
+                    .match(Lines(platform.popupMenu.shown.at(1)))
+                    .hasMatch())
+        << Lines(platform.popupMenu.shown.at(1)).toStdString();
     EXPECT_TRUE(platform.fileDialog.asked.empty());
 }
 

@@ -15,6 +15,8 @@ TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
         {{"--send=m.pax", "--port", "3"}, "--send", "m.pax"},
         {{"--screenshot", "s.png", "m.pax"}, "--screenshot", "s.png"},
         {{"-?"}, "--help", ""},
+        {{"--report", "m.pax", "o.pdf", "--language", "eng"}, "--report", "m.pax"},
+        {{"--checksum", "m.pax"}, "", "--checksum is used only with --stream"},
         {{"--port", "3"}, "", "--port is used only with --send"},
         {{"--port", "3", "--stream", "m.pax"}, "", "--port is used only with --send"},
         {{"--send", "m.pax"}, "", "--send needs --port N"},

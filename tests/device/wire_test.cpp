@@ -111,6 +111,11 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     ASSERT_TRUE(stream.open(QIODevice::WriteOnly));
     ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitSent);
     EXPECT_EQ(Bytes(stream), HandStream());
+    // --checksum: zlib.crc32 of the bytes above, worked out in Python.
+    QBuffer checksum;
+    ASSERT_TRUE(checksum.open(QIODevice::WriteOnly));
+    ASSERT_EQ(RunStreamCommand(hand, checksum, errors, true), kExitSent);
+    EXPECT_EQ(checksum.data(), "52D795A1\n");
     // Without a route, com N is the N-th standard serial port.
     qunsetenv("SOLVA_TX_COM9");
     EXPECT_EQ(PortDeviceName(9), QStringLiteral("/dev/ttyS8"));
