@@ -12,6 +12,7 @@
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "report_command.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -62,13 +63,50 @@ int RunReportMode(const CommandRequest& request) {
                             err);
 }
 
-/// Renders the loaded main window into a PNG file.
-int SaveScreenshot(Form1& form, const QString& path) {
-    form.show();
-    QCoreApplication::processEvents();
-    if (!form.grab().save(path, "PNG")) {
+/// The picture of the window in a state (--state) and language (--language), with the map of
+/// fileName when one is given.
+int RunScreenshotMode(const QString& path, const QString& fileName, const CommandRequest& request) {
+    const QString language = request.options.value("language");
+    const std::optional<PictureState> state =
+        PictureStateNamed(request.options.value("state", QStringLiteral("main")));
+    if (!language.isEmpty() && language != "hun" && language != "eng") {
+        std::fprintf(stderr, "solva-tx: --language must be hun or eng, not '%s'\n",
+                     qPrintable(language));
+        return kExitUsage;
+    }
+    if (!state) {
+        std::fprintf(stderr,
+                     "solva-tx: --state must be main, parts, reprompt, save-question, "
+                     "progress, port-menu or chart-menu\n");
+        return kExitUsage;
+    }
+    WindowPicture picture(*state, path);
+    QtPlatform platform;
+    const Platform real = platform.Get();
+    Form1 form({real.messageBox, real.inputBox, real.fileDialog, real.clock, real.browser,
+                real.clipboard, picture.Settings(), real.popupMenu},
+               picture.Port());
+    platform.SetParent(&form);
+    if (language == "eng") {
+        form.EnglishFlagClicked();
+    }
+    if (!fileName.isEmpty()) {
+        // No one could answer a message box here: a refused file ends the run.
+        const PaxDecodeResult file = ReadPaxFile(fileName);
+        if (!file.Ok()) {
+            std::fprintf(stderr, "%s\n", qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
+            return kExitBadFile;
+        }
+        if (const qsizetype size = EncodePax(file.Data).size(); size > kMaxPaxFileBytes) {
+            std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Msg, size)));
+            return kExitBadFile;
+        }
+        form.OpenFile(fileName);
+    }
+    const int status = picture.Take(form);
+    if (status != kExitSent) {
         std::fprintf(stderr, "solva-tx: cannot write the picture %s\n", qPrintable(path));
-        return kExitOutputError;
+        return status;
     }
     std::printf("%s\n", qPrintable(QDir::current().absoluteFilePath(path)));
     return kExitSent;
@@ -96,24 +134,13 @@ int RunWindow(int argc, char** argv) {
             "No display is available: the start screen is rendered to a picture instead.\n");
     }
     const QString fileName = request.files.value(0);
-
+    if (!screenshotPath.isEmpty()) {
+        return RunScreenshotMode(screenshotPath, fileName, request);
+    }
     QtPlatform platform;
     QtSerialPort serialPort;
     Form1 form(platform.Get(), serialPort);
     platform.SetParent(&form);
-    if (!screenshotPath.isEmpty()) {
-        if (!fileName.isEmpty()) {
-            // No one could answer a message box here: a refused file ends the run.
-            const PaxDecodeResult file = ReadPaxFile(fileName);
-            if (!file.Ok()) {
-                std::fprintf(stderr, "%s\n",
-                             qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
-                return kExitBadFile;
-            }
-            form.OpenFile(fileName);
-        }
-        return SaveScreenshot(form, screenshotPath);
-    }
     form.show();
     if (!fileName.isEmpty()) {
         // Once the window is up, so that a refusal is shown over it.

@@ -342,7 +342,12 @@ const QList<CommandCompanion>& CommandCompanions() {
         {"language",
          "hun|eng",
          "The language of the report or the picture; Hungarian when not given.",
-         {"report"}},
+         {"report", "screenshot"}},
+        {"state",
+         "STATE",
+         "What the picture shows over the window: main (default), parts, reprompt, "
+         "save-question, progress, port-menu or chart-menu.",
+         {"screenshot"}},
         {"resolution",
          "R",
          "Breakpoints of --from-points: 128 (default), 64, 32, 16 or 8.",

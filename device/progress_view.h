@@ -7,8 +7,8 @@
 class ProgressView {
 public:
     virtual ~ProgressView() = default;
-    /// Creates the window when there is none (texts of the current language, no blocks,
-    /// "00%") and shows it; a window kept by Hide comes back as it was.
+    /// Creates the window when there is none (no blocks, "00%") and shows it; a window kept
+    /// by Hide comes back as it was. Either way its texts are in the current language.
     virtual void Show() = 0;
     /// Block i = 0..15 of the strip.
     virtual void ShowBlock(int i) = 0;

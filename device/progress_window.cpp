@@ -67,9 +67,7 @@ Form2::Form2(QWidget* mainWindow, const Texts& texts)
         PlaceInTwips(Shape1[i], 240 * i, 0, 255, 495);
     }
 
-    Label3->setText(texts("MsgDataSent"));
-    setWindowTitle(texts("MsgSendingTitle"));
-    Label1->setText(texts("MsgSentLabel"));
+    ApplyTexts(texts);
     if (mainWindow != nullptr) {
         CentreOver(mainWindow);
     }
@@ -80,6 +78,12 @@ Form2::Form2(QWidget* mainWindow, const Texts& texts)
     Label1->show();
     Label2->show();
     Label3->hide();
+}
+
+void Form2::ApplyTexts(const Texts& texts) {
+    Label3->setText(texts("MsgDataSent"));
+    setWindowTitle(texts("MsgSendingTitle"));
+    Label1->setText(texts("MsgSentLabel"));
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
@@ -108,6 +112,8 @@ void ProgressWindow::Show() {
     if (form_.isNull()) {
         form_ = new Form2(mainWindow_, texts_);
     }
+    // A window kept by a failed send may have been made in another language.
+    form_->ApplyTexts(texts_);
     form_->show();
 }
 

@@ -25,6 +25,9 @@ public:
     QWidget* Picture1;  ///< the strip
     std::array<QWidget*, kProgressBlockCount> Shape1;
 
+    /// The title, "Sent:" and the completion text in the language of texts.
+    void ApplyTexts(const Texts& texts);
+
 protected:
     /// The transfer alone closes the window; its own close request is ignored.
     void closeEvent(QCloseEvent* event) override;

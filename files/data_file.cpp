@@ -4,12 +4,16 @@
 
 WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QString& fileName) {
     const QByteArray bytes = EncodePax(PaxDataFromMap(map, note));
-    if (note.size() > kMaxNoteLength || bytes.size() > kMaxPaxFileBytes) {
+    if (bytes.size() > kMaxPaxFileBytes) {
         return {false, true, {}};
     }
     WriteResult result;
     result.Ok = SaveWholeFile(fileName, bytes, result.Error);
     return result;
+}
+
+qsizetype DataFileSize(const VoltageMap& map, const QString& note) {
+    return EncodePax(PaxDataFromMap(map, note)).size();
 }
 
 PaxDecodeResult ReadPaxFile(const QString& fileName) {

@@ -8,14 +8,18 @@
 /// Outcome of a write.
 struct WriteResult {
     bool Ok = true;
-    bool TooLarge = false;  ///< the note is longer than kMaxNoteLength
+    bool TooLarge = false;  ///< the file would be longer than kMaxPaxFileBytes
     QString Error;          ///< the system's reason otherwise
 };
 
 /// Writes the map and note to fileName. The file is replaced only once every byte is
-/// written, so a failed save leaves the previous file as it was. A note too long to be
+/// written, so a failed save leaves the previous file as it was. A file too long to be
 /// loaded again is not written at all.
 WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QString& fileName);
+
+/// The bytes a save of the map and note would write: the note counts in the encoding it
+/// would be written in, each of its line breaks as CR LF.
+qsizetype DataFileSize(const VoltageMap& map, const QString& note);
 
 /// Reads and checks the whole file; only a file without a fault goes into map and note
 /// (the note with CR LF line breaks). A refused file leaves both untouched.

@@ -31,8 +31,7 @@ FileCommands::FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& m
       settingsFileName_(std::move(settingsFileName)) {}
 
 bool FileCommands::SaveCommand() {
-    if (host_.NoteText().size() > kMaxNoteLength) {
-        messageBox_.Show(NoteTooLongMessage(texts_), texts_("MsgNoteTooLongTitle"));
+    if (!NoteFitsAFile()) {
         return false;
     }
     QString fileName;
@@ -57,7 +56,9 @@ bool FileCommands::SaveCommand() {
     }
     const WriteResult written = WriteDataFile(map_, host_.NoteText(), fileName);
     if (!written.Ok) {
-        const QString reason = written.TooLarge ? NoteTooLongMessage(texts_) : written.Error;
+        const QString reason =
+            written.TooLarge ? NoteTooLongMessage(texts_, DataFileSize(map_, host_.NoteText()))
+                             : written.Error;
         messageBox_.Show(SaveFailedMessage(texts_, fileName, reason), texts_("MsgSaveFailedTitle"));
         return false;
     }
@@ -111,7 +112,18 @@ bool FileCommands::LoadFile(const QString& fileName) {
     map_.SelectedPoint = map_.Resolution;
     host_.ClearPointPanel();
     host_.HideMarker();
+    // A file written with other line breaks may load and yet be too long to write back.
+    NoteFitsAFile();
     return true;
+}
+
+bool FileCommands::NoteFitsAFile() {
+    const qsizetype bytes = DataFileSize(map_, host_.NoteText());
+    if (bytes <= kMaxPaxFileBytes) {
+        return true;
+    }
+    messageBox_.Show(NoteTooLongMessage(texts_, bytes), texts_("MsgNoteTooLongTitle"));
+    return false;
 }
 
 void FileCommands::ExitCommand() {

@@ -46,6 +46,8 @@ private:
     /// Whether a load may go on: Yes saves first, and only a saved map goes on.
     bool SaveBeforeLoad();
     bool IsStartMap() const;
+    /// Whether a save can write the map and note; says why not otherwise.
+    bool NoteFitsAFile();
     bool MapEqualsItsFile() const;
     /// Leaving the program: the chosen port is kept whatever the answer was.
     void KeepSettings();

@@ -25,9 +25,9 @@ const char* PaxFaultKey(PaxFault fault) {
     return "MsgPaxCannotRead";
 }
 
-QString NoteTooLongMessage(const Texts& texts) {
-    return texts("MsgNoteTooLongHead") + QString::number(kMaxNoteLength) +
-           texts("MsgNoteTooLongTail");
+QString NoteTooLongMessage(const Texts& texts, qsizetype fileBytes) {
+    return texts("MsgNoteTooLongHead") + QString::number(kMaxPaxFileBytes) +
+           texts("MsgNoteTooLongMiddle") + QString::number(fileBytes) + texts("MsgNoteTooLongTail");
 }
 
 QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QString& reason) {

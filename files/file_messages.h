@@ -15,5 +15,5 @@ QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QSt
 QString LoadFailedMessage(const Texts& texts, const QString& fileName,
                           const PaxDecodeResult& result);
 
-/// The note is too long to be saved, and how long it may be.
-QString NoteTooLongMessage(const Texts& texts);
+/// The note is too long to be saved: how long the file may be, and would be.
+QString NoteTooLongMessage(const Texts& texts, qsizetype fileBytes);

@@ -7,13 +7,9 @@
 
 /// No data file comes near this: 133 short lines and a note typed by hand. Anything
 /// larger is refused before it is decoded: the note editor lays out a long line in
-/// quadratic time, and 64 KiB in one line already takes it most of a second.
+/// quadratic time, and 64 KiB in one line already takes it most of a second. A save
+/// writes no more either, so every file saved loads again and every file loaded saves.
 inline constexpr qsizetype kMaxPaxFileBytes = 64 * 1024;
-
-/// The longest note a save takes, in characters. Even at three bytes each (a line break
-/// becomes two), and with every value line at its longest, the file stays below
-/// kMaxPaxFileBytes, so a saved note always loads again.
-inline constexpr qsizetype kMaxNoteLength = 20000;
 
 /// Why a data file was refused.
 enum class PaxFault {

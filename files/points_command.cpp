@@ -62,7 +62,8 @@ int RunFromPointsCommand(const PointsCommandOptions& options, char decimalSepara
     }
     const WriteResult written = WriteDataFile(map, options.Note, options.MapFile);
     if (written.TooLarge) {
-        return Say(err, "--note: " + NoteTooLongMessage(texts), kPointsBadArgument);
+        return Say(err, "--note: " + NoteTooLongMessage(texts, DataFileSize(map, options.Note)),
+                   kPointsBadArgument);
     }
     if (!written.Ok) {
         return Say(err, SaveFailedMessage(texts, options.MapFile, written.Error),

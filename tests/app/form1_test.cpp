@@ -88,9 +88,11 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndAreRememberedSeparatorFollowsLocale) {
     EXPECT_EQ(form.W.Frame10->title(), "Pont(5)");
     FakePlatform next;
     next.settings = platform.settings;
+    std::ofstream(dir.filePath("SOLVA-TX.ini").toStdString()) << "3,5\r\n";  // com 4, to even
     Form1 again(next.Get(), port, QLocale(QLocale::Hungarian), dir.filePath("SOLVA-TX.ini"));
     EXPECT_EQ(again.CurrentLanguage(), "eng");
     EXPECT_EQ(again.Edit.DecimalSeparator + again.Edit.WrongSeparator, ",.");  // from the locale
+    EXPECT_EQ(again.Map.PortNumber, 4);
     EXPECT_EQ(again.Table->Label2[0]->text(), "0,117");  // the input column too
 
     // The point panel caption follows the language and a cleared selection.

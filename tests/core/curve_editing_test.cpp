@@ -100,8 +100,9 @@ TEST(PointStepper, RepeatsToTheLimitWithOneMessageAndOneUndoSnapshot) {
     VoltageMap map = SelectedAt(15, 0.040);
     map.UndoValues[3] = 1.0;  // an older snapshot the press must replace
     PointStepper stepper;
-    int limits = stepper.Press(map, Down).LimitHit;                          // 0.025
-    EXPECT_EQ(stepper.Tick(map).NextPauseMs, PointStepper::kRepeatPauseMs);  // 0.010
+    const StepResult press = stepper.Press(map, Down);  // 0.025, then 0.010 after 70 ms
+    EXPECT_EQ(std::pair(press.NextPauseMs, stepper.Tick(map).NextPauseMs), std::pair(70, 5));
+    int limits = press.LimitHit;
     EXPECT_FALSE(stepper.Press(map, Up).Stepped);  // a second press while held
     for (int tick = 0; tick < 5; ++tick) {
         limits += stepper.Tick(map).LimitHit;

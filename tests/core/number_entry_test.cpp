@@ -54,6 +54,7 @@ const EntryCase kCases[] = {
     {Factor, "1000", '.', 15, Accepted, 1000, NotNumber},
     {Factor, "-0.001", '.', 15, Refused, 0, BelowMin},
     {Offset, "-10", '.', 10, Accepted, -10, NotNumber},
+    {Offset, "10,000", ',', 10, Accepted, 10, NotNumber},
     {Offset, "10.001", '.', 10, Refused, 0, AboveMax},
     {Offset, "-10,5", ',', 10, Refused, 0, BelowMin},
     {EndVoltage, "16", '.', 15, Refused, 0, AboveMax},

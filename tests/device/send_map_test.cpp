@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include <QLabel>
+
 #include "device_fakes.h"
+#include "progress_window.h"
+#include "qt_printers.h"
 
 using namespace std::chrono_literals;
 
@@ -10,6 +14,11 @@ namespace {
 TEST(SendMap, OperationsInOrderAndOnTime) {
     TransferRig rig;
     rig.map.PortNumber = 3;
+    // A second click on the send button comes in the first send's event pass.
+    int clicks = 0;
+    rig.clock.onProcessEvents = [&] {
+        EXPECT_FALSE(clicks++ == 0 && rig.transfer.SendMapToDevice(rig.map));
+    };
     ASSERT_TRUE(rig.transfer.SendMapToDevice(rig.map));
 
     std::vector<std::string> expected = {"SelectPort 3", "LineSettings 2400,n,8,1 noflow",
@@ -66,6 +75,21 @@ TEST(SendMap, FailureShowsOneMessageClosesThePortAndHidesTheWindow) {
                   (std::vector<std::string>{"Close", "View Hide"}));
         EXPECT_EQ(rig.log.Count("View EndDisplay") + rig.log.Count("View Close"), 0);
     }
+}
+
+// A window kept after a failed send comes back with its blocks, in the language of now.
+TEST(ProgressWindow, AKeptWindowTakesTheCurrentLanguage) {
+    Texts texts(UiLanguage::Hun);
+    ProgressWindow progress(nullptr, texts);
+    progress.Show();
+    progress.ShowBlock(3);
+    progress.Hide();
+    texts.SetLanguage(UiLanguage::Eng);
+    progress.Show();
+    const Form2* form = progress.Window();
+    EXPECT_EQ(form->windowTitle() + form->Label1->text() + form->Label3->text(),
+              "Sending dataSent:Data has been sent!");
+    EXPECT_TRUE(progress.IsBlockVisible(3));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ QByteArray FileOf(const Lines& lines) {
 const Lines kEightPoints = {"15",   "15",   "0",    "0",     "8",     "1875", "3750",
                             "5625", "7500", "9375", "11250", "13125", "15000"};
 
-/// A map whose values are off the straight line, so a lost value shows.
+/// A map whose values are off the straight line, so a lost value shows; the first is 0 V.
 VoltageMap EditedMap(int inputSpan, int outputSpan, int filters, int resolution) {
     VoltageMap map;
     map.InputRangeMax = inputSpan;
@@ -46,7 +46,7 @@ VoltageMap EditedMap(int inputSpan, int outputSpan, int filters, int resolution)
     map.OutputFilter = filters >> 1;
     map.Resolution = resolution;
     for (int k = 0; k < resolution; ++k) {
-        map.SetOutputValue(k, ((k * 4999 + 1) % (outputSpan * 1000 + 1)) / 1000.0);
+        map.SetOutputValue(k, (k * 4999 % (outputSpan * 1000 + 1)) / 1000.0);
     }
     return map;
 }
@@ -96,7 +96,7 @@ TEST_F(DataFileTest, SmallChangesAreSeen) {
     const QString note = QStringLiteral("note");
     ASSERT_TRUE(WriteDataFile(saved, note, path).Ok);
     VoltageMap lastValue = saved;
-    lastValue.SetOutputValue(127, 4.831);  // from 4.832 V
+    lastValue.SetOutputValue(127, 4.832);  // from 4.831 V
     EXPECT_TRUE(IsMapChanged(lastValue, note, path));
     EXPECT_TRUE(IsMapChanged(saved, note + "\r\n", path));
     ASSERT_TRUE(WriteDataFile(saved, QStringLiteral("a\r\nb"), path).Ok);
@@ -153,7 +153,7 @@ TEST_F(DataFileTest, BadFilesAreRefusedAtTheirFirstBadLine) {
 TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
     const QByteArray crLf = FileOf(kEightPoints + Lines{"note"});
     const QByteArray note1250 =
-        "\xC1rv\xEDzt\xFBr\xF5 t\xFCk\xF6rf\xFAr\xF3g\xE9p \xD5\xDB \x8A\x9A";
+        "\xC1rv\xEDzt\xFBr\xF5 t\xFCk\xF6rf\xFAr\xF3g\xE9p \xD5\xDB \x8A\x9A\x80";
     const struct {
         const char* name;
         QByteArray bytes;
@@ -164,7 +164,7 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
         {"UTF-8 byte order mark", "\xEF\xBB\xBF" + crLf},
         {"blanks, decimal marks", QByteArray(crLf).replace("\n1875\r", "\n 1875,0\t\r")},
         {"Windows-1250 note", FileOf(kEightPoints + Lines{note1250, "\xE9n"}),
-         "Árvíztűrő tükörfúrógép ŐŰ Šš\r\nén"},
+         "Árvíztűrő tükörfúrógép ŐŰ Šš€\r\nén"},
     };
     PaxData expected = DecodePax(crLf).Data;
     ASSERT_EQ(expected.Values[7], 15.0);
@@ -218,7 +218,7 @@ TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
          "--input-span must be 5, 10 or 15, not \"12\"\n"},
         {[](auto& o) { o.OutputSpan = "x"; }, kPointsBadArgument,
          "--output-span must be 5, 10 or 15, not \"x\"\n"},
-        {[](auto& o) { o.Note = QString(20001, 'n'); }, kPointsBadArgument, "--note: The note"},
+        {[](auto& o) { o.Note = QString(65536, 'n'); }, kPointsBadArgument, "--note: The note"},
         {[this](auto& o) { o.PointsFile = Path("none.txt"); }, kPointsBadFile,
          "The points were not imported; no value has changed.\n" + Path("none.txt") +
              "\nThe file cannot be read."},

@@ -248,15 +248,29 @@ TEST_F(FileCommandsTest, SaveAddsPaxAndStartsWhereTheUserWorks) {
     EXPECT_TRUE(QFile::exists(Path("curve 2.5.pax")) && QFile::exists(Path("MAP.PAX")));
 }
 
-TEST_F(FileCommandsTest, ANoteTooLongToLoadAgainIsRefusedWithTheLimit) {
-    note = QString(20001, u'x');
-    EXPECT_FALSE(commands.SaveCommand());
-    EXPECT_EQ(platform.messageBox.shown.at(0).prompt,
-              "A megjegyzés túl hosszú, így nem menthető! Legfeljebb 20000 karakter lehet.");
-    map.OutputValues.fill(15.0);  // the longest file that still loads
-    EXPECT_TRUE(WriteDataFile(map, QString(20000, u'€'), Path("long.pax")).Ok &&
-                ReadPaxFile(Path("long.pax")).Ok());
+// A file may hold 65536 bytes, the note counted as it is written. The start map takes 822
+// before the note and CR LF after it, which leaves 64712: as many Windows-1250 letters, or
+// 21570 arrows of three bytes in UTF-8. A file with LF line breaks grows when written back.
+TEST_F(FileCommandsTest, EveryFileThatLoadsSavesAgainElseItSaysSoAtLoad) {
+    const auto tooLong = [](int bytes) {
+        return "A megjegyzés túl hosszú, így nem menthető! Az adatállomány legfeljebb 65536 bájt "
+               "lehet, ezzel a megjegyzéssel " +
+               QString::number(bytes) + " bájt lenne.";
+    };
+    for (const QString& refused : {QString(21571, u'→'), QString(64713, u'ő')}) {
+        note = refused;
+        EXPECT_FALSE(SaveAs("long.pax"));
+        EXPECT_EQ(platform.messageBox.shown.at(0).prompt, tooLong(65537));
+        platform.messageBox.shown.clear();
+    }
+    note = QString(64712, u'ő');
+    EXPECT_TRUE(SaveAs("long.pax") && Load("long.pax") && note == QString(64712, u'ő'));
+    WriteFile("lf.pax", ReadBytes(Path("long.pax")).left(822) +
+                            QByteArray("x\n").repeated(32356).chopped(1) + "\r\n");
+    EXPECT_TRUE(Load("lf.pax"));  // 65535 bytes; 822 + 3 * 32356 - 2 + 2 with CR LF
+    EXPECT_EQ(platform.messageBox.shown.at(0).prompt, tooLong(97890));
 }
+
 // A note goes out in Windows-1250 where that code page holds it, and in UTF-8 otherwise;
 // either way it comes back equal and leaving asks nothing.
 TEST(FileCommandsNoteTest, NotesKeepTheirBytesAndComeBackEqual) {
