@@ -11,7 +11,6 @@
 #include "popup_menu.h"
 #include "system_clipboard.h"
 #include "texts.h"
-#include "voltage_map.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ const QString kPdfFilter = QStringLiteral("PDF Files(*.pdf)|*.pdf");
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform)
-    : QObject(&chart), chart_(chart), map_(map), texts_(texts), platform_(platform) {
+ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform)
+    : QObject(&chart), chart_(chart), document_(document), texts_(texts), platform_(platform) {
     chart_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&chart_, &QWidget::customContextMenuRequested, this, &ChartMenu::Open);
 }
@@ -44,9 +43,8 @@ void ChartMenu::Open(const QPoint& pos) {
 }
 
 void ChartMenu::CompareWithFile() {
-    if (::CompareWithFile(map_, platform_.fileDialog, platform_.messageBox, texts_)) {
+    if (::CompareWithFile(document_, platform_.fileDialog, platform_.messageBox, texts_)) {
         ShowsComparison = true;
-        chart_.Chart().RedrawChart();
     }
 }
 
@@ -84,9 +82,9 @@ void ChartMenu::SaveReport() {
     const QString fileName = AskSaveName("MsgSaveReportDialogTitle", kPdfFilter, "pdf");
     QString error;
     if (!fileName.isEmpty() &&
-        !WriteMapReport(map_, ReportSourceOf ? ReportSourceOf() : ReportSource{}, texts_.Language(),
-                        chart_.Chart().DecimalSeparator, QDateTime::currentDateTime(), fileName,
-                        error)) {
+        !WriteMapReport(document_.Map(), ReportSourceOf ? ReportSourceOf() : ReportSource{},
+                        texts_.Language(), chart_.Chart().DecimalSeparator,
+                        QDateTime::currentDateTime(), fileName, error)) {
         platform_.messageBox.Show(texts_("MsgReportSaveFailed") + u'\n' + fileName + u'\n' + error,
                                   texts_("MsgReportSaveFailedTitle"));
     }

@@ -9,7 +9,7 @@
 class ChartView;
 class QPoint;
 class Texts;
-struct VoltageMap;
+class MapDocument;
 
 /// The chart's right-click menu: compare the curve with a file's, copy the chart as a
 /// picture, save it as a PNG file, save the map's report as a PDF file. Its texts follow
@@ -18,7 +18,7 @@ class ChartMenu : public QObject {
     Q_OBJECT
 
 public:
-    ChartMenu(ChartView& chart, VoltageMap& map, const Texts& texts, Platform platform);
+    ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform);
 
     /// A right click: the actions in the current language.
     void Open(const QPoint& pos);
@@ -39,7 +39,7 @@ private:
     QString AskSaveName(const char* titleKey, const QString& filter, const QString& suffix);
 
     ChartView& chart_;
-    VoltageMap& map_;
+    MapDocument& document_;
     const Texts& texts_;
     Platform platform_;
 };

@@ -1,12 +1,10 @@
 #include "curve_commands.h"
 
-#include "curve_operations.h"
 #include "entry_boxes.h"
-#include "map_views.h"
-#include "voltage_map.h"
+#include "map_document.h"
 
-CurveCommands::CurveCommands(VoltageMap& map, EntryBoxes& boxes, MapViews& views)
-    : map_(map), boxes_(boxes), views_(views) {}
+CurveCommands::CurveCommands(MapDocument& document, EntryBoxes& boxes)
+    : document_(document), boxes_(boxes) {}
 
 // Leaving a box for its button has checked it already; checking again costs nothing then,
 // and keeps a text whose check never ran (a button that takes no focus, a click from the
@@ -17,36 +15,23 @@ void CurveCommands::Multiply() {
     if (!boxes_.CheckEntryBox(EntryKind::Factor)) {
         return;
     }
-    MultiplyOutputs(map_, boxes_.Value(EntryKind::Factor));
-    Finish();
+    document_.Multiply(boxes_.Value(EntryKind::Factor));
 }
 
 void CurveCommands::AddOffset() {
     if (!boxes_.CheckEntryBox(EntryKind::Offset)) {
         return;
     }
-    AddOffsetToOutputs(map_, boxes_.Value(EntryKind::Offset));
-    Finish();
+    document_.AddOffset(boxes_.Value(EntryKind::Offset));
 }
 
 void CurveCommands::CreateLine() {
     if (!boxes_.CheckEndVoltageBox()) {
         return;
     }
-    CreateStraightLine(map_, boxes_.Value(EntryKind::EndVoltage));
-    Finish();
+    document_.CreateLine(boxes_.Value(EntryKind::EndVoltage));
 }
 
 void CurveCommands::Undo() {
-    UndoLastChange(map_);
-    Finish();
-}
-
-void CurveCommands::Finish() {
-    views_.ShowValues();
-    views_.RedrawChart();
-    if (map_.HasSelection()) {
-        views_.DrawMarker(map_.SelectedPoint);
-        views_.ShowPointValue(map_.SelectedPoint);
-    }
+    document_.UndoLastChange();
 }

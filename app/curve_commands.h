@@ -1,16 +1,14 @@
 #pragma once
 
 class EntryBoxes;
-class MapViews;
-struct VoltageMap;
+class MapDocument;
 
 /// The buttons that change the whole curve: Multiply (Command8), Add (Command9), Create
-/// (Command5) and UnDo (Command10). Each ends with the table, the chart and, when a
-/// breakpoint is selected, its marker and the point panel's output box. A command whose
-/// box's re-prompt is cancelled changes nothing.
+/// (Command5) and UnDo (Command10). A command whose box's re-prompt is cancelled changes
+/// nothing.
 class CurveCommands {
 public:
-    CurveCommands(VoltageMap& map, EntryBoxes& boxes, MapViews& views);
+    CurveCommands(MapDocument& document, EntryBoxes& boxes);
 
     void Multiply();
     void AddOffset();
@@ -20,9 +18,6 @@ public:
     void Undo();
 
 private:
-    void Finish();
-
-    VoltageMap& map_;
+    MapDocument& document_;
     EntryBoxes& boxes_;
-    MapViews& views_;
 };

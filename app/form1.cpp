@@ -64,13 +64,12 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
 
     // The decimal separator is what the locale writes between 0 and 5 in one half.
     Edit.DecimalSeparator = locale_.toString(0.5, 'f', 1).mid(1, 1);
-    Edit.WrongSeparator = Edit.DecimalSeparator == "," ? "." : ",";
 
     Table = new TableView(this, SeparatorChar());
-    Frame7 = new ChartView(Map, this);
+    Frame7 = new ChartView(Map(), this);
     PlaceInTwips(Frame7, 2880, 0, 10695, 9135);
     Frame7->Chart().DecimalSeparator = SeparatorChar();
-    Frame7->EnableEditing(*this, StepButtonHeld);
+    Frame7->EnableEditing(document_, *this, StepButtonHeld);
     W = CreateForm1Widgets(this);
 
     W.Picture3->setPixmap(HungarianFlag());
@@ -84,28 +83,31 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     clicks->Watch(W.Picture4, [this] { EnglishFlagClicked(); });
     clicks->Watch(W.Picture2, [this] { WebPageClicked(); });
 
-    Cells = std::make_unique<CellEditor>(Map, *Table, Edit, Views(), Msg, platform_.inputBox);
-    Boxes =
-        std::make_unique<EntryBoxes>(W.Text3, W.Text4, W.Text5, Map, Edit, Msg, platform_.inputBox);
-    Curve = std::make_unique<CurveCommands>(Map, *Boxes, Views());
-    Steps = std::make_unique<StepButtons>(W.Command6, W.Command7, Map, *Table, Views(),
+    Cells = std::make_unique<CellEditor>(document_, *Table, Edit, Msg, platform_.inputBox);
+    Boxes = std::make_unique<EntryBoxes>(W.Text3, W.Text4, W.Text5, Map(), Edit, Msg,
+                                         platform_.inputBox);
+    Curve = std::make_unique<CurveCommands>(document_, *Boxes);
+    Steps = std::make_unique<StepButtons>(W.Command6, W.Command7, document_, *Table,
                                           platform_.messageBox, Msg, StepButtonHeld);
     Choosers = std::make_unique<FrameChoosers>(
-        FrameControls{W.Combo3, W.Combo2, W.Combo4, W.Combo1, W.Check1, W.Check2}, Map, Views(),
-        platform_.messageBox, Msg, LoadingFile);
-    Files = std::make_unique<FileCommands>(Map, static_cast<FileCommandHost&>(*this),
+        FrameControls{W.Combo3, W.Combo2, W.Combo4, W.Combo1, W.Check1, W.Check2}, document_,
+        platform_.messageBox, Msg);
+    Files = std::make_unique<FileCommands>(document_, static_cast<FileCommandHost&>(*this),
                                            platform_.messageBox, platform_.fileDialog, Msg,
                                            settingsFileName);
-    Clip = std::make_unique<CellClipboard>(Map, *Table, Edit, *Cells, Views(), Msg,
+    Clip = std::make_unique<CellClipboard>(document_, *Table, Edit, *Cells, Msg,
                                            platform_.messageBox, platform_.clipboard);
-    Frame7Menu = new ChartMenu(*Frame7, Map, Msg, platform_);
+    Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_);
     Frame7Menu->ReportSourceOf = [this] {
         const QString file = Files->CurrentFileName();
         const QFileInfo info(file);
         return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
                               : ReportSource{file, info.lastModified(),
-                                             IsMapChanged(Map, NoteText(), file), NoteText()};
+                                             IsMapChanged(Map(), NoteText(), file), NoteText()};
     };
+    connect(W.Text2, &QPlainTextEdit::textChanged, this,
+            [this] { document_.SetNote(NoteBoxText().toStdString()); });
+    document_.AddObserver(*this);
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
@@ -135,33 +137,19 @@ void Form1::Load(const QString& settingsFileName) {
     dialogLanguage_.SetHungarian(true);
     ShowLanguageBorders();
     ShowGuidePicture();
-    LoadingFile = false;
     Edit.FormReady = false;
     StepButtonHeld = false;
-    Map.SavedCurveValid = false;
     ReadSettings(settingsFileName);
-    // The decimal separator was taken from the locale when the window was created.
-    Map.InputRangeMax = 15;
-    Map.OutputRangeMax = 15;
-    Map.OutputRangeIndex = 2;
-    Map.InputRangeIndex = 2;
-    Map.ResolutionIndex = 0;
-    Map.Resolution = 128;
-    Map.SelectedPoint = 128;
-    Map.TableResolution = 128;
+    // The decimal separator was taken from the locale when the window was created; the
+    // document holds the start map.
     Edit.EditedCell = 128;
-    W.Combo2->setCurrentIndex(Map.OutputRangeIndex);
-    W.Combo3->setCurrentIndex(Map.InputRangeIndex);
-    W.Combo4->setCurrentIndex(Map.ResolutionIndex);
     W.Text3->setText("1");
     W.Text4->setText("0");
     W.Text5->setText("0");
-    HideMarker();
-    ClearPointPanel();
-    Table->BuildTable(Map);
+    Table->BuildTable(Map());
     Frame7->Chart().BuildChart();
     Edit.FormReady = true;
-    RedrawChart();
+    MapChanged({.Flags = kWholeMap});
     if (platform_.settings.Value(kLanguageKey) == LanguageCode(UiLanguage::Eng)) {
         SwitchLanguage(UiLanguage::Eng);
     }
@@ -169,8 +157,7 @@ void Form1::Load(const QString& settingsFileName) {
 
 void Form1::ReadSettings(const QString& settingsFileName) {
     const std::optional<int> port = ::ReadSettings(settingsFileName, SeparatorChar());
-    Map.PortNumber = port.value_or(1);
-    W.Combo1->setCurrentIndex(Map.PortNumber - 1);
+    document_.SetPort(port.value_or(1));
 }
 
 void Form1::ConnectCommands() {
@@ -188,7 +175,7 @@ void Form1::SaveClicked() {
     // A save does not redraw the chart; a compared file's curve would stay on it although
     // the save has taken the reference back.
     if (Files->SaveCommand() && std::exchange(Frame7Menu->ShowsComparison, false)) {
-        RedrawChart();
+        Frame7->Chart().RedrawChart();
     }
 }
 
@@ -203,8 +190,8 @@ bool Form1::OpenFile(const QString& fileName) {
 }
 
 void Form1::SendMapToDevice() {
-    if (transfer_->SendMapToDevice(Map)) {
-        KeepSentMap(*Sent, Map, NoteText(), platform_.messageBox, Msg);
+    if (transfer_->SendMapToDevice(Map())) {
+        KeepSentMap(*Sent, Map(), NoteText(), platform_.messageBox, Msg);
     }
 }
 
@@ -222,7 +209,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::CommitFocusedCell() {
-    for (int i = 0; i < Map.Resolution; ++i) {
+    for (int i = 0; i < Map().Resolution; ++i) {
         if (Table->Text1[i]->hasFocus()) {
             Cells->CommitCell(i);
             return;

@@ -9,7 +9,7 @@
 #include "edit_state.h"
 #include "file_command_host.h"
 #include "form1_widgets.h"
-#include "map_views.h"
+#include "map_document.h"
 #include "platform.h"
 #include "settings_file.h"
 #include "texts.h"
@@ -31,9 +31,9 @@ class SentMaps;
 class SerialPort;
 class TableView;
 
-/// The main window. It owns the voltage map and every view of it, and wires the controls
-/// to the handlers of the subsystems; the views it keeps current are its MapViews.
-class Form1 : public QWidget, private MapViews, private ChartEditHost, private FileCommandHost {
+/// The main window. It owns the map's document and every view of it, and wires the controls
+/// to the handlers of the subsystems; what the document says changed, it shows.
+class Form1 : public QWidget, private MapObserver, private ChartEditHost, private FileCommandHost {
     Q_OBJECT
 
 public:
@@ -42,14 +42,11 @@ public:
           const QString& settingsFileName = kSettingsFileName, QWidget* parent = nullptr);
     ~Form1() override;
 
-    VoltageMap Map;
-    Texts Msg;
+    const VoltageMap& Map() const { return document_.Map(); }
+    MapDocument& Document() { return document_; }
 
-    /// FormReady, EditedCell, TextBeforeEdit and the decimal separators.
-    EditState Edit;
-    bool LoadingFile = false;
-    bool StepButtonHeld = false;
-
+    /// The message texts of the current language.
+    const Texts& Messages() const { return Msg; }
     QString CurrentLanguage() const { return LanguageCode(Msg.Language()); }
     char SeparatorChar() const { return Edit.SeparatorChar(); }
 
@@ -82,12 +79,15 @@ public:
     /// executable, else the installed one.
     static QUrl UserGuideUrl(UiLanguage language);
 
-    MapViews& Views() { return *this; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Texts Msg;
+    /// FormReady, EditedCell, TextBeforeEdit and the decimal separator.
+    EditState Edit;
+    bool StepButtonHeld = false;
+
     void Load(const QString& settingsFileName);
     void ConnectCommands();
     void SwitchLanguage(UiLanguage language);
@@ -100,37 +100,31 @@ private:
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();
 
-    // MapViews
-    void ShowValue(int k) override;
-    void ShowValues() override;
-    void RefreshTable() override;
-    void ShowInputLabels() override;
-    void RedrawChart() override;
-    void RedrawSegment(int k, double volts) override;
-    void DrawMarker(int k) override;
-    void HideMarker() override;
-    void ShowPointPanel(int k) override;
-    void ShowPointInput(int k) override;
-    void ShowPointValue(int k) override;
-    void ClearPointPanel() override;
+    // MapObserver: the one place where the window follows the map.
+    void MapChanged(const MapChanges& changes) override;
+    void ShowFrame(const MapChanges& changes);
+    void ShowSelection(const MapChanges& changes);
+    /// Point panel of breakpoint k: input label, caption numbered k+1, output box, step
+    /// buttons enabled.
+    void ShowPointPanel(int k);
+    void ShowPointInput(int k);
+    void ShowPointValue(int k);
+    /// Point panel emptied, its caption unnumbered, step buttons disabled.
+    void ClearPointPanel();
+    /// Text of the note box, with any line breaks.
+    QString NoteBoxText() const;
+    QString NoteText() const { return QString::fromStdString(document_.Note()); }
 
     // ChartEditHost
     int EditedCell() const override { return Edit.EditedCell; }
     void SetEditedCell(int i) override { Edit.EditedCell = i; }
     void CommitCell(int i) override;
-    void ShowCellValue(int k) override { ShowValue(k); }
-    void FillPointPanel(int k) override { ShowPointPanel(k); }
 
     // FileCommandHost
-    QString NoteText() const override;
-    void SetNoteText(const QString& note) override;
     void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
-    void SetLoadingFile(bool loading) override { LoadingFile = loading; }
-    void ShowMapFrame() override;
-    void ShowMapInTable() override;
-    void ShowSavedCurve() override;
     bool CloseWindow() override { return close(); }
 
+    MapDocument document_;
     Platform platform_;
     QLocale locale_;
     DialogLanguage dialogLanguage_;

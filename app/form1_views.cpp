@@ -1,5 +1,6 @@
-// The main window's views of the map: what editing operations and commands ask to be
-// shown goes to the table, the chart and the point panel here.
+// The main window follows the map: what the document says changed goes to the table, the
+// choosers, the note box, the chart and the point panel here, in that order, since the
+// point panel copies the texts of the table.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,42 +15,57 @@
 #include "form1.h"
 #include "table_view.h"
 
-void Form1::ShowValue(int k) {
-    Table->ShowValue(Map, k);
+void Form1::MapChanged(const MapChanges& changes) {
+    Table->ShowChanges(Map(), changes);
+    ShowFrame(changes);
+    Frame7->Chart().ShowChanges(changes);
+    ShowSelection(changes);
 }
 
-void Form1::ShowValues() {
-    for (int k = 0; k < Map.Resolution; ++k) {
-        Table->ShowValue(Map, k);
+void Form1::ShowFrame(const MapChanges& changes) {
+    const VoltageMap& map = Map();
+    // Set from here a chooser acts on nothing: only a user's choice reaches its handler.
+    if (changes.Has(MapChange::InputSpan)) {
+        W.Combo3->setCurrentIndex(map.InputRangeIndex);
+    }
+    if (changes.Has(MapChange::OutputSpan)) {
+        W.Combo2->setCurrentIndex(map.OutputRangeIndex);
+    }
+    if (changes.Has(MapChange::Resolution)) {
+        W.Combo4->setCurrentIndex(map.ResolutionIndex);
+    }
+    if (changes.Has(MapChange::Port)) {
+        W.Combo1->setCurrentIndex(map.PortNumber - 1);
+    }
+    if (changes.Has(MapChange::Filters)) {
+        W.Check1->setChecked(map.InputFilter == 1);
+        W.Check2->setChecked(map.OutputFilter == 1);
+    }
+    // While the user types, the box already holds the note; setting it would move the caret.
+    if (changes.Has(MapChange::Note) && NoteBoxText() != NoteText()) {
+        W.Text2->setPlainText(NoteText());
     }
 }
 
-void Form1::RefreshTable() {
-    Table->RefreshTable(Map);
-}
-
-void Form1::ShowInputLabels() {
-    Table->ShowRows(Map);
-}
-
-void Form1::RedrawChart() {
-    Frame7->Chart().RedrawChart();
-}
-
-void Form1::ShowSavedCurve() {
-    Frame7->Chart().RedrawSavedCurve();
-}
-
-void Form1::RedrawSegment(int k, double volts) {
-    Frame7->Chart().RedrawSegment(k, volts);
-}
-
-void Form1::DrawMarker(int k) {
-    Frame7->Chart().DrawMarker(k);
-}
-
-void Form1::HideMarker() {
-    Frame7->Chart().HideMarker();
+void Form1::ShowSelection(const MapChanges& changes) {
+    const VoltageMap& map = Map();
+    const int s = map.SelectedPoint;
+    if (!map.HasSelection()) {
+        if (changes.Has(MapChange::Selection)) {
+            ClearPointPanel();
+        }
+        return;
+    }
+    if (changes.Has(MapChange::Selection)) {
+        ShowPointPanel(s);
+        return;
+    }
+    if (changes.Has(MapChange::InputSpan)) {
+        ShowPointInput(s);
+    }
+    if (changes.Has(MapChange::Values) || (changes.Has(MapChange::Value) && changes.Point == s)) {
+        ShowPointValue(s);
+    }
 }
 
 void Form1::ShowPointPanel(int k) {
@@ -80,27 +96,11 @@ void Form1::CommitCell(int i) {
     Cells->CommitCell(i);
 }
 
-QString Form1::NoteText() const {
+QString Form1::NoteBoxText() const {
     // The raw text keeps characters such as the no-break space that toPlainText() folds;
     // only the document's own paragraph and line separators become line breaks.
     QString note = W.Text2->document()->toRawText();
     note.replace(QChar::ParagraphSeparator, u'\n');
     note.replace(QChar::LineSeparator, u'\n');
     return note;
-}
-
-void Form1::SetNoteText(const QString& note) {
-    W.Text2->setPlainText(note);
-}
-
-void Form1::ShowMapFrame() {
-    W.Combo3->setCurrentIndex(Map.InputRangeIndex);
-    W.Combo2->setCurrentIndex(Map.OutputRangeIndex);
-    W.Combo4->setCurrentIndex(Map.ResolutionIndex);
-    W.Check1->setChecked(Map.InputFilter == 1);
-    W.Check2->setChecked(Map.OutputFilter == 1);
-}
-
-void Form1::ShowMapInTable() {
-    Table->RefreshTable(Map);
 }

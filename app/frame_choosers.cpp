@@ -4,22 +4,18 @@
 #include <QComboBox>
 #include <QEvent>
 
-#include "map_views.h"
+#include "map_document.h"
 #include "message_box.h"
 #include "range_changes.h"
 #include "texts.h"
-#include "voltage_map.h"
 
-FrameChoosers::FrameChoosers(const FrameControls& controls, VoltageMap& map, MapViews& views,
-                             MessageBox& messageBox, const Texts& texts, const bool& loadingFile,
-                             QObject* parent)
+FrameChoosers::FrameChoosers(const FrameControls& controls, MapDocument& document,
+                             MessageBox& messageBox, const Texts& texts, QObject* parent)
     : QObject(parent),
       controls_(controls),
-      map_(map),
-      views_(views),
+      document_(document),
       messageBox_(messageBox),
-      texts_(texts),
-      loadingFile_(loadingFile) {
+      texts_(texts) {
     for (QComboBox* chooser :
          {controls_.Combo3, controls_.Combo2, controls_.Combo4, controls_.Combo1}) {
         chooser->installEventFilter(this);
@@ -47,45 +43,24 @@ bool FrameChoosers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrameChoosers::InputSpanChosen(int listPosition) {
-    if (!ChangeInputSpan(map_, listPosition)) {
-        return;
-    }
-    // Every label is taken from its breakpoint's exact input voltage, never rescaled from
-    // its rounded text, so that a span change and its reverse give the same labels.
-    views_.ShowInputLabels();
-    if (map_.HasSelection()) {
-        views_.ShowPointInput(map_.SelectedPoint);
-    }
-    views_.RedrawChart();
+    document_.ChangeInputSpan(listPosition);
 }
 
 void FrameChoosers::OutputSpanChosen(int listPosition) {
-    if (!ChangeOutputSpan(map_, listPosition)) {
-        return;
-    }
-    views_.RefreshTable();
-    if (map_.HasSelection()) {
-        views_.ShowPointValue(map_.SelectedPoint);
-    }
-    views_.RedrawChart();
+    document_.ChangeOutputSpan(listPosition);
 }
 
 void FrameChoosers::ResolutionChosen(int listPosition) {
-    if (loadingFile_ || listPosition == map_.ResolutionIndex) {
+    const VoltageMap& map = document_.Map();
+    if (listPosition == map.ResolutionIndex) {
         return;
     }
-    if (!IsResolutionDecrease(map_, listPosition) || ConfirmResolutionDecrease()) {
-        ApplyResolution(map_, listPosition);
-        views_.RefreshTable();
-        views_.HideMarker();
-        views_.RedrawChart();
+    if (!IsResolutionDecrease(map, listPosition) || ConfirmResolutionDecrease()) {
+        document_.ChangeResolution(listPosition);
     } else {
-        controls_.Combo4->setCurrentIndex(map_.ResolutionIndex);
-        // The selection goes either way; its marker must not stay behind on the chart.
-        views_.HideMarker();
+        controls_.Combo4->setCurrentIndex(map.ResolutionIndex);
+        document_.DeclineResolution();
     }
-    EndResolutionChoice(map_);
-    views_.ClearPointPanel();
 }
 
 bool FrameChoosers::ConfirmResolutionDecrease() {
@@ -95,13 +70,13 @@ bool FrameChoosers::ConfirmResolutionDecrease() {
 }
 
 void FrameChoosers::PortChosen(int listPosition) {
-    map_.PortNumber = listPosition + 1;
+    document_.SetPort(listPosition + 1);
 }
 
 void FrameChoosers::InputFilterSwitched(bool on) {
-    map_.InputFilter = on ? 1 : 0;
+    document_.SetInputFilter(on);
 }
 
 void FrameChoosers::OutputFilterSwitched(bool on) {
-    map_.OutputFilter = on ? 1 : 0;
+    document_.SetOutputFilter(on);
 }

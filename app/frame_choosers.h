@@ -2,12 +2,11 @@
 
 #include <QObject>
 
-class MapViews;
+class MapDocument;
 class MessageBox;
 class QCheckBox;
 class QComboBox;
 class Texts;
-struct VoltageMap;
 
 /// The choosers and switches that set the map's frame.
 struct FrameControls {
@@ -27,11 +26,8 @@ class FrameChoosers : public QObject {
     Q_OBJECT
 
 public:
-    /// loadingFile is the window's LoadingFile: while a data file sets the choosers the
-    /// resolution handler does nothing.
-    FrameChoosers(const FrameControls& controls, VoltageMap& map, MapViews& views,
-                  MessageBox& messageBox, const Texts& texts, const bool& loadingFile,
-                  QObject* parent = nullptr);
+    FrameChoosers(const FrameControls& controls, MapDocument& document, MessageBox& messageBox,
+                  const Texts& texts, QObject* parent = nullptr);
 
     /// The same curve now spans the new input range: new row labels, chart redrawn.
     void InputSpanChosen(int listPosition);
@@ -51,9 +47,7 @@ private:
     bool ConfirmResolutionDecrease();
 
     FrameControls controls_;
-    VoltageMap& map_;
-    MapViews& views_;
+    MapDocument& document_;
     MessageBox& messageBox_;
     const Texts& texts_;
-    const bool& loadingFile_;
 };

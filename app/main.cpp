@@ -94,11 +94,12 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
         // No one could answer a message box here: a refused file ends the run.
         const PaxDecodeResult file = ReadPaxFile(fileName);
         if (!file.Ok()) {
-            std::fprintf(stderr, "%s\n", qPrintable(LoadFailedMessage(form.Msg, fileName, file)));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(LoadFailedMessage(form.Messages(), fileName, file)));
             return kExitBadFile;
         }
         if (const qsizetype size = EncodePax(file.Data).size(); size > kMaxPaxFileBytes) {
-            std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Msg, size)));
+            std::fprintf(stderr, "%s\n", qPrintable(NoteTooLongMessage(form.Messages(), size)));
             return kExitBadFile;
         }
         form.OpenFile(fileName);

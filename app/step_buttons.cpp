@@ -5,21 +5,19 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "map_views.h"
+#include "map_document.h"
 #include "message_box.h"
 #include "table_view.h"
 #include "texts.h"
-#include "voltage_map.h"
 
-StepButtons::StepButtons(QPushButton* stepDown, QPushButton* stepUp, VoltageMap& map,
-                         const TableView& table, MapViews& views, MessageBox& messageBox,
-                         const Texts& texts, bool& stepButtonHeld, QObject* parent)
+StepButtons::StepButtons(QPushButton* stepDown, QPushButton* stepUp, MapDocument& document,
+                         const TableView& table, MessageBox& messageBox, const Texts& texts,
+                         bool& stepButtonHeld, QObject* parent)
     : QObject(parent),
       stepDown_(stepDown),
       stepUp_(stepUp),
-      map_(map),
+      document_(document),
       table_(table),
-      views_(views),
       messageBox_(messageBox),
       texts_(texts),
       held_(stepButtonHeld) {
@@ -34,18 +32,18 @@ StepButtons::StepButtons(QPushButton* stepDown, QPushButton* stepUp, VoltageMap&
 }
 
 void StepButtons::Press(StepDirection direction) {
-    if (!map_.HasSelection()) {
+    if (!document_.HasSelection()) {
         return;
     }
     direction_ = direction;
     // An empty cell is an edit whose check is still pending; the press waits in the event
     // loop until the check has filled the cell, and ends with the release if it never does.
-    if (table_.CellText(map_.SelectedPoint).isEmpty()) {
+    if (table_.CellText(document_.SelectedPoint()).isEmpty()) {
         waiting_ = true;
         waitForCell_.start();
         return;
     }
-    const StepResult result = stepper_.Press(map_, direction);
+    const StepResult result = stepper_.Press(document_, direction);
     held_ = stepper_.Held();
     Show(result);
 }
@@ -68,21 +66,14 @@ void StepButtons::Release() {
 }
 
 void StepButtons::Tick() {
-    const StepResult result = stepper_.Tick(map_);
+    const StepResult result = stepper_.Tick(document_);
     held_ = stepper_.Held();
     Show(result);
 }
 
 void StepButtons::Show(const StepResult& result) {
-    if (result.Stepped) {
-        const int p = map_.SelectedPoint;
-        views_.ShowValue(p);
-        views_.RedrawSegment(p, map_.OutputValues[p]);
-        views_.DrawMarker(p);
-        if (result.LimitHit) {
-            ShowLimitMessage();
-        }
-        views_.ShowPointValue(p);
+    if (result.LimitHit) {
+        ShowLimitMessage();
     }
     if (result.NextPauseMs > 0) {
         repeat_.start(result.NextPauseMs);
@@ -93,7 +84,8 @@ void StepButtons::ShowLimitMessage() {
     if (direction_ == StepDirection::Down) {
         messageBox_.Show(texts_("MsgBelowZero"), texts_("MsgBelowZeroTitle"));
     } else {
-        messageBox_.Show(texts_("MsgAboveMaxHead") + QString::number(map_.OutputRangeMax) +
+        messageBox_.Show(texts_("MsgAboveMaxHead") +
+                             QString::number(document_.Map().OutputRangeMax) +
                              texts_("MsgAboveMaxTail"),
                          texts_("MsgAboveMaxTitle"));
     }

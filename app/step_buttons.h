@@ -5,12 +5,11 @@
 
 #include "point_stepping.h"
 
-class MapViews;
+class MapDocument;
 class MessageBox;
 class QPushButton;
 class TableView;
 class Texts;
-struct VoltageMap;
 
 /// The step-down (Command6) and step-up (Command7) buttons of the point panel: while the
 /// left mouse button is held on one, the selected breakpoint moves a step at a time, the
@@ -21,9 +20,9 @@ class StepButtons : public QObject {
 public:
     /// stepButtonHeld is the window's one flag for a held left button, shared with the
     /// chart drag; it follows the stepping.
-    StepButtons(QPushButton* stepDown, QPushButton* stepUp, VoltageMap& map, const TableView& table,
-                MapViews& views, MessageBox& messageBox, const Texts& texts, bool& stepButtonHeld,
-                QObject* parent = nullptr);
+    StepButtons(QPushButton* stepDown, QPushButton* stepUp, MapDocument& document,
+                const TableView& table, MessageBox& messageBox, const Texts& texts,
+                bool& stepButtonHeld, QObject* parent = nullptr);
 
     /// The left button went down on a step button.
     void Press(StepDirection direction);
@@ -41,9 +40,8 @@ private:
 
     QPushButton* stepDown_;
     QPushButton* stepUp_;
-    VoltageMap& map_;
+    MapDocument& document_;
     const TableView& table_;
-    MapViews& views_;
     MessageBox& messageBox_;
     const Texts& texts_;
     bool& held_;

@@ -5,8 +5,7 @@
 
 #include "chart_editing.h"
 #include "chart_view.h"
-#include "device_table.h"
-#include "voltage_map.h"
+#include "map_document.h"
 
 namespace {
 
@@ -15,23 +14,23 @@ public:
     int EditedCell() const override { return 128; }
     void SetEditedCell(int) override {}
     void CommitCell(int) override {}
-    void ShowCellValue(int) override {}
-    void FillPointPanel(int) override {}
-    void ShowPointValue(int) override {}
 };
 
-VoltageMap StartMap() {
-    VoltageMap map;
-    FillStartLine(map);
-    BuildDeviceTable(map);
-    map.SavedDeviceTable = map.DeviceTable;
-    map.SavedCurveValid = true;  // the reference curve is drawn too
-    return map;
-}
+/// The chart following the document, as the window makes it.
+struct ChartFollower : MapObserver {
+    explicit ChartFollower(ChartGeometry& chart) : chart(chart) {}
+    void MapChanged(const MapChanges& changes) override { chart.ShowChanges(changes); }
+    ChartGeometry& chart;
+};
+
+/// The start map with its reference curve, which is drawn too.
+struct StartDocument : MapDocument {
+    StartDocument() { TakeSavedCurve(); }
+};
 
 void BM_RedrawChartGeometry(benchmark::State& state) {
-    VoltageMap map = StartMap();
-    ChartGeometry chart(map);
+    const StartDocument document;
+    ChartGeometry chart(document.Map());
     for (auto _ : state) {
         chart.RedrawChart();
         benchmark::DoNotOptimize(chart.Line3);
@@ -41,8 +40,8 @@ BENCHMARK(BM_RedrawChartGeometry);
 
 /// The full redraw and the repaint of the whole panel it causes.
 void BM_RedrawChartPainted(benchmark::State& state) {
-    VoltageMap map = StartMap();
-    ChartView view(map);
+    const StartDocument document;
+    ChartView view(document.Map());
     view.show();
     view.Chart().RedrawChart();
     QApplication::processEvents();
@@ -56,12 +55,14 @@ BENCHMARK(BM_RedrawChartPainted);
 /// One drag move of breakpoint 63 up and down by a few twips: value, device table,
 /// two segments and the marker.
 void BM_DragMoveModel(benchmark::State& state) {
-    VoltageMap map = StartMap();
-    ChartGeometry chart(map);
+    StartDocument document;
+    ChartGeometry chart(document.Map());
     chart.RedrawChart();
+    ChartFollower follower(chart);
+    document.AddObserver(follower);
     NullHost host;
     bool held = false;
-    ChartEditing editing(map, chart, host, held);
+    ChartEditing editing(document, chart, host, held);
     editing.Press(kLeftButton, 5472, 4554);
     float y = 4554;
     for (auto _ : state) {
@@ -73,13 +74,15 @@ BENCHMARK(BM_DragMoveModel);
 
 /// The same move with the panel repainting what it moved.
 void BM_DragMovePainted(benchmark::State& state) {
-    VoltageMap map = StartMap();
-    ChartView view(map);
+    StartDocument document;
+    ChartView view(document.Map());
     view.show();
     view.Chart().RedrawChart();
+    ChartFollower follower(view.Chart());
+    document.AddObserver(follower);
     NullHost host;
     bool held = false;
-    ChartEditing& editing = view.EnableEditing(host, held);
+    ChartEditing& editing = view.EnableEditing(document, host, held);
     editing.Press(kLeftButton, 5472, 4554);
     QApplication::processEvents();
     float y = 4554;

@@ -1,11 +1,10 @@
 #include "chart_editing.h"
 
-#include "device_table.h"
-#include "voltage_map.h"
+#include "map_document.h"
 
-ChartEditing::ChartEditing(VoltageMap& map, ChartGeometry& chart, ChartEditHost& host,
+ChartEditing::ChartEditing(MapDocument& document, const ChartGeometry& chart, ChartEditHost& host,
                            bool& stepButtonHeld)
-    : map_(map), chart_(chart), host_(host), stepButtonHeld_(stepButtonHeld) {}
+    : document_(document), chart_(chart), host_(host), stepButtonHeld_(stepButtonHeld) {}
 
 void ChartEditing::Press(int button, float x, float y) {
     if (button != kLeftButton) {
@@ -18,37 +17,24 @@ void ChartEditing::Press(int button, float x, float y) {
     if (!ChartPickHit) {
         return;  // the selection and the marker stay as they were
     }
-    map_.SelectedPoint = pick.Candidate;
     ChartDragActive = chart_.IsNearDrawnPoint(pick.Candidate, y);
     if (ChartDragActive) {
         // Taken even if no move follows: the whole drag is one undoable action.
-        SaveUndoSnapshot(map_);
+        document_.BeginDrag();
     }
-    chart_.DrawMarker(pick.Candidate);
-    host_.FillPointPanel(pick.Candidate);
+    document_.Select(pick.Candidate);
 }
 
 void ChartEditing::Move(float y) {
-    const int s = map_.SelectedPoint;
-    if (!stepButtonHeld_ || !ChartPickHit || !ChartDragActive || s >= map_.Resolution) {
+    const VoltageMap& map = document_.Map();
+    const int s = map.SelectedPoint;
+    if (!stepButtonHeld_ || !ChartPickHit || !ChartDragActive || s >= map.Resolution) {
         return;
     }
-    const double range = map_.OutputRangeMax;
-    const double v =
-        map_.OutputValues[s] + (DragLastY - y) * range / (kOutputCodes * chart_.ChartStepY);
-    // The value is stored with three decimals first and limited after, as the cell would be.
-    map_.SetOutputValue(s, v);
-    if (map_.OutputValues[s] < 0) {
-        map_.SetOutputValue(s, 0);
-    } else if (map_.OutputValues[s] > range) {
-        map_.SetOutputValue(s, range);
-    }
-    host_.ShowCellValue(s);
-    host_.ShowPointValue(s);
-    chart_.RedrawSegment(s, map_.OutputValues[s]);
-    chart_.DrawMarker(s);
-    UpdateDeviceTableAt(map_, s);
-    DragLastY = chart_.Line3[s].Y2;
+    const double range = map.OutputRangeMax;
+    document_.DragSelectedPoint(map.OutputValues[s] +
+                                (DragLastY - y) * range / (kOutputCodes * chart_.ChartStepY));
+    DragLastY = chart_.ValueY(map.OutputValues[s]);
 }
 
 void ChartEditing::Release(int button) {
@@ -59,8 +45,8 @@ void ChartEditing::Release(int button) {
 
 void ChartEditing::Click() {
     const int edited = host_.EditedCell();
-    if (edited < map_.Resolution) {
+    if (edited < document_.Map().Resolution) {
         host_.CommitCell(edited);
     }
-    host_.SetEditedCell(map_.SelectedPoint);
+    host_.SetEditedCell(document_.SelectedPoint());
 }

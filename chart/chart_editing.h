@@ -2,7 +2,7 @@
 
 #include "chart_geometry.h"
 
-struct VoltageMap;
+class MapDocument;
 
 /// What mouse editing on the chart needs from the main window.
 class ChartEditHost {
@@ -13,13 +13,6 @@ public:
     virtual void SetEditedCell(int i) = 0;
     /// Checks and applies the text typed into cell i, re-prompting as a table edit does.
     virtual void CommitCell(int i) = 0;
-    /// Shows the stored value of breakpoint k in its table cell.
-    virtual void ShowCellValue(int k) = 0;
-    /// Fills the point panel for breakpoint k: the input label text followed by "V", the
-    /// caption numbered k + 1, the output box from the cell, both step buttons enabled.
-    virtual void FillPointPanel(int k) = 0;
-    /// Refreshes the output box of the point panel from cell k and enables the step buttons.
-    virtual void ShowPointValue(int k) = 0;
 };
 
 /// Button values of a chart mouse event: 1 left, 2 right, 4 middle, summed.
@@ -30,7 +23,8 @@ class ChartEditing {
 public:
     /// stepButtonHeld is the window's one flag for a held left button, shared with the
     /// step buttons.
-    ChartEditing(VoltageMap& map, ChartGeometry& chart, ChartEditHost& host, bool& stepButtonHeld);
+    ChartEditing(MapDocument& document, const ChartGeometry& chart, ChartEditHost& host,
+                 bool& stepButtonHeld);
 
     void Press(int button, float x, float y);
     void Move(float y);
@@ -46,8 +40,8 @@ public:
     float DragLastY = 0;
 
 private:
-    VoltageMap& map_;
-    ChartGeometry& chart_;
+    MapDocument& document_;
+    const ChartGeometry& chart_;
     ChartEditHost& host_;
     bool& stepButtonHeld_;
 };

@@ -58,6 +58,29 @@ void ChartGeometry::BuildChart() {
     }
 }
 
+void ChartGeometry::ShowChanges(const MapChanges& changes) {
+    if (changes.Has(MapChange::Values) || changes.Has(MapChange::InputSpan) ||
+        changes.Has(MapChange::OutputSpan) || changes.Has(MapChange::Resolution)) {
+        RedrawChart();
+    } else {
+        if (changes.Has(MapChange::Value)) {
+            RedrawSegment(changes.Point, map_.OutputValues[changes.Point]);
+        }
+        if (changes.Has(MapChange::Reference)) {
+            RedrawSavedCurve();
+        }
+    }
+    const int s = map_.SelectedPoint;
+    if (!map_.HasSelection()) {
+        if (changes.Has(MapChange::Selection)) {
+            HideMarker();
+        }
+    } else if (changes.Has(MapChange::Selection) || changes.Has(MapChange::Values) ||
+               (changes.Has(MapChange::Value) && changes.Point == s)) {
+        DrawMarker(s);
+    }
+}
+
 void ChartGeometry::RedrawChart() {
     ChartStepX = static_cast<int>(Nearest(std::fabs(Line1.X2 - Line1.X1) / map_.Resolution));
     ChartStepY = static_cast<int>(Nearest(std::fabs(Line2.Y2 - Line2.Y1) / kOutputCodes));
@@ -150,12 +173,15 @@ float ChartGeometry::CodeY(int code) const {
     return Line1.Y1 - static_cast<float>(code * ChartStepY);
 }
 
+float ChartGeometry::ValueY(double v) const {
+    return static_cast<float>(Line1.Y1 - v * kOutputCodes / map_.OutputRangeMax * ChartStepY);
+}
+
 void ChartGeometry::RedrawSegment(int k, double v) {
     if (k < 0 || k >= map_.Resolution) {
         return;
     }
-    const auto y =
-        static_cast<float>(Line1.Y1 - v * kOutputCodes / map_.OutputRangeMax * ChartStepY);
+    const float y = ValueY(v);
     if (k < map_.Resolution - 1) {
         ChartLine& next = Line3[k + 1];
         MoveLine(next, next.X1, y, next.X2, next.Y2);

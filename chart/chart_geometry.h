@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "map_document.h"
 #include "voltage_map.h"
 
 // Chart coordinates are twips from the top-left corner of the chart panel, y downwards.
@@ -97,12 +98,17 @@ public:
 
     /// Puts every element in its start-up state: the fixed frame placed, the rest hidden.
     void BuildChart();
+    /// Follows a change of the map: the whole chart, one segment or the reference curve,
+    /// and the marker of the selected breakpoint.
+    void ShowChanges(const MapChanges& changes);
     /// Rescales and redraws everything but the marker from the device table.
     void RedrawChart();
     /// Redraws only the reference curve from the saved device table, at the current scale.
     void RedrawSavedCurve();
     /// Moves curve vertex k + 1 to the exact voltage v, until the next full redraw.
     void RedrawSegment(int k, double v);
+    /// Where RedrawSegment draws a vertex of voltage v.
+    float ValueY(double v) const;
     /// Places and shows the marker for breakpoint k at its quantised stored value.
     void DrawMarker(int k);
     void PlaceMarkerDot();

@@ -139,9 +139,8 @@ private:
 
 }  // namespace
 
-ChartView::ChartView(VoltageMap& map, QWidget* parent)
+ChartView::ChartView(const VoltageMap& map, QWidget* parent)
     : QGroupBox(parent),
-      map_(map),
       chart_(map),
       inputLabelFont_(ChartFont("Vrinda", 16, false)),   // 12 pt at 96 dpi
       outputLabelFont_(ChartFont("Vrinda", 12, true)) {  // 9 pt bold
@@ -160,8 +159,9 @@ ChartView::~ChartView() {
     chart_.SetDamageListener(nullptr);
 }
 
-ChartEditing& ChartView::EnableEditing(ChartEditHost& host, bool& stepButtonHeld) {
-    editing_ = std::make_unique<ChartEditing>(map_, chart_, host, stepButtonHeld);
+ChartEditing& ChartView::EnableEditing(MapDocument& document, ChartEditHost& host,
+                                       bool& stepButtonHeld) {
+    editing_ = std::make_unique<ChartEditing>(document, chart_, host, stepButtonHeld);
     return *editing_;
 }
 

@@ -7,6 +7,7 @@
 #include "chart_editing.h"
 #include "chart_geometry.h"
 
+class MapDocument;
 struct VoltageMap;
 
 /// The chart panel Frame7: paints the chart elements at 15 twips per pixel, back to front,
@@ -16,14 +17,14 @@ class ChartView : public QGroupBox, private ChartDamageListener {
     Q_OBJECT
 
 public:
-    explicit ChartView(VoltageMap& map, QWidget* parent = nullptr);
+    explicit ChartView(const VoltageMap& map, QWidget* parent = nullptr);
     ~ChartView() override;
 
     ChartGeometry& Chart() { return chart_; }
     const ChartGeometry& Chart() const { return chart_; }
 
     /// Turns on mouse editing; before this the panel only shows the chart.
-    ChartEditing& EnableEditing(ChartEditHost& host, bool& stepButtonHeld);
+    ChartEditing& EnableEditing(MapDocument& document, ChartEditHost& host, bool& stepButtonHeld);
     ChartEditing* Editing() { return editing_.get(); }
 
     /// The tool tip at a point of the panel: an axis label's own, else the panel's.
@@ -43,7 +44,6 @@ private:
     void ChartDamaged(const ChartBox& box) override;
     void ChartDamagedAll() override;
 
-    VoltageMap& map_;
     ChartGeometry chart_;
     std::unique_ptr<ChartEditing> editing_;
     QFont inputLabelFont_;

@@ -1,6 +1,7 @@
 #include "point_stepping.h"
 
 #include "device_table.h"
+#include "map_document.h"
 #include "voltage_map.h"
 
 double StepSize(int outputRangeMax) {
@@ -22,15 +23,15 @@ bool StepSelectedPoint(VoltageMap& map, StepDirection direction) {
     return limitHit;
 }
 
-StepResult PointStepper::Press(VoltageMap& map, StepDirection direction) {
-    if (held_ || !map.HasSelection()) {
+StepResult PointStepper::Press(MapDocument& document, StepDirection direction) {
+    if (held_ || !document.HasSelection()) {
         return {};
     }
     direction_ = direction;
     held_ = true;
     releasedEarly_ = false;
-    SaveUndoSnapshot(map);
-    StepResult result = Step(map);
+    document.BeginPointStep();
+    StepResult result = Step(document);
     firstStepPending_ = held_;
     if (held_) {
         result.NextPauseMs = kFirstPauseMs;
@@ -38,12 +39,12 @@ StepResult PointStepper::Press(VoltageMap& map, StepDirection direction) {
     return result;
 }
 
-StepResult PointStepper::Tick(VoltageMap& map) {
+StepResult PointStepper::Tick(MapDocument& document) {
     if (!held_) {
         return {};
     }
     firstStepPending_ = false;
-    StepResult result = Step(map);
+    StepResult result = Step(document);
     if (held_ && releasedEarly_) {
         held_ = false;
     }
@@ -61,15 +62,15 @@ void PointStepper::Release() {
     }
 }
 
-StepResult PointStepper::Step(VoltageMap& map) {
+StepResult PointStepper::Step(MapDocument& document) {
     // A resolution change between two ticks clears the selection; there is nothing left
     // to step then.
-    if (!map.HasSelection()) {
+    if (!document.HasSelection()) {
         held_ = false;
         return {};
     }
     StepResult result{.Stepped = true};
-    result.LimitHit = StepSelectedPoint(map, direction_);
+    result.LimitHit = document.StepSelectedPoint(direction_);
     if (result.LimitHit) {
         held_ = false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+class MapDocument;
 struct VoltageMap;
 
 enum class StepDirection { Down, Up };
@@ -30,16 +31,16 @@ public:
 
     /// Left-button press: one undo snapshot for the whole press, then the first step.
     /// Does nothing without a selected breakpoint or while a press is already running.
-    StepResult Press(VoltageMap& map, StepDirection direction);
+    StepResult Press(MapDocument& document, StepDirection direction);
     /// The repeat timer fired.
-    StepResult Tick(VoltageMap& map);
+    StepResult Tick(MapDocument& document);
     /// The left button was released.
     void Release();
     /// StepButtonHeld: true from the press until the release is taken or a limit is hit.
     bool Held() const { return held_; }
 
 private:
-    StepResult Step(VoltageMap& map);
+    StepResult Step(MapDocument& document);
 
     StepDirection direction_ = StepDirection::Down;
     bool held_ = false;

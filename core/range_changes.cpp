@@ -1,6 +1,5 @@
 #include "range_changes.h"
 
-#include "device_table.h"
 #include "rounding.h"
 #include "voltage_map.h"
 
@@ -31,7 +30,6 @@ bool ChangeOutputSpan(VoltageMap& map, int listPosition) {
     if (listPosition == map.OutputRangeIndex) {
         return false;
     }
-    map.TableResolution = map.Resolution;
     map.OutputRangeMax = SpanAt(listPosition);
     map.OutputRangeIndex = listPosition;
     ResampleOutputs(map);
@@ -44,9 +42,7 @@ bool IsResolutionDecrease(const VoltageMap& map, int listPosition) {
 }
 
 void ApplyResolution(VoltageMap& map, int listPosition) {
-    BuildDeviceTable(map);
     SaveUndoSnapshot(map);
-    map.TableResolution = map.Resolution;
     map.Resolution = ResolutionAt(listPosition);
     map.ResolutionIndex = listPosition;
     ResampleOutputs(map);

@@ -30,10 +30,9 @@ bool ChangeOutputSpan(VoltageMap& map, int listPosition);
 bool IsResolutionDecrease(const VoltageMap& map, int listPosition);
 
 /// Resamples the curve at the breakpoints of the resolution at listPosition (0..4: 128 to
-/// 8): the device table of the old breakpoints gives every new value, interpolated where a
-/// new breakpoint falls between old ones. TableResolution keeps the old row count for the
-/// table refresh. The device table stays the one of the old breakpoints; it agrees with
-/// the new values at the new breakpoints.
+/// 8): the device table of the old breakpoints, which must be current, gives every new value,
+/// interpolated where a new breakpoint falls between old ones. The device table stays the one of
+/// the old breakpoints; it agrees with the new values at the new breakpoints.
 void ApplyResolution(VoltageMap& map, int listPosition);
 
 /// What follows every resolution choice, applied or declined: nothing selected, then the

@@ -8,8 +8,9 @@ inline constexpr int kDeviceTableSize = 257;
 
 using DeviceTableEntries = std::array<std::int16_t, kDeviceTableSize>;
 
-/// The one model of the program: spans, resolution, filters, the output value of every
-/// breakpoint, the selection, the undo snapshot and the device table.
+/// The fields of a voltage map: spans, resolution, filters, the output value of every
+/// breakpoint, the selection, the undo snapshot and the device table. The window's map is
+/// owned by MapDocument, which alone changes it; plain maps serve files, sends and tests.
 ///
 /// Breakpoint k (from 0) sits at input (k+1) * InputRangeMax / Resolution; 0 V is not a
 /// breakpoint and always maps to device-table entry 0.
@@ -22,9 +23,8 @@ struct VoltageMap {
     int InputRangeIndex = 2;
     int OutputRangeIndex = 2;
     int ResolutionIndex = 0;
-    int TableResolution = 128;  ///< rows the table is laid out for
-    int PortNumber = 1;         ///< serial port 1..16
-    int SelectedPoint = 128;    ///< Resolution means none
+    int PortNumber = 1;       ///< serial port 1..16
+    int SelectedPoint = 128;  ///< Resolution means none
 
     /// Output voltage of every breakpoint, always held with three decimals (RoundTo3),
     /// exactly as the table cells show it.

@@ -29,15 +29,16 @@ DeviceTransfer::DeviceTransfer(SerialPort& port, ProgressView& progress, Clock& 
                                MessageBox& messageBox, const Texts& texts)
     : port_(port), progress_(progress), clock_(clock), messageBox_(messageBox), texts_(texts) {}
 
-bool DeviceTransfer::SendMapToDevice(VoltageMap& map) {
+bool DeviceTransfer::SendMapToDevice(const VoltageMap& map) {
     // The event pass below may deliver a second click on the send button.
     if (running_) {
         return false;
     }
     running_ = true;
     clock_.ProcessEvents();
-    BuildDeviceTable(map);
-    const SerialStatus error = Transfer(map);
+    VoltageMap sent = map;
+    BuildDeviceTable(sent);
+    const SerialStatus error = Transfer(sent);
     // Input that came since the last pass goes too, not to the message box or the window.
     clock_.ProcessEventsWithoutInput();
     if (error) {

@@ -17,10 +17,10 @@ public:
     DeviceTransfer(SerialPort& port, ProgressView& progress, Clock& clock, MessageBox& messageBox,
                    const Texts& texts);
 
-    /// Builds the device table and sends the map to port map.PortNumber. Any error ends in
-    /// one message box, with the port closed so that a new attempt can open it. The map
-    /// changes only by the rebuilt device table. True when every packet has left the port.
-    bool SendMapToDevice(VoltageMap& map);
+    /// Sends the map, its device table built afresh, to port map.PortNumber. Any error ends
+    /// in one message box, with the port closed so that a new attempt can open it. True when
+    /// every packet has left the port.
+    bool SendMapToDevice(const VoltageMap& map);
     /// True while a transfer is under way (its waits let the window paint).
     bool IsRunning() const { return running_; }
 

@@ -6,9 +6,10 @@
 #include "file_commands.h"
 #include "file_dialog.h"
 #include "file_messages.h"
+#include "map_document.h"
 #include "message_box.h"
 
-bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messageBox,
+bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts) {
     const QString fileName =
         fileDialog.AskOpenName(texts("MsgCompareDialogTitle"), FileCommands::kPaxFilter);
@@ -23,7 +24,6 @@ bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messag
     VoltageMap other;
     ApplyPaxData(other, file.Data);
     BuildDeviceTable(other);
-    map.SavedDeviceTable = ComparedDeviceTable(other, map);
-    map.SavedCurveValid = true;
+    document.SetReferenceCurve(ComparedDeviceTable(other, document.Map()));
     return true;
 }

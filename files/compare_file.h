@@ -3,11 +3,11 @@
 class FileDialog;
 class MessageBox;
 class Texts;
-struct VoltageMap;
+class MapDocument;
 
 /// Asks for a data file and makes its curve the chart's reference curve, on the current
 /// spans and breakpoints; the map itself stays as it is, and the next save or load takes
 /// the reference back. A refused file is shown as the load command shows it.
 /// True when the reference changed.
-bool CompareWithFile(VoltageMap& map, FileDialog& fileDialog, MessageBox& messageBox,
+bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts);

@@ -41,7 +41,3 @@ bool IsMapChanged(const VoltageMap& map, const QString& note, const QString& fil
     const PaxDecodeResult file = ReadPaxFile(fileName);
     return !file.Ok() || !SamePaxContent(file.Data, PaxDataFromMap(map, note));
 }
-
-void TakeSavedCurve(VoltageMap& map) {
-    map.SavedDeviceTable = map.DeviceTable;
-}

@@ -31,6 +31,3 @@ PaxDecodeResult ReadPaxFile(const QString& fileName);
 /// True when map and note differ from what the file holds, or when the file is gone,
 /// cannot be read or is not a valid data file: then only a save keeps the work.
 bool IsMapChanged(const VoltageMap& map, const QString& note, const QString& fileName);
-
-/// The chart's reference curve becomes the current device table.
-void TakeSavedCurve(VoltageMap& map);

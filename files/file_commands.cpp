@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "data_file.h"
-#include "device_table.h"
 #include "file_dialog.h"
 #include "file_messages.h"
+#include "map_document.h"
 #include "message_box.h"
 
 namespace {
@@ -21,9 +21,9 @@ QString WithPaxExtension(const QString& fileName) {
 
 }  // namespace
 
-FileCommands::FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& messageBox,
+FileCommands::FileCommands(MapDocument& document, FileCommandHost& host, MessageBox& messageBox,
                            FileDialog& fileDialog, const Texts& texts, QString settingsFileName)
-    : map_(map),
+    : document_(document),
       host_(host),
       messageBox_(messageBox),
       fileDialog_(fileDialog),
@@ -54,10 +54,10 @@ bool FileCommands::SaveCommand() {
             break;
         }
     }
-    const WriteResult written = WriteDataFile(map_, host_.NoteText(), fileName);
+    const WriteResult written = WriteDataFile(document_.Map(), Note(), fileName);
     if (!written.Ok) {
         const QString reason =
-            written.TooLarge ? NoteTooLongMessage(texts_, DataFileSize(map_, host_.NoteText()))
+            written.TooLarge ? NoteTooLongMessage(texts_, DataFileSize(document_.Map(), Note()))
                              : written.Error;
         messageBox_.Show(SaveFailedMessage(texts_, fileName, reason), texts_("MsgSaveFailedTitle"));
         return false;
@@ -65,9 +65,7 @@ bool FileCommands::SaveCommand() {
     currentFileName_ = fileName;
     workFileName_ = fileName;
     ShowFileTitle();
-    TakeSavedCurve(map_);
-    map_.SavedCurveValid = true;
-    host_.ShowSavedCurve();
+    document_.TakeSavedCurve();
     return true;
 }
 
@@ -96,29 +94,19 @@ bool FileCommands::LoadFile(const QString& fileName) {
     }
     currentFileName_ = fileName;
     workFileName_ = fileName;
-    host_.SetLoadingFile(true);
-    ApplyPaxData(map_, file.Data);
-    host_.ShowMapFrame();
-    host_.SetNoteText(
-        QString(file.Data.Note).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    VoltageMap loaded;
+    ApplyPaxData(loaded, file.Data);
+    document_.Load(loaded, QString(file.Data.Note)
+                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                               .toStdString());
     ShowFileTitle();
-    BuildDeviceTable(map_);
-    SaveUndoSnapshot(map_);
-    host_.ShowMapInTable();
-    TakeSavedCurve(map_);
-    map_.SavedCurveValid = true;
-    host_.RedrawChart();
-    host_.SetLoadingFile(false);
-    map_.SelectedPoint = map_.Resolution;
-    host_.ClearPointPanel();
-    host_.HideMarker();
     // A file written with other line breaks may load and yet be too long to write back.
     NoteFitsAFile();
     return true;
 }
 
 bool FileCommands::NoteFitsAFile() {
-    const qsizetype bytes = DataFileSize(map_, host_.NoteText());
+    const qsizetype bytes = DataFileSize(document_.Map(), Note());
     if (bytes <= kMaxPaxFileBytes) {
         return true;
     }
@@ -163,7 +151,7 @@ bool FileCommands::CloseHandler() {
 
 bool FileCommands::SaveBeforeLoad() {
     if (workFileName_.isEmpty() ? IsStartMap()
-                                : !IsMapChanged(map_, host_.NoteText(), workFileName_)) {
+                                : !IsMapChanged(document_.Map(), Note(), workFileName_)) {
         return true;
     }
     const MessageAnswer answer =
@@ -178,17 +166,21 @@ bool FileCommands::SaveBeforeLoad() {
 bool FileCommands::IsStartMap() const {
     VoltageMap start;
     FillStartLine(start);
-    return SamePaxContent(PaxDataFromMap(map_, host_.NoteText()), PaxDataFromMap(start, {}));
+    return SamePaxContent(PaxDataFromMap(document_.Map(), Note()), PaxDataFromMap(start, {}));
 }
 
 bool FileCommands::MapEqualsItsFile() const {
-    return !currentFileName_.isEmpty() && !IsMapChanged(map_, host_.NoteText(), currentFileName_);
+    return !currentFileName_.isEmpty() && !IsMapChanged(document_.Map(), Note(), currentFileName_);
 }
 
 void FileCommands::KeepSettings() {
-    WriteSettings(map_.PortNumber, settingsFileName_);
+    WriteSettings(document_.Map().PortNumber, settingsFileName_);
 }
 
 void FileCommands::ShowFileTitle() {
     host_.SetWindowTitle(QStringLiteral("SOLVA-TX  ") + currentFileName_);
+}
+
+QString FileCommands::Note() const {
+    return QString::fromStdString(document_.Note());
 }

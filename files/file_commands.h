@@ -5,9 +5,9 @@
 #include "file_command_host.h"
 #include "settings_file.h"
 #include "texts.h"
-#include "voltage_map.h"
 
 class FileDialog;
+class MapDocument;
 class MessageBox;
 
 /// The save, load and exit commands and the close handler of the main window.
@@ -19,7 +19,7 @@ public:
     /// The file dialogs offer this one filter entry.
     static inline const QString kPaxFilter = QStringLiteral("PAX Files(*.pax)|*.pax");
 
-    FileCommands(VoltageMap& map, FileCommandHost& host, MessageBox& messageBox,
+    FileCommands(MapDocument& document, FileCommandHost& host, MessageBox& messageBox,
                  FileDialog& fileDialog, const Texts& texts,
                  QString settingsFileName = kSettingsFileName);
 
@@ -52,8 +52,9 @@ private:
     /// Leaving the program: the chosen port is kept whatever the answer was.
     void KeepSettings();
     void ShowFileTitle();
+    QString Note() const;
 
-    VoltageMap& map_;
+    MapDocument& document_;
     FileCommandHost& host_;
     MessageBox& messageBox_;
     FileDialog& fileDialog_;

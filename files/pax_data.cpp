@@ -23,7 +23,6 @@ void ApplyPaxData(VoltageMap& map, const PaxData& data) {
     map.InputFilter = data.InputFilter;
     map.OutputFilter = data.OutputFilter;
     map.Resolution = data.Resolution;
-    map.TableResolution = data.Resolution;
     map.SelectedPoint = data.Resolution;
     map.ResolutionIndex = ResolutionIndexOf(data.Resolution);
     map.InputRangeIndex = SpanIndex(data.InputRangeMax);

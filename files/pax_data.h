@@ -24,7 +24,7 @@ struct PaxData {
 PaxData PaxDataFromMap(const VoltageMap& map, const QString& note);
 
 /// Puts a read file into the map: spans and their list positions, filters, Resolution,
-/// TableResolution and ResolutionIndex, no breakpoint selected, and the values.
+/// ResolutionIndex, no breakpoint selected, and the values.
 /// Values of breakpoints beyond the file's resolution keep what they held.
 void ApplyPaxData(VoltageMap& map, const PaxData& data);
 

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
-          poppler-utils)  # pdftotext reads the reports back in the tests
+          poppler-utils   # pdftotext reads the reports back in the tests
+          xvfb xauth)     # xvfb-run: the sanitized program in a real X window
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

@@ -4,11 +4,10 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "device_table.h"
 #include "entry_prompts.h"
 #include "entry_rules.h"
 #include "input_box.h"
-#include "map_views.h"
+#include "map_document.h"
 #include "table_view.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -26,13 +25,12 @@ EntryLimits LimitsOf(const VoltageMap& map) {
 
 }  // namespace
 
-CellEditor::CellEditor(VoltageMap& map, TableView& table, EditState& state, MapViews& views,
+CellEditor::CellEditor(MapDocument& document, TableView& table, EditState& state,
                        const Texts& texts, InputBox& inputBox, QObject* parent)
     : QObject(parent),
-      map_(map),
+      document_(document),
       table_(table),
       state_(state),
-      views_(views),
       texts_(texts),
       inputBox_(inputBox) {
     connect(&table_, &TableView::CellClicked, this, &CellEditor::SelectCell);
@@ -41,15 +39,16 @@ CellEditor::CellEditor(VoltageMap& map, TableView& table, EditState& state, MapV
 }
 
 void CellEditor::SelectCell(int i) {
-    if (i < 0 || i >= map_.Resolution) {
+    const VoltageMap& map = document_.Map();
+    if (i < 0 || i >= map.Resolution) {
         return;
     }
     // A load or a resolution change ends the selection but not the edited cell, and after
     // a chart click the selected point is already the edited cell.
-    const bool newCell = i != state_.EditedCell || map_.SelectedPoint != i;
+    const bool newCell = i != state_.EditedCell || map.SelectedPoint != i;
     // The cell left behind is checked before TextBeforeEdit takes the new cell's text, so
     // that an emptied cell gets its own earlier text back and not that of the new one.
-    if (i != state_.EditedCell && state_.EditedCell < map_.Resolution) {
+    if (i != state_.EditedCell && state_.EditedCell < map.Resolution) {
         CommitCell(state_.EditedCell);
     }
     state_.LostFocusChecks = 0;
@@ -59,23 +58,24 @@ void CellEditor::SelectCell(int i) {
     table_.Text1[i]->end(false);
     table_.Text1[i]->home(true);
     if (newCell) {
-        views_.ShowPointPanel(i);
-        map_.SelectedPoint = i;
         state_.EditedCell = i;
-        views_.DrawMarker(i);
+        document_.Select(i);
     }
 }
 
 void CellEditor::CommitCell(int i) {
-    if (!state_.FormReady || committing_ || i < 0 || i >= map_.Resolution) {
+    if (!state_.FormReady || committing_ || i < 0 || i >= document_.Map().Resolution) {
         return;
     }
     const QScopedValueRollback<bool> guard(committing_, true);
-    ApplyValue(i, AskUntilAccepted(i));
+    document_.CommitCell(i, AskUntilAccepted(i));
+    if (state_.EditedCell < document_.Map().Resolution) {
+        table_.SetRowBold(state_.EditedCell, false);
+    }
 }
 
 double CellEditor::AskUntilAccepted(int i) {
-    const EntryLimits limits = LimitsOf(map_);
+    const EntryLimits limits = LimitsOf(document_.Map());
     for (;;) {
         const QString text = table_.CellText(i);
         if (text.isEmpty()) {
@@ -96,34 +96,12 @@ double CellEditor::RestoredValue(int i) const {
     // TextBeforeEdit is shared with the entry boxes and may hold a text that no cell
     // accepts (a factor of 20, or what Enter stored in a box); the stored value stands then.
     const EntryCheck check = CheckEntry(EntryKind::Cell, state_.TextBeforeEdit.toStdString(),
-                                        state_.SeparatorChar(), LimitsOf(map_));
-    return check.IsAccepted() ? check.Value : map_.OutputValues[i];
-}
-
-void CellEditor::ApplyValue(int i, double value) {
-    const double before = map_.OutputValues[i];
-    map_.SetOutputValue(i, value);
-    table_.ShowValue(map_, i);
-    views_.RedrawSegment(i, map_.OutputValues[i]);
-    UpdateDeviceTableAt(map_, i);
-    if (state_.EditedCell < map_.Resolution) {
-        table_.SetRowBold(state_.EditedCell, false);
-    }
-    // A check that leaves the value as it was keeps the undo step: a cell still holding
-    // its pasted value must not narrow the paste's undo to this one cell.
-    if (map_.OutputValues[i] != before && map_.OutputValues[i] != map_.UndoValues[i]) {
-        SaveUndoExcept(map_, i);
-    }
-    // A cell left for a button, a chooser or the chart is still the selected breakpoint:
-    // the point panel and the marker must not go on showing the value from before.
-    if (i == map_.SelectedPoint) {
-        views_.ShowPointValue(i);
-        views_.DrawMarker(i);
-    }
+                                        state_.SeparatorChar(), LimitsOf(document_.Map()));
+    return check.IsAccepted() ? check.Value : document_.Map().OutputValues[i];
 }
 
 void CellEditor::CellKeyDown(int i, int key) {
-    const int R = map_.Resolution;
+    const int R = document_.Map().Resolution;
     if (i >= R) {
         return;
     }
@@ -134,8 +112,6 @@ void CellEditor::CellKeyDown(int i, int key) {
             if (i == R - 1) {
                 CommitCell(i);
                 table_.SetRowBold(i, true);
-                views_.ShowPointValue(i);
-                views_.DrawMarker(i);
                 break;
             }
             [[fallthrough]];
@@ -173,10 +149,11 @@ void CellEditor::CellKeyDown(int i, int key) {
 }
 
 void CellEditor::CellLostFocus(int i) {
-    if (committing_ || i >= map_.Resolution) {
+    if (committing_ || i >= document_.Map().Resolution) {
         return;
     }
-    if (state_.EditedCell == map_.SelectedPoint && state_.LostFocusChecks >= kMaxLostFocusChecks) {
+    if (state_.EditedCell == document_.SelectedPoint() &&
+        state_.LostFocusChecks >= kMaxLostFocusChecks) {
         return;
     }
     CommitCell(i);

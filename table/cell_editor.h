@@ -5,10 +5,9 @@
 #include "edit_state.h"
 
 class InputBox;
-class MapViews;
+class MapDocument;
 class TableView;
 class Texts;
-struct VoltageMap;
 
 /// Editing of the output cells: selecting a cell, checking and applying its typed text with
 /// re-prompts, and moving between cells with the keyboard. It listens to the table's cell
@@ -17,14 +16,14 @@ class CellEditor : public QObject {
     Q_OBJECT
 
 public:
-    CellEditor(VoltageMap& map, TableView& table, EditState& state, MapViews& views,
-               const Texts& texts, InputBox& inputBox, QObject* parent = nullptr);
+    CellEditor(MapDocument& document, TableView& table, EditState& state, const Texts& texts,
+               InputBox& inputBox, QObject* parent = nullptr);
 
     /// Cell i was clicked, or the keyboard moved to it: it becomes the edited cell and its
     /// breakpoint the selected one.
     void SelectCell(int i);
-    /// Checks the text of cell i, asks again until it is acceptable, and applies it to the
-    /// map, the device table, the chart and the undo snapshot.
+    /// Checks the text of cell i, asks again until it is acceptable, and commits it to the
+    /// map.
     void CommitCell(int i);
     /// A key went down in cell i (Qt key code); the cell still receives it.
     void CellKeyDown(int i, int key);
@@ -36,16 +35,14 @@ private:
     double AskUntilAccepted(int i);
     /// What an emptied cell i shows again.
     double RestoredValue(int i) const;
-    void ApplyValue(int i, double value);
     void MoveTo(int from, int to);
     /// Scrolls so that row i+1 (below) or row i-1 (above) is wholly in view.
     void ScrollRowBelowIntoView(int i);
     void ScrollRowAboveIntoView(int i);
 
-    VoltageMap& map_;
+    MapDocument& document_;
     TableView& table_;
     EditState& state_;
-    MapViews& views_;
     const Texts& texts_;
     InputBox& inputBox_;
     /// True while CommitCell runs: its own input box takes the focus, and that is not the

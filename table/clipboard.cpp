@@ -3,9 +3,8 @@
 #include <QStringList>
 
 #include "cell_editor.h"
-#include "device_table.h"
 #include "edit_state.h"
-#include "map_views.h"
+#include "map_document.h"
 #include "message_box.h"
 #include "number_text.h"
 #include "system_clipboard.h"
@@ -78,15 +77,14 @@ QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int 
            QString::number(pasted.BadLine) + u'\n' + reason;
 }
 
-CellClipboard::CellClipboard(VoltageMap& map, TableView& table, EditState& state, CellEditor& cells,
-                             MapViews& views, const Texts& texts, MessageBox& messageBox,
+CellClipboard::CellClipboard(MapDocument& document, TableView& table, EditState& state,
+                             CellEditor& cells, const Texts& texts, MessageBox& messageBox,
                              SystemClipboard& clipboard, QObject* parent)
     : QObject(parent),
-      map_(map),
+      document_(document),
       table_(table),
       state_(state),
       cells_(cells),
-      views_(views),
       texts_(texts),
       messageBox_(messageBox),
       clipboard_(clipboard) {
@@ -97,35 +95,25 @@ CellClipboard::CellClipboard(VoltageMap& map, TableView& table, EditState& state
 void CellClipboard::Copy(int i) {
     // What is typed in the cell counts, as when the cell is left.
     cells_.CommitCell(i);
-    clipboard_.SetText(CopiedValues(map_, state_.SeparatorChar()));
+    clipboard_.SetText(CopiedValues(document_.Map(), state_.SeparatorChar()));
 }
 
 void CellClipboard::Paste(int i) {
-    if (i < 0 || i >= map_.Resolution) {
+    if (i < 0 || i >= document_.Map().Resolution) {
         return;
     }
     cells_.CommitCell(i);
     const PastedValues pasted =
-        ReadPastedValues(clipboard_.Text(), i, map_, state_.SeparatorChar());
+        ReadPastedValues(clipboard_.Text(), i, document_.Map(), state_.SeparatorChar());
     if (pasted.Refused()) {
-        messageBox_.Show(PasteRefusedMessage(texts_, pasted, map_.OutputRangeMax),
+        messageBox_.Show(PasteRefusedMessage(texts_, pasted, document_.Map().OutputRangeMax),
                          texts_("MsgPasteRefusedTitle"));
         return;
     }
     if (pasted.Values.empty()) {
         return;
     }
-    SaveUndoSnapshot(map_);
-    for (std::size_t n = 0; n < pasted.Values.size(); ++n) {
-        map_.SetOutputValue(i + static_cast<int>(n), pasted.Values[n]);
-    }
-    BuildDeviceTable(map_);
-    views_.ShowValues();
-    views_.RedrawChart();
-    if (map_.HasSelection()) {
-        views_.DrawMarker(map_.SelectedPoint);
-        views_.ShowPointValue(map_.SelectedPoint);
-    }
+    document_.Paste(i, pasted.Values);
     // Esc and an emptied cell bring back the pasted text, not the one from before.
     state_.TextBeforeEdit = table_.CellText(i);
 }

@@ -7,7 +7,7 @@
 #include "entry_rules.h"
 
 class CellEditor;
-class MapViews;
+class MapDocument;
 class MessageBox;
 class SystemClipboard;
 class TableView;
@@ -44,19 +44,18 @@ class CellClipboard : public QObject {
     Q_OBJECT
 
 public:
-    CellClipboard(VoltageMap& map, TableView& table, EditState& state, CellEditor& cells,
-                  MapViews& views, const Texts& texts, MessageBox& messageBox,
-                  SystemClipboard& clipboard, QObject* parent = nullptr);
+    CellClipboard(MapDocument& document, TableView& table, EditState& state, CellEditor& cells,
+                  const Texts& texts, MessageBox& messageBox, SystemClipboard& clipboard,
+                  QObject* parent = nullptr);
 
     void Copy(int i);
     void Paste(int i);
 
 private:
-    VoltageMap& map_;
+    MapDocument& document_;
     TableView& table_;
     EditState& state_;
     CellEditor& cells_;
-    MapViews& views_;
     const Texts& texts_;
     MessageBox& messageBox_;
     SystemClipboard& clipboard_;

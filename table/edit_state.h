@@ -18,8 +18,6 @@ struct EditState {
     int LostFocusChecks = 0;
     /// The locale's decimal separator, the only one accepted in typed numbers.
     QString DecimalSeparator = ".";
-    /// The other one of "," and ".".
-    QString WrongSeparator = ",";
 
     char SeparatorChar() const { return DecimalSeparator == "," ? ',' : '.'; }
 };

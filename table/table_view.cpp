@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include "design_font.h"
-#include "device_table.h"
 #include "number_text.h"
 #include "range_changes.h"
 #include "rounding.h"
@@ -132,9 +131,8 @@ void TableView::ShowRow(int i, bool visible) {
     Text1[i]->setVisible(visible);
 }
 
-void TableView::BuildTable(VoltageMap& map) {
+void TableView::BuildTable(const VoltageMap& map) {
     RowHeight = 255;
-    GridDivisions = 10;
     TableViewHeight =
         static_cast<int>(RoundHalfEven(static_cast<double>(kDesignPanelHeight) / RowHeight)) *
         RowHeight;
@@ -153,10 +151,7 @@ void TableView::BuildTable(VoltageMap& map) {
     for (int i = 0; i < map.Resolution; ++i) {
         ShowRow(i, true);
     }
-    FillStartLine(map);
     ShowRows(map);
-    BuildDeviceTable(map);
-    SaveUndoSnapshot(map);
 }
 
 void TableView::RefreshTable(const VoltageMap& map) {
@@ -167,12 +162,26 @@ void TableView::RefreshTable(const VoltageMap& map) {
         PlaceRow(i);
         ShowRow(i, true);
     }
-    // A load sets TableResolution to the new row count itself, so every row beyond it is
-    // hidden: a row only clipped away would still take the focus from Tab.
+    // Every row beyond the resolution is hidden: a row only clipped away would still take
+    // the focus from Tab.
     for (int i = R; i < createdRows_; ++i) {
         ShowRow(i, false);
     }
     ShowRows(map);
+}
+
+void TableView::ShowChanges(const VoltageMap& map, const MapChanges& changes) {
+    if (changes.Has(MapChange::Resolution)) {
+        RefreshTable(map);
+    } else if (changes.Has(MapChange::InputSpan)) {
+        ShowRows(map);
+    } else if (changes.Has(MapChange::Values)) {
+        for (int k = 0; k < map.Resolution; ++k) {
+            ShowValue(map, k);
+        }
+    } else if (changes.Has(MapChange::Value)) {
+        ShowValue(map, changes.Point);
+    }
 }
 
 void TableView::ShowRows(const VoltageMap& map) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "breakpoint_range.h"
+#include "map_document.h"
 #include "voltage_map.h"
 
 class QFrame;
@@ -25,15 +26,16 @@ public:
     /// Creates the table panel, the viewport, the scroll bar and row 0 on the main window.
     TableView(QWidget* form, char decimalSeparator);
 
-    /// Creates rows 1..127, lays the table out for the map's resolution and writes the
-    /// straight start line, the device table and the first undo snapshot.
-    void BuildTable(VoltageMap& map);
+    /// Creates rows 1..127, lays the table out for the map's resolution and shows its rows.
+    void BuildTable(const VoltageMap& map);
 
     /// Lays the rows out for the map's resolution, hides every row beyond it, and shows
     /// every row's texts. The values themselves are the map's: span and resolution changes
-    /// resample them before the refresh.
+    /// have resampled them before.
     void RefreshTable(const VoltageMap& map);
 
+    /// Follows a change of the map: the layout, every row, or one cell.
+    void ShowChanges(const VoltageMap& map, const MapChanges& changes);
     /// Writes the texts of every row (number, input voltage, output value) from the map.
     void ShowRows(const VoltageMap& map);
     /// Writes the output cell text of breakpoint k from the map.
@@ -59,7 +61,6 @@ public:
 
     int RowHeight = 255;
     int TableViewHeight = 0;
-    int GridDivisions = 10;
 
     QGroupBox* Frame2;
     QLabel* Label3;

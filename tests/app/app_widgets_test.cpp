@@ -9,13 +9,12 @@
 #include <QWidget>
 
 #include "curve_commands.h"
-#include "device_table.h"
 #include "entry_boxes.h"
 #include "fake_platform.h"
 #include "frame_choosers.h"
 #include "press_completion.h"
 #include "qt_printers.h"
-#include "recording_map_views.h"
+#include "recording_observer.h"
 #include "step_buttons.h"
 #include "table_view.h"
 #include "texts.h"
@@ -89,7 +88,6 @@ TEST_F(EntryBoxesTest, AcceptedRangesAndPromptOrder) {
         map.OutputRangeMax = c.kind == EndVoltage ? 15 : 10;
         map.InputRangeMax = 5;
         state.DecimalSeparator = QString(c.separator);
-        state.WrongSeparator = c.separator == ',' ? "." : ",";
         state.TextBeforeEdit = c.kind == Factor ? "1" : "0";
         texts.SetLanguage(c.language);
         inputBox.asked.clear();
@@ -117,27 +115,20 @@ TEST_F(EntryBoxesTest, EscBringsBackTheTextOfTheClickAndEnterChecks) {
     EXPECT_EQ(Text3->text(), "3.000");
 }
 
-// The curve buttons check their box first and end with the table, the chart and, when a
-// breakpoint is selected, its marker and output box.
-TEST_F(EntryBoxesTest, CurveCommandsCheckTheirBoxFirstAndFinish) {
-    RecordingMapViews views;
-    CurveCommands commands{map, boxes, views};
-    map.Resolution = 8;
-    map.ResolutionIndex = ResolutionIndexOf(8);
-    map.SelectedPoint = 7;
+// The curve buttons check their box first.
+TEST_F(EntryBoxesTest, CurveCommandsCheckTheirBoxFirst) {
+    MapDocument document;
+    CurveCommands commands{document, boxes};
+    document.ChangeResolution(ResolutionIndexOf(8));
     Text5->setText("16");
     inputBox.replies = {"10"};
     commands.CreateLine();
-    EXPECT_EQ(map.OutputValues[0], 1.25);
-    EXPECT_EQ(views.calls, (std::vector<std::string>{"ShowValues", "RedrawChart", "DrawMarker 7",
-                                                     "ShowPointValue 7"}));
-    map.SelectedPoint = 8;  // none
+    EXPECT_EQ(document.Map().OutputValues[0], 1.25);
     Text3->setText("2");
     commands.Multiply();
     Text4->setText("-3");
     commands.AddOffset();
-    EXPECT_EQ(map.OutputValues[1], 2.0);  // 2.5 V doubled, less 3 V
-    EXPECT_EQ(views.Count("DrawMarker 8"), 0);
+    EXPECT_EQ(document.Map().OutputValues[1], 2.0);  // 2.5 V doubled, less 3 V
 }
 
 class StepButtonsTest : public ::testing::Test {
@@ -146,23 +137,24 @@ protected:
 
     /// Breakpoint 5 selected with the given value on the given output span.
     void Select(double value, int outputMax) {
-        map.OutputRangeMax = outputMax;
-        map.SetOutputValue(5, value);
-        BuildDeviceTable(map);
-        table.ShowValue(map, 5);
-        map.SelectedPoint = 5;
+        document.ChangeOutputSpan(SpanIndex(outputMax));
+        document.CommitCell(5, value);
+        document.Select(5);
+        observer.calls.clear();
     }
 
     QWidget form;
     TableView table{&form, '.'};
     QPushButton* Command6 = new QPushButton("-", &form);
     QPushButton* Command7 = new QPushButton("+", &form);
-    VoltageMap map;
-    RecordingMapViews views;
+    MapDocument document;
+    const VoltageMap& map = document.Map();
+    Follower follower{document, [this](const MapChanges& c) { table.ShowChanges(map, c); }};
+    RecordingObserver observer{document};
     FakeMessageBox messageBox;
     Texts texts{UiLanguage::Hun};
     bool StepButtonHeld = false;
-    StepButtons buttons{Command6, Command7, map, table, views, messageBox, texts, StepButtonHeld};
+    StepButtons buttons{Command6, Command7, document, table, messageBox, texts, StepButtonHeld};
     QLineEdit prompt;
 };
 
@@ -170,6 +162,7 @@ TEST_F(StepButtonsTest, StepsPastTheSpanClampWithOneMessage) {
     Select(0.010, 15);
     QTest::mouseClick(Command6, Qt::LeftButton);
     QTest::qWait(80);
+    EXPECT_EQ(observer.calls, "Value 5; ");  // the limit ends the hold
     texts.SetLanguage(UiLanguage::Eng);
     Select(14.995, 15);
     QTest::mouseClick(Command7, Qt::LeftButton);
@@ -180,7 +173,7 @@ TEST_F(StepButtonsTest, StepsPastTheSpanClampWithOneMessage) {
               "Kimeneti feszültség nem csökkenthető 0V alá!Figyelem!");
     EXPECT_EQ(messageBox.shown[1].prompt + messageBox.shown[1].title,
               "Output voltage can not be increased above 15V!Attention!");
-    EXPECT_EQ(views.Count("RedrawSegment 5"), 2);
+    EXPECT_EQ(observer.calls, "Value 5; ");
 }
 
 // A press whose release a re-prompt took is a short click: on a step button the second step
@@ -189,7 +182,7 @@ TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
     Select(5.0, 10);
     QTest::mousePress(Command7, Qt::RightButton);
     QTest::mouseRelease(Command7, Qt::RightButton);
-    EXPECT_TRUE(views.calls.empty());
+    EXPECT_TRUE(observer.calls.empty());
     auto* Command8 = new QPushButton("*", &form);
     PressCompletion completion;
     completion.Watch({Command8});
@@ -215,20 +208,18 @@ TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(FrameChoosersTest, DeclinedQuestionChangesOnlyTheSelectionAndASpanKeepsTheCaption) {
+TEST(FrameChoosersTest, DeclinedQuestionChangesOnlyTheSelection) {
     QWidget form;
     auto* resolution = new QComboBox(&form);
     resolution->addItems({"128", "64", "32", "16", "8"});
     const FrameControls controls{new QComboBox(&form), new QComboBox(&form), resolution,
                                  new QComboBox(&form), new QCheckBox(&form), new QCheckBox(&form)};
-    VoltageMap map;
-    FillStartLine(map);
-    map.SelectedPoint = 3;
-    RecordingMapViews views;
+    MapDocument document;
+    document.Select(3);
+    RecordingObserver observer{document};
     FakeMessageBox messageBox;
     const Texts texts{UiLanguage::Eng};
-    const bool loadingFile = false;
-    FrameChoosers choosers{controls, map, views, messageBox, texts, loadingFile};
+    FrameChoosers choosers{controls, document, messageBox, texts};
 
     resolution->setCurrentIndex(2);
     emit resolution->activated(2);  // the default answer is No
@@ -237,16 +228,9 @@ TEST(FrameChoosersTest, DeclinedQuestionChangesOnlyTheSelectionAndASpanKeepsTheC
               "Are you sure to decrease resolution? Smooth details may disappear, curve may "
               "change!Attention!");
     EXPECT_EQ(messageBox.shown[0].defaultAnswer, MessageAnswer::No);
-    EXPECT_EQ(map.Resolution, 128);
+    EXPECT_EQ(document.Map().Resolution, 128);
     EXPECT_EQ(resolution->currentIndex(), 0);
-    EXPECT_EQ(views.calls, (std::vector<std::string>{"HideMarker", "ClearPointPanel"}));
-
-    // The panel caption, maybe in the other language, stays until another point is chosen.
-    map.SelectedPoint = 3;
-    views.calls.clear();
-    choosers.InputSpanChosen(1);
-    EXPECT_EQ(views.calls,
-              (std::vector<std::string>{"ShowInputLabels", "ShowPointInput 3", "RedrawChart"}));
+    EXPECT_EQ(observer.calls, "Selection; ");
 }
 
 }  // namespace

@@ -91,8 +91,8 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndAreRememberedSeparatorFollowsLocale) {
     std::ofstream(dir.filePath("SOLVA-TX.ini").toStdString()) << "3,5\r\n";  // com 4, to even
     Form1 again(next.Get(), port, QLocale(QLocale::Hungarian), dir.filePath("SOLVA-TX.ini"));
     EXPECT_EQ(again.CurrentLanguage(), "eng");
-    EXPECT_EQ(again.Edit.DecimalSeparator + again.Edit.WrongSeparator, ",.");  // from the locale
-    EXPECT_EQ(again.Map.PortNumber, 4);
+    EXPECT_EQ(again.SeparatorChar(), ',');  // from the locale
+    EXPECT_EQ(again.Map().PortNumber, 4);
     EXPECT_EQ(again.Table->Label2[0]->text(), "0,117");  // the input column too
 
     // The point panel caption follows the language and a cleared selection.
@@ -135,7 +135,7 @@ TEST_F(Form1Test, ChoosersIgnoreTheWheelShowEveryItemAndTakeKeys) {
     }
     EXPECT_EQ(QApplication::focusWidget(), form.Table->Text1[0]);
     QTest::keyClick(form.W.Combo1, Qt::Key_Down);
-    EXPECT_EQ(form.Map.PortNumber, 2);
+    EXPECT_EQ(form.Map().PortNumber, 2);
 
     // Row 4 left for the chart beside every breakpoint; 5 V is code 85 of the 15 V span.
     QTest::mouseClick(form.Table->Text1[3], Qt::LeftButton);
@@ -156,11 +156,9 @@ TEST_F(Form1Test, PasteIsOneUndoStepAndCopyGivesEveryValue) {
     ASSERT_EQ(lines.size(), 129);  // 128 lines, each ended
     EXPECT_EQ(lines.mid(2, 2), QStringList({"3.500", "0.469"}));
     EXPECT_EQ(lines[127], "15.000");
-    EXPECT_EQ(form.Map.DeviceTable[2], 26);  // 1.5 V of 15 V
 
     QTest::mouseClick(form.W.Command10, Qt::LeftButton);
     EXPECT_EQ(form.Table->CellText(2), "0.352");
-    EXPECT_EQ(form.Map.DeviceTable[2], 2);
 }
 
 TEST_F(Form1Test, KeysRunTheButtonsAfterTheCellCheck) {
@@ -211,9 +209,9 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
               "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…|"
               "Jegyzőkönyv mentése (PDF)…");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
-    EXPECT_EQ(form.Map.SavedDeviceTable[32], 32);
-    EXPECT_EQ(form.Map.SavedDeviceTable[256], 85);
-    EXPECT_EQ(form.Map.DeviceTable[256], 256);
+    EXPECT_EQ(form.Map().SavedDeviceTable[32], 32);
+    EXPECT_EQ(form.Map().SavedDeviceTable[256], 85);
+    EXPECT_EQ(form.Map().DeviceTable[256], 256);
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
 
     EXPECT_TRUE(form.OpenFile(path));
@@ -280,7 +278,7 @@ TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
     EXPECT_EQ(form.W.Combo2->currentText(), "0 - 10 V");
     EXPECT_TRUE(form.W.Check1->isChecked());
     EXPECT_EQ(form.Table->CellText(5), "2.500");
-    EXPECT_EQ(form.Map.UndoValues[5], 2.5);  // the loaded map is what an undo returns to
+    EXPECT_EQ(form.Map().UndoValues[5], 2.5);  // the loaded map is what an undo returns to
     EXPECT_EQ(form.W.Text2->toPlainText(), "első sor\nsecond line");
     EXPECT_TRUE(form.Frame7->Chart().Line11[0].Visible);  // the saved curve is drawn
 }
@@ -303,13 +301,13 @@ TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
     EXPECT_FALSE(form.close());  // Yes to the question, then the save dialog is cancelled
     ASSERT_EQ(platform.messageBox.shown.size(), 1u);
     EXPECT_EQ(platform.messageBox.shown[0].prompt, "Menti az adatállományt?");
-    EXPECT_EQ(form.Map.OutputValues[5], 9.5);
+    EXPECT_EQ(form.Map().OutputValues[5], 9.5);
 }
 
 // Cancel on the re-prompt of a box cancels the click that left it, and only that click.
 TEST_F(Form1Commands, ACancelledRepromptCancelsItsCommand) {
     Activate();
-    const auto undo = form.Map.UndoValues;
+    const auto undo = form.Map().UndoValues;
     const struct {
         QLineEdit* box;
         const char *typed, *reply, *lastCell;
@@ -327,7 +325,7 @@ TEST_F(Form1Commands, ACancelledRepromptCancelsItsCommand) {
         QTest::mouseClick(c.leaveBy, Qt::LeftButton);
         QTest::qWait(0);
         EXPECT_EQ(form.Table->CellText(127), c.lastCell) << c.typed;
-        EXPECT_TRUE(*c.reply || form.Map.UndoValues == undo) << c.typed;
+        EXPECT_TRUE(*c.reply || form.Map().UndoValues == undo) << c.typed;
     }
     EXPECT_EQ(platform.inputBox.asked.size(), 4u);
 }

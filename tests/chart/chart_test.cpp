@@ -12,6 +12,7 @@
 #include "chart_view.h"
 #include "device_table.h"
 #include "fake_chart_host.h"
+#include "recording_observer.h"
 #include "voltage_map.h"
 
 namespace {
@@ -36,13 +37,24 @@ protected:
 
     VoltageMap map;
     ChartGeometry chart{map};
-    FakeChartHost host;
-    bool stepButtonHeld = false;
-    ChartEditing editing{map, chart, host, stepButtonHeld};
 };
 
 using ChartGeometryTest = ChartTest;
-using ChartEditingTest = ChartTest;
+
+/// The same start map, owned by a document that the chart follows.
+class ChartEditingTest : public ::testing::Test {
+protected:
+    ChartEditingTest() { chart.RedrawChart(); }
+
+    MapDocument document;
+    const VoltageMap& map = document.Map();
+    ChartGeometry chart{map};
+    Follower follower{document, [this](const MapChanges& c) { chart.ShowChanges(c); }};
+    RecordingObserver observer{document};
+    FakeChartHost host;
+    bool stepButtonHeld = false;
+    ChartEditing editing{document, chart, host, stepButtonHeld};
+};
 
 TEST_F(ChartGeometryTest, InputScaleAndCurveEndFollowTheResolution) {
     // {resolution, N(9960 / resolution), input ticks 3 and 10: 480 + N(i * step * resolution / 10)}
@@ -115,8 +127,7 @@ TEST_F(ChartEditingTest, PickingWithinHalfAStepStrictly) {
              {32, 791 + 155.0f, 0},             // half a step of 311 is 155.5
              {32, 791 + 155.5f, 32},
          }) {
-        map.Resolution = map.SelectedPoint = resolution;
-        chart.RedrawChart();
+        document.ChangeResolution(ResolutionIndexOf(resolution));
         editing.Press(kLeftButton, x, 0);
         EXPECT_EQ(editing.ChartPickHit, point < resolution) << resolution << " x " << x;
         EXPECT_EQ(map.SelectedPoint, point) << resolution << " x " << x;
@@ -124,18 +135,17 @@ TEST_F(ChartEditingTest, PickingWithinHalfAStepStrictly) {
 }
 
 TEST_F(ChartEditingTest, ArmingWithinTwoOutputCodesStrictly) {
-    map.SetOutputValue(40, 2.0);  // an earlier change, which the snapshot must hold
-    for (const auto& [dy, armed] : {std::pair{-63, true}, {64, false}, {-64, false}}) {
-        map.UndoValues.fill(99);
-        host.calls.clear();
+    document.CommitCell(40, 2.0);  // its undo value stays 4.805 until a snapshot
+    for (const auto& [dy, armed] : {std::pair{64, false}, {-64, false}, {-63, true}}) {
+        observer.calls.clear();
         editing.Press(kLeftButton, 1260, 8010.0f + dy);
         EXPECT_EQ(editing.ChartDragActive, armed) << dy;
-        EXPECT_EQ(host.calls, Calls{"FillPointPanel 9"}) << dy;
+        EXPECT_EQ(observer.calls, "Selection; ") << dy;
         EXPECT_FLOAT_EQ(chart.Line6.X1, 1260) << dy;
         // Only an armed press takes the snapshot, even when no move follows.
-        EXPECT_EQ(map.UndoValues[9], armed ? 1.172 : 99) << dy;
-        EXPECT_EQ(map.UndoValues[40], armed ? 2.0 : 99) << dy;
+        EXPECT_EQ(map.UndoValues[40], armed ? 2.0 : 4.805) << dy;
     }
+    editing.Press(kLeftButton, 1260, 8010 + 64);
     editing.Move(4554);  // after an unarmed press
     EXPECT_EQ(map.OutputValues[9], 1.172);
 }
@@ -144,12 +154,12 @@ TEST_F(ChartEditingTest, PressesThatPickNothingChangeNothing) {
     editing.Press(3, 1260, 8010);  // left and right together
     EXPECT_FALSE(stepButtonHeld);
     editing.Press(kLeftButton, 1260, 8010);
-    host.calls.clear();
+    observer.calls.clear();
     editing.Press(kLeftButton, 1299, 8010);
     editing.Move(7000);  // the earlier armed drag must not revive
     EXPECT_EQ(map.SelectedPoint, 9);
     EXPECT_EQ(map.OutputValues[9], 1.172);
-    EXPECT_TRUE(host.calls.empty());
+    EXPECT_TRUE(observer.calls.empty() && host.calls.empty());
     editing.Release(2);
     EXPECT_TRUE(stepButtonHeld);
 }
@@ -166,13 +176,13 @@ TEST_F(ChartEditingTest, DragFollowsTheMouseWithinTheSpan) {
              {8800.0f, 0.0, 0},               // -0.27 V, just below the axis
              {8650.0f, 0.0, 0},               // from the drawn point, not from the mouse
          }) {
-        host.calls.clear();
+        observer.calls.clear();
         editing.Move(y);
         EXPECT_DOUBLE_EQ(map.OutputValues[9], value) << y;
         EXPECT_EQ(map.DeviceTable[20], code) << y;
         EXPECT_FLOAT_EQ(chart.Line3[9].Y2, static_cast<float>(8650 - value * 8192 / 15)) << y;
         EXPECT_FLOAT_EQ(chart.Line7.Y2, 8650.0f - 32 * code) << y;
-        EXPECT_EQ(host.calls, (Calls{"ShowCellValue 9", "ShowPointValue 9"})) << y;
+        EXPECT_EQ(observer.calls, "Value 9; ") << y;
     }
     editing.Release(kLeftButton);
     editing.Move(4554);
@@ -182,18 +192,19 @@ TEST_F(ChartEditingTest, DragFollowsTheMouseWithinTheSpan) {
 
 /// The same start line in the panel, with the left button held on breakpoint 4: x 870
 /// twips (58 px), drawn at y 8330 (555.3 px).
-class ChartViewTest : public ChartTest {
+class ChartViewTest : public ChartEditingTest {
 protected:
     ChartViewTest() {
         view.Chart().RedrawChart();
-        view.EnableEditing(host, stepButtonHeld);
+        view.EnableEditing(document, host, stepButtonHeld);
         view.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
         QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
-        host.calls.clear();
+        observer.calls.clear();
     }
 
     ChartView view{map};
+    Follower viewFollower{document, [this](const MapChanges& c) { view.Chart().ShowChanges(c); }};
 };
 
 TEST_F(ChartViewTest, DragOutsideThePanelAndOnlyAReleaseInsideClicks) {
@@ -201,17 +212,16 @@ TEST_F(ChartViewTest, DragOutsideThePanelAndOnlyAReleaseInsideClicks) {
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::LeftButton,
                             Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&view, &doubleClick);
-    EXPECT_TRUE(host.calls.empty());  // no second press
+    EXPECT_TRUE(observer.calls.empty());  // no second press
     QTest::mouseMove(&view, QPoint(58, 455));
     EXPECT_DOUBLE_EQ(map.OutputValues[4], 3.333);  // 0.586 + (8325 - 6825) * 15 / 8192
     QTest::mouseMove(&view, QPoint(-40, -40));
-    host.calls.clear();
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, -40));
     EXPECT_FALSE(stepButtonHeld);
     EXPECT_TRUE(host.calls.empty());
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(58, 555));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(58, 555));
-    EXPECT_EQ(host.calls, (Calls{"FillPointPanel 4", "SetEditedCell 4"}));
+    EXPECT_EQ(host.calls, Calls{"SetEditedCell 4"});
 }
 
 }  // namespace

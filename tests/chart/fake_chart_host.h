@@ -14,9 +14,6 @@ public:
     int EditedCell() const override { return editedCell; }
     void SetEditedCell(int i) override { Log("SetEditedCell", editedCell = i); }
     void CommitCell(int i) override { Log("CommitCell", i); }
-    void ShowCellValue(int k) override { Log("ShowCellValue", k); }
-    void FillPointPanel(int k) override { Log("FillPointPanel", k); }
-    void ShowPointValue(int k) override { Log("ShowPointValue", k); }
 
 private:
     void Log(const char* call, int i) {

@@ -7,9 +7,10 @@
 #include <tuple>
 
 #include "data_file.h"
-#include "device_table.h"
 #include "fake_platform.h"
+#include "map_document.h"
 #include "qt_printers.h"
+#include "recording_observer.h"
 
 namespace {
 
@@ -26,12 +27,10 @@ auto Seen(const ShownMessage& m) {
 /// The program after a fresh start on port 12, with scripted dialogs, in a folder of its
 /// own. It stands in for the main window and records the window's calls.
 struct Session : FileCommandHost {
-    Session() {
-        FillStartLine(map);
-        BuildDeviceTable(map);
-        SaveUndoSnapshot(map);
-        map.PortNumber = 12;
-    }
+    Session() { document.SetPort(12); }
+    const VoltageMap& Map() const { return document.Map(); }
+    QString Note() const { return QString::fromStdString(document.Note()); }
+    void SetNote(const QString& note) { document.SetNote(note.toStdString()); }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     void WriteFile(const char* name, const QByteArray& bytes) const {
         QFile file(Path(name));
@@ -55,16 +54,7 @@ struct Session : FileCommandHost {
         return commands.SaveCommand();
     }
 
-    QString NoteText() const override { return note; }
-    void SetNoteText(const QString& text) override { note = text; }
     void SetWindowTitle(const QString& text) override { title = text; }
-    void SetLoadingFile(bool on) override { calls << (on ? "Loading" : "Loaded"); }
-    void ShowMapFrame() override { calls << "Frame"; }
-    void ShowMapInTable() override { calls << "Table"; }
-    void RedrawChart() override { calls << "Chart"; }
-    void ShowSavedCurve() override {}
-    void HideMarker() override { calls << "HideMarker"; }
-    void ClearPointPanel() override { calls << "ClearPointPanel"; }
     bool CloseWindow() override {
         calls << "CloseWindow";
         return closes;
@@ -72,14 +62,14 @@ struct Session : FileCommandHost {
 
     QStringList calls;
     bool closes = true;
-    QString note;
     QString title;
     QTemporaryDir dir;
-    VoltageMap map;
+    MapDocument document;
+    RecordingObserver observer{document};
     FakePlatform platform;
     Texts texts{UiLanguage::Hun};
     FileCommands commands{
-        map, *this, platform.messageBox, platform.fileDialog, texts, Path("SOLVA-TX.ini")};
+        document, *this, platform.messageBox, platform.fileDialog, texts, Path("SOLVA-TX.ini")};
 };
 
 class FileCommandsTest : public ::testing::Test, protected Session {};
@@ -88,7 +78,7 @@ class FileCommandsTest : public ::testing::Test, protected Session {};
 
 TEST_F(FileCommandsTest, OverwriteNoThenCancelWritesNothingAndYesSaves) {
     ASSERT_TRUE(SaveAs("old.pax"));
-    map.SetOutputValue(5, 1.0);
+    document.CommitCell(5, 1.0);
     const QByteArray before = ReadBytes(Path("old.pax"));
     platform.messageBox.answers = {MessageAnswer::No};
     EXPECT_FALSE(SaveAs("old.pax"));
@@ -103,20 +93,20 @@ TEST_F(FileCommandsTest, OverwriteNoThenCancelWritesNothingAndYesSaves) {
     EXPECT_EQ(ReadBytes(Path("old.pax")), before);
 
     platform.messageBox.answers = {MessageAnswer::Yes};
-    note = QStringLiteral("abc");
+    SetNote(QStringLiteral("abc"));
     EXPECT_TRUE(SaveAs("old.pax"));
-    EXPECT_FALSE(IsMapChanged(map, note, Path("old.pax")));
-    EXPECT_TRUE(map.SavedCurveValid && map.SavedDeviceTable == map.DeviceTable);
+    EXPECT_FALSE(IsMapChanged(Map(), Note(), Path("old.pax")));
+    EXPECT_TRUE(Map().SavedCurveValid && Map().SavedDeviceTable == Map().DeviceTable);
 }
 
 // A failed save keeps the reference curve of the saved file; a refused load names the line.
 TEST_F(FileCommandsTest, FailuresSayWhyAndChangeNothing) {
     WriteFile("bad.pax", "15\r\n15\r\n0\r\n0\r\n8\r\n1\r\n2\r\nx3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
     ASSERT_TRUE(SaveAs("first.pax"));
-    map.SetOutputValue(0, 5.0);
-    BuildDeviceTable(map);
+    document.CommitCell(0, 5.0);
+    observer.calls.clear();
     EXPECT_FALSE(SaveAs("no-such-folder/second.pax"));
-    EXPECT_NE(map.SavedDeviceTable, map.DeviceTable);
+    EXPECT_NE(Map().SavedDeviceTable, Map().DeviceTable);
     platform.messageBox.answers = {MessageAnswer::No};  // not to save the change first
     EXPECT_FALSE(Load("bad.pax"));
     EXPECT_EQ(platform.fileDialog.asked.back().title, QStringLiteral("Betöltés"));
@@ -130,7 +120,7 @@ TEST_F(FileCommandsTest, FailuresSayWhyAndChangeNothing) {
                              QStringLiteral("\nHibás sor: 8\nA sor nem szám."),
                          QStringLiteral("Figyelem!")));
     EXPECT_EQ(platform.messageBox.shown[0].title, QStringLiteral("Figyelem!"));
-    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_TRUE(observer.calls.empty());
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
               std::tuple(Path("first.pax"), QStringLiteral("SOLVA-TX  ") + Path("first.pax")));
 }
@@ -168,13 +158,13 @@ TEST(FileCommandsAskTest, UnsavedWorkIsOfferedForSavingFirst) {
     for (const auto& c : cases) {
         const std::string row = std::to_string(&c - cases);
         Session s;
-        ASSERT_TRUE(WriteDataFile(s.map, {}, s.Path("start.pax")).Ok);
-        s.note = c.start == NoteTyped ? "n" : "";
+        ASSERT_TRUE(WriteDataFile(s.Map(), {}, s.Path("start.pax")).Ok);
+        s.SetNote(c.start == NoteTyped ? "n" : "");
         if (c.start >= Loaded) {
             ASSERT_TRUE(s.LoadEightPoints("n"));
         }
         if (c.start == Edited) {
-            s.map.SetOutputValue(3, s.map.OutputValues[3] + 0.001);
+            s.document.CommitCell(3, s.Map().OutputValues[3] + 0.001);
         }
         if (c.start == LoadCancelled) {
             ASSERT_FALSE(s.commands.LoadCommand());
@@ -214,7 +204,7 @@ TEST(FileCommandsAskTest, UnsavedWorkIsOfferedForSavingFirst) {
         const bool left = c.done && c.command != Load;
         EXPECT_EQ(ReadBytes(s.Path("SOLVA-TX.ini")), left ? "12\r\n" : "") << row;
         if (left && c.saveAs) {
-            EXPECT_FALSE(IsMapChanged(s.map, s.note, s.Path(c.saveAs))) << row;
+            EXPECT_FALSE(IsMapChanged(s.Map(), s.Note(), s.Path(c.saveAs))) << row;
         }
     }
 }
@@ -258,13 +248,13 @@ TEST_F(FileCommandsTest, EveryFileThatLoadsSavesAgainElseItSaysSoAtLoad) {
                QString::number(bytes) + " bájt lenne.";
     };
     for (const QString& refused : {QString(21571, u'→'), QString(64713, u'ő')}) {
-        note = refused;
+        SetNote(refused);
         EXPECT_FALSE(SaveAs("long.pax"));
         EXPECT_EQ(platform.messageBox.shown.at(0).prompt, tooLong(65537));
         platform.messageBox.shown.clear();
     }
-    note = QString(64712, u'ő');
-    EXPECT_TRUE(SaveAs("long.pax") && Load("long.pax") && note == QString(64712, u'ő'));
+    SetNote(QString(64712, u'ő'));
+    EXPECT_TRUE(SaveAs("long.pax") && Load("long.pax") && Note() == QString(64712, u'ő'));
     WriteFile("lf.pax", ReadBytes(Path("long.pax")).left(822) +
                             QByteArray("x\n").repeated(32356).chopped(1) + "\r\n");
     EXPECT_TRUE(Load("lf.pax"));  // 65535 bytes; 822 + 3 * 32356 - 2 + 2 with CR LF
@@ -285,15 +275,15 @@ TEST(FileCommandsNoteTest, NotesKeepTheirBytesAndComeBackEqual) {
     };
     for (const auto& c : cases) {
         Session saver, loader;
-        saver.note = QString::fromUtf16(c.note);
+        saver.SetNote(QString::fromUtf16(c.note));
         ASSERT_TRUE(saver.SaveAs("note.pax"));
         EXPECT_TRUE(ReadBytes(saver.Path("note.pax")).endsWith("\r\n15000\r\n" + c.bytes + "\r\n"))
-            << qPrintable(saver.note);
+            << qPrintable(saver.Note());
         loader.platform.fileDialog.names = {saver.Path("note.pax")};
         ASSERT_TRUE(loader.commands.LoadCommand());
-        EXPECT_EQ(loader.note, saver.note);
+        EXPECT_EQ(loader.Note(), saver.Note());
         loader.commands.ExitCommand();
         EXPECT_TRUE(loader.platform.messageBox.shown.empty() && loader.commands.ExitConfirmed())
-            << qPrintable(saver.note);
+            << qPrintable(saver.Note());
     }
 }

@@ -9,7 +9,7 @@
 #include "cell_editor.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
-#include "recording_map_views.h"
+#include "recording_observer.h"
 #include "table_view.h"
 #include "texts.h"
 
@@ -19,7 +19,6 @@ class CellEditorTest : public ::testing::Test {
 protected:
     CellEditorTest() {
         state.DecimalSeparator = ".";
-        state.WrongSeparator = ",";
         form.resize(200, 700);
         table.BuildTable(map);
         state.FormReady = true;
@@ -34,12 +33,14 @@ protected:
 
     QWidget form;
     TableView table{&form, '.'};
-    VoltageMap map;
+    MapDocument document;
+    const VoltageMap& map = document.Map();
+    Follower follower{document, [this](const MapChanges& c) { table.ShowChanges(map, c); }};
+    RecordingObserver observer{document};
     EditState state;
-    RecordingMapViews views;
     Texts texts{UiLanguage::Eng};
     FakeInputBox inputBox;
-    CellEditor editor{map, table, state, views, texts, inputBox};
+    CellEditor editor{document, table, state, texts, inputBox};
 };
 
 // The prompt's reply lands in the cell; a cancelled prompt brings back the text of the click.
@@ -56,15 +57,14 @@ TEST_F(CellEditorTest, ARefusedCellTakesTheRepliedValueOrItsOldText) {
     EXPECT_EQ(map.OutputValues[4], 7.0);
 }
 
-TEST_F(CellEditorTest, AcceptedValueGoesToMapChartDeviceTableAndUndo) {
+TEST_F(CellEditorTest, AcceptedValueGoesToTheMapWhichShowsItFormatted) {
     editor.SelectCell(9);
     table.SetCellText(9, "7.5");
-    views.calls.clear();
+    observer.calls.clear();
     editor.CommitCell(9);
     EXPECT_EQ(map.OutputValues[9], 7.5);
-    EXPECT_EQ(views.calls,
-              (std::vector<std::string>{"RedrawSegment 9", "ShowPointValue 9", "DrawMarker 9"}));
-    EXPECT_EQ(map.DeviceTable[20], 128);  // breakpoint 9 sits on entry 20; 7.5 V is 128
+    EXPECT_EQ(table.CellText(9), "7.500");
+    EXPECT_EQ(observer.calls, "Value 9; ");
     // Undo keeps this cell's old value only.
     EXPECT_DOUBLE_EQ(map.UndoValues[9], 1.172);
     EXPECT_DOUBLE_EQ(map.UndoValues[8], 1.055);
@@ -114,11 +114,12 @@ TEST_F(CellEditorTest, ClickWhoseReleaseThePromptTookSelectsTheCell) {
 // A load leaves the edited cell unselected, and maybe fewer rows.
 TEST_F(CellEditorTest, AfterALoadTheEditedCellSelectsAgainAndRowsBeyondAreOutOfReach) {
     editor.SelectCell(4);
-    map.Resolution = map.TableResolution = map.SelectedPoint = 16;
-    table.RefreshTable(map);
-    views.calls.clear();
+    VoltageMap file;
+    file.Resolution = 16;
+    document.Load(file, {});
+    observer.calls.clear();
     editor.SelectCell(4);
-    EXPECT_EQ(views.calls, (std::vector<std::string>{"ShowPointPanel 4", "DrawMarker 4"}));
+    EXPECT_EQ(observer.calls, "Selection; ");
     editor.CellKeyDown(20, Qt::Key_Up);
     editor.SelectCell(17);
     EXPECT_EQ(map.SelectedPoint, 4);

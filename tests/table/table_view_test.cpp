@@ -7,25 +7,24 @@
 #include <QWidget>
 #include <tuple>
 
-#include "device_table.h"
+#include "map_document.h"
 #include "qt_printers.h"
-#include "range_changes.h"
 #include "table_view.h"
 
 namespace {
 
 class TableViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { table.BuildTable(map); }
+    void SetUp() override { table.BuildTable(document.Map()); }
 
     void ChangeResolution(int resolution) {
-        ApplyResolution(map, ResolutionIndexOf(resolution));
-        table.RefreshTable(map);
+        document.ChangeResolution(ResolutionIndexOf(resolution));
+        table.RefreshTable(document.Map());
     }
 
     QWidget form;
     TableView table{&form, '.'};
-    VoltageMap map;
+    MapDocument document;
 };
 
 // 17 pixels and 255 twips a row, 32 rows in view.
@@ -45,7 +44,7 @@ TEST_F(TableViewTest, ScrollRangeAndPanelFollowTheResolution) {
 }
 
 TEST_F(TableViewTest, RowsBeyondTheResolutionAreHiddenAndComeBack) {
-    map.InputRangeMax = 5;
+    document.ChangeInputSpan(0);
     ChangeResolution(8);
     EXPECT_TRUE(table.Text1[7]->isVisibleTo(&form));
     EXPECT_FALSE(table.Text1[8]->isVisibleTo(&form));

@@ -1,0 +1,188 @@
+#include "map_document.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "curve_operations.h"
+#include "device_table.h"
+#include "range_changes.h"
+
+MapDocument::MapDocument() {
+    FillStartLine(map_);
+    BuildDeviceTable(map_);
+    SaveUndoSnapshot(map_);
+}
+
+void MapDocument::AddObserver(MapObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void MapDocument::RemoveObserver(MapObserver& observer) {
+    std::erase(observers_, &observer);
+}
+
+void MapDocument::Notify(MapChanges changes) {
+    for (MapObserver* observer : observers_) {
+        observer->MapChanged(changes);
+    }
+}
+
+void MapDocument::CommitCell(int i, double value) {
+    const double before = map_.OutputValues[i];
+    map_.SetOutputValue(i, value);
+    UpdateDeviceTableAt(map_, i);
+    const double after = map_.OutputValues[i];
+    if (after != before && after != map_.UndoValues[i]) {
+        SaveUndoExcept(map_, i);
+    }
+    Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = i});
+}
+
+void MapDocument::Multiply(double factor) {
+    MultiplyOutputs(map_, factor);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::AddOffset(double offset) {
+    AddOffsetToOutputs(map_, offset);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::CreateLine(double endVoltage) {
+    CreateStraightLine(map_, endVoltage);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::UndoLastChange() {
+    ::UndoLastChange(map_);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::Paste(int first, const std::vector<double>& values) {
+    SaveUndoSnapshot(map_);
+    for (std::size_t n = 0; n < values.size() && first + n < std::size_t(map_.Resolution); ++n) {
+        map_.SetOutputValue(first + static_cast<int>(n), values[n]);
+    }
+    BuildDeviceTable(map_);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::BeginPointStep() {
+    SaveUndoSnapshot(map_);
+}
+
+bool MapDocument::StepSelectedPoint(StepDirection direction) {
+    const bool limitHit = ::StepSelectedPoint(map_, direction);
+    Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = map_.SelectedPoint});
+    return limitHit;
+}
+
+void MapDocument::BeginDrag() {
+    SaveUndoSnapshot(map_);
+}
+
+void MapDocument::DragSelectedPoint(double value) {
+    const int s = map_.SelectedPoint;
+    // Stored with three decimals first and limited after, as a cell would be.
+    map_.SetOutputValue(s, value);
+    map_.SetOutputValue(s, std::clamp<double>(map_.OutputValues[s], 0, map_.OutputRangeMax));
+    UpdateDeviceTableAt(map_, s);
+    Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = s});
+}
+
+bool MapDocument::ChangeInputSpan(int listPosition) {
+    if (!::ChangeInputSpan(map_, listPosition)) {
+        return false;
+    }
+    Notify(MapChanges{}.Add(MapChange::InputSpan));
+    return true;
+}
+
+bool MapDocument::ChangeOutputSpan(int listPosition) {
+    if (!::ChangeOutputSpan(map_, listPosition)) {
+        return false;
+    }
+    BuildDeviceTable(map_);
+    Notify(MapChanges{}.Add(MapChange::OutputSpan).Add(MapChange::Values));
+    return true;
+}
+
+void MapDocument::ChangeResolution(int listPosition) {
+    ApplyResolution(map_, listPosition);
+    // The chart then draws the curve of the new breakpoints, the one a send would carry.
+    BuildDeviceTable(map_);
+    EndResolutionChoice(map_);
+    Notify(
+        MapChanges{}.Add(MapChange::Resolution).Add(MapChange::Values).Add(MapChange::Selection));
+}
+
+void MapDocument::DeclineResolution() {
+    EndResolutionChoice(map_);
+    Notify(MapChanges{}.Add(MapChange::Selection));
+}
+
+void MapDocument::Load(const VoltageMap& loaded, std::string note) {
+    map_.InputRangeMax = loaded.InputRangeMax;
+    map_.OutputRangeMax = loaded.OutputRangeMax;
+    map_.InputRangeIndex = SpanIndex(loaded.InputRangeMax);
+    map_.OutputRangeIndex = SpanIndex(loaded.OutputRangeMax);
+    map_.InputFilter = loaded.InputFilter;
+    map_.OutputFilter = loaded.OutputFilter;
+    map_.Resolution = loaded.Resolution;
+    map_.ResolutionIndex = ResolutionIndexOf(loaded.Resolution);
+    for (int k = 0; k < map_.Resolution; ++k) {
+        map_.SetOutputValue(k, loaded.OutputValues[k]);
+    }
+    note_ = std::move(note);
+    BuildDeviceTable(map_);
+    SaveUndoSnapshot(map_);
+    map_.SavedDeviceTable = map_.DeviceTable;
+    map_.SavedCurveValid = true;
+    map_.SelectedPoint = map_.Resolution;
+    Notify({.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port)});
+}
+
+void MapDocument::SetInputFilter(bool on) {
+    if (map_.InputFilter != (on ? 1 : 0)) {
+        map_.InputFilter = on ? 1 : 0;
+        Notify(MapChanges{}.Add(MapChange::Filters));
+    }
+}
+
+void MapDocument::SetOutputFilter(bool on) {
+    if (map_.OutputFilter != (on ? 1 : 0)) {
+        map_.OutputFilter = on ? 1 : 0;
+        Notify(MapChanges{}.Add(MapChange::Filters));
+    }
+}
+
+void MapDocument::SetNote(std::string note) {
+    if (note != note_) {
+        note_ = std::move(note);
+        Notify(MapChanges{}.Add(MapChange::Note));
+    }
+}
+
+void MapDocument::SetPort(int portNumber) {
+    if (portNumber != map_.PortNumber) {
+        map_.PortNumber = portNumber;
+        Notify(MapChanges{}.Add(MapChange::Port));
+    }
+}
+
+void MapDocument::Select(int k) {
+    map_.SelectedPoint = std::min(k, map_.Resolution);
+    Notify(MapChanges{}.Add(MapChange::Selection));
+}
+
+void MapDocument::TakeSavedCurve() {
+    map_.SavedDeviceTable = map_.DeviceTable;
+    map_.SavedCurveValid = true;
+    Notify(MapChanges{}.Add(MapChange::Reference));
+}
+
+void MapDocument::SetReferenceCurve(const DeviceTableEntries& table) {
+    map_.SavedDeviceTable = table;
+    map_.SavedCurveValid = true;
+    Notify(MapChanges{}.Add(MapChange::Reference));
+}
