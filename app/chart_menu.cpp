@@ -9,6 +9,7 @@
 #include "map_report.h"
 #include "message_box.h"
 #include "popup_menu.h"
+#include "range_commands.h"
 #include "system_clipboard.h"
 #include "texts.h"
 
@@ -26,11 +27,20 @@ ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts
 }
 
 void ChartMenu::Open(const QPoint& pos) {
-    const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
-                                                   {texts_("MsgMenuCopyPicture")},
-                                                   {texts_("MsgMenuSavePicture")},
-                                                   {texts_("MsgMenuSaveReport")}},
-                                                  chart_.mapToGlobal(pos));
+    std::vector<MenuItem> items = {{texts_("MsgMenuCompare")},
+                                   {texts_("MsgMenuCopyPicture")},
+                                   {texts_("MsgMenuSavePicture")},
+                                   {texts_("MsgMenuSaveReport")}};
+    constexpr int kOwnItems = 5;  // the four and a separator
+    if (Range != nullptr) {
+        items.push_back({});
+        const std::vector<MenuItem> rangeItems = Range->MenuItems();
+        items.insert(items.end(), rangeItems.begin(), rangeItems.end());
+    }
+    const int choice = platform_.popupMenu.Choose(items, chart_.mapToGlobal(pos));
+    if (Range != nullptr && choice >= kOwnItems) {
+        Range->RunMenuItem(choice - kOwnItems);
+    }
     if (choice == 0) {
         CompareWithFile();
     } else if (choice == 1) {

@@ -10,6 +10,7 @@ class ChartView;
 class QPoint;
 class Texts;
 class MapDocument;
+class RangeCommands;
 
 /// The chart's right-click menu: compare the curve with a file's, copy the chart as a
 /// picture, save it as a PNG file, save the map's report as a PDF file. Its texts follow
@@ -30,6 +31,9 @@ public:
     void CopyPicture();
     void SavePicture();
     void SaveReport();
+
+    /// The range operations and the points import, after the chart's own items.
+    RangeCommands* Range = nullptr;
 
     /// The file and note the report names; the map's own are not held here.
     std::function<ReportSource()> ReportSourceOf;

@@ -26,6 +26,7 @@ class FrameChoosers;
 class StepButtons;
 class FileCommands;
 class PortAssignments;
+class RangeCommands;
 class ProgressWindow;
 class SentMaps;
 class SerialPort;
@@ -61,6 +62,8 @@ public:
     std::unique_ptr<FileCommands> Files;
     std::unique_ptr<CellClipboard> Clip;
     ChartMenu* Frame7Menu;
+    /// Operations on a range of breakpoints and the import of a datasheet's points.
+    std::unique_ptr<RangeCommands> Range;
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
@@ -99,6 +102,11 @@ private:
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();
+    /// The range menus and keys, and the keys of the chart.
+    void ConnectRange();
+    void ChartKeyPressed(int key);
+    /// The table and the chart show the document's range.
+    void ShowRange(const MapChanges& changes);
 
     // MapObserver: the one place where the window follows the map.
     void MapChanged(const MapChanges& changes) override;

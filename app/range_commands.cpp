@@ -90,6 +90,7 @@ std::optional<double> RangeCommands::AskParameter(RangeOperation operation) {
 }
 
 void RangeCommands::Run(RangeOperation operation) {
+    BeforeChange();
     if (!document_.HasSelection()) {
         return;
     }
@@ -105,6 +106,7 @@ void RangeCommands::Run(RangeOperation operation) {
 }
 
 void RangeCommands::ImportPoints(bool fromClipboard) {
+    BeforeChange();
     const VoltageMap& map = document_.Map();
     const PointsFrame frame{map.InputRangeMax, map.OutputRangeMax, map.Resolution, separator_};
     QString source = texts_("MsgClipboardSource");
@@ -124,14 +126,15 @@ void RangeCommands::ImportPoints(bool fromClipboard) {
                                   texts_("MsgPointsRefusedTitle"));
         return;
     }
-    const PointsFit fit =
-        FitPoints(points.Reading.Points, frame.InputRangeMax, frame.OutputRangeMax, frame.Resolution);
+    const PointsFit fit = FitPoints(points.Reading.Points, frame.InputRangeMax,
+                                    frame.OutputRangeMax, frame.Resolution);
     chart_.ShowPreview(fit.Values, points.Reading.Points);
-    const MessageAnswer answer = platform_.messageBox.Show(
-        PointsDifferenceMessage(texts_, points.Reading, fit, separator_) + QStringLiteral("\n\n") +
-            texts_("MsgPointsApply"),
-        texts_("MsgPointsDialogTitle"), MessageButtons::ApplyCancel, MessageIcon::Question,
-        MessageAnswer::Apply);
+    chart_.repaint();  // the question is modal: the preview must be on the screen before it
+    const MessageAnswer answer =
+        platform_.messageBox.Show(PointsDifferenceMessage(texts_, points.Reading, fit, separator_) +
+                                      QStringLiteral("\n\n") + texts_("MsgPointsApply"),
+                                  texts_("MsgPointsDialogTitle"), MessageButtons::ApplyCancel,
+                                  MessageIcon::Question, MessageAnswer::Apply);
     chart_.HidePreview();
     if (answer == MessageAnswer::Apply) {
         document_.ImportPoints(fit.Values);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     /// Reads points from a file the user picks or from the clipboard, shows the result on
     /// the chart and asks before it is applied.
     void ImportPoints(bool fromClipboard);
+
+    /// Runs first: a value still typed into a cell counts before the map changes.
+    std::function<void()> BeforeChange = [] {};
 
 private:
     /// The typed number after as many re-prompts as it takes; nothing on Cancel.

@@ -66,9 +66,8 @@ void ChartOverlay::Replace(const VoltageMap& map) {
     PreviewPoints.clear();
     // The breakpoints span ChartStepX * Resolution twips, the output span 256 codes.
     for (const DatasheetPoint& p : points_) {
-        PreviewPoints.push_back(
-            CentredOn(kChartOriginX + float(p.Input / map.InputRangeMax) * stepX * map.Resolution,
-                      kChartOriginY - float(p.Output * 256 / map.OutputRangeMax) * stepY,
-                      kPointSize));
+        PreviewPoints.push_back(CentredOn(
+            kChartOriginX + float(p.Input / map.InputRangeMax) * stepX * map.Resolution,
+            kChartOriginY - float(p.Output * 256 / map.OutputRangeMax) * stepY, kPointSize));
     }
 }

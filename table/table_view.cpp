@@ -65,6 +65,9 @@ TableView::TableView(QWidget* form, char decimalSeparator)
 
     Frame1 = new QFrame(form);
     Frame1->setObjectName("Frame1");
+    Frame1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Frame1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { emit MenuRequested(Frame1->mapToGlobal(pos)); });
     PlaceInTwips(Frame1, 100, 840, 2295, kDesignPanelHeight);
     Picture1 = new QWidget(Frame1);
     Picture1->setObjectName("Picture1");
@@ -112,6 +115,11 @@ void TableView::CreateRow(int i) {
     cell->setFrame(true);
     cell->setTextMargins(0, 0, 0, 0);
     cell->installEventFilter(this);
+    // The table's own menu stands for the cell's text menu: copy and paste work on the
+    // whole column here anyway.
+    cell->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(cell, &QWidget::customContextMenuRequested, this,
+            [this, cell](const QPoint& pos) { emit MenuRequested(cell->mapToGlobal(pos)); });
     Text1[i] = cell;
 
     createdRows_ = std::max(createdRows_, i + 1);

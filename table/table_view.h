@@ -9,6 +9,7 @@
 #include "voltage_map.h"
 
 class QFrame;
+class QPoint;
 class QKeyEvent;
 class QGroupBox;
 class QLabel;
@@ -85,6 +86,8 @@ signals:
     void CellShiftKeyPressed(int i, int key);
     /// The key of a range operation in cell i; the cell does not receive it.
     void RangeKeyPressed(int i, RangeOperation operation);
+    /// A right click on the table, at a point of the screen.
+    void MenuRequested(const QPoint& screenPos);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
