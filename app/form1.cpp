@@ -41,6 +41,7 @@
 #include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
+#include "undo_button_menu.h"
 #include "user_settings.h"
 
 namespace {
@@ -106,8 +107,18 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                               : ReportSource{file, info.lastModified(),
                                              IsMapChanged(Map(), NoteText(), file), NoteText()};
     };
-    connect(W.Text2, &QPlainTextEdit::textChanged, this,
-            [this] { document_.SetNote(NoteBoxText().toStdString()); });
+    // Typing joins one step of the history until it pauses.
+    noteTyping_.setSingleShot(true);
+    noteTyping_.setInterval(kNotePauseMs);
+    connect(&noteTyping_, &QTimer::timeout, this, [this] { document_.EndTyping(); });
+    connect(W.Text2, &QPlainTextEdit::textChanged, this, [this] {
+        document_.SetNote(NoteBoxText().toStdString());
+        noteTyping_.start();
+    });
+    auto* undoMenu = new UndoButtonMenu(W.Command10, platform_.popupMenu, document_, Msg, this);
+    connect(undoMenu, &UndoButtonMenu::StepBackChosen, this, [this] { StepThroughHistory(true); });
+    connect(undoMenu, &UndoButtonMenu::StepForwardChosen, this,
+            [this] { StepThroughHistory(false); });
     document_.AddObserver(*this);
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
@@ -128,7 +139,9 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
             &PressCompletion::DropPressInProgress);
     Load(settingsFileName);
     // After the load procedure: the table's rows exist by now.
-    new KeyboardShortcuts(this, W.Command2, W.Command3, W.Command10, [this] { WebPageClicked(); });
+    new KeyboardShortcuts(
+        this, W.Command2, W.Command3, W.Command10, [this] { document_.StepBack(); },
+        [this] { document_.StepForward(); }, [this] { WebPageClicked(); });
 }
 
 Form1::~Form1() = default;
@@ -171,6 +184,12 @@ void Form1::ConnectCommands() {
     connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
     connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
     connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
+}
+
+void Form1::StepThroughHistory(bool back) {
+    // As the keys do: a value being typed is checked first, and is a step of its own.
+    W.Command10->setFocus(Qt::ShortcutFocusReason);
+    back ? document_.StepBack() : document_.StepForward();
 }
 
 void Form1::SaveClicked() {

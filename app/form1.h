@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -96,6 +97,8 @@ private:
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
     void ShowGuidePicture();
+    /// The UnDo button's menu: one step back or forth through the history.
+    void StepThroughHistory(bool back);
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
@@ -133,6 +136,9 @@ private:
     bool CloseWindow() override { return close(); }
 
     MapDocument document_;
+    /// A pause this long ends a stretch of typing in the note: one step of the history.
+    static constexpr int kNotePauseMs = 1000;
+    QTimer noteTyping_;
     Platform platform_;
     QLocale locale_;
     DialogLanguage dialogLanguage_;

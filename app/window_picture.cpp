@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "cell_editor.h"
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int kTitleBarHeight = 24;
+constexpr int kGiveUpMs = 60000;
 /// The send breaks off once the progress window shows half: after packet 127, 50 %.
 constexpr int kPacketsBeforePicture = 128;
 
@@ -70,6 +72,14 @@ SerialStatus WindowPicture::PicturePort::Write(const SendPacket&) {
 WindowPicture::WindowPicture(PictureState state, QString path)
     : state_(state), path_(std::move(path)) {
     QObject::connect(&watcher_, &QTimer::timeout, [this] { Watch(); });
+    // From the start: a question the window asks before it is brought to the state is
+    // dismissed, not drawn.
+    watcher_.start(10);
+    // A build waits for the picture: a state that never comes back must not hang it.
+    QTimer::singleShot(kGiveUpMs, [] {
+        std::fprintf(stderr, "solva-tx: the picture's state did not end in time\n");
+        std::_Exit(kExitOutputError);
+    });
     port_.halfway = [this] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->inherits("Form2") && window->isVisible()) {
@@ -84,7 +94,6 @@ int WindowPicture::Take(Form1& form) {
     form_ = &form;
     form.show();
     QCoreApplication::processEvents();
-    watcher_.start(10);
     switch (state_) {
         case PictureState::Main:
         case PictureState::Parts:
@@ -127,7 +136,7 @@ void WindowPicture::Watch() {
     if (open == nullptr || !open->isVisible()) {
         return;
     }
-    if (!taken_) {
+    if (!taken_ && form_ != nullptr) {
         Capture(open, popup == nullptr);
     }
     if (auto* dialog = qobject_cast<QDialog*>(open)) {

@@ -20,6 +20,7 @@
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
+#include "standard_streams.h"
 #include "stream_checksum.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -218,6 +219,7 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
 namespace {
 
 int RunStreamMode(const CommandRequest& request) {
+    SetBinaryStandardOutput();
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     QTextStream err(stderr);

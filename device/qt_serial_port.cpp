@@ -16,6 +16,13 @@ namespace {
 /// A packet of three bytes takes 12.5 ms at 2400 baud; far longer means the line is stuck.
 constexpr int kWriteTimeoutMs = 5000;
 
+#ifdef Q_OS_WIN
+/// Windows reads and sets the line settings only through a handle opened for reading too.
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::ReadWrite;
+#else
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::WriteOnly;
+#endif
+
 /// Stable codes for Qt's errors, shown to the user beside Qt's description.
 int ErrorCode(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -60,6 +67,17 @@ QSerialPort::Parity ToQtParity(char parity) {
     }
 }
 
+bool HasNoModemLines(const QSerialPort& port) {
+#ifdef Q_OS_WIN
+    // Windows says so as a request it does not support, which Qt passes on as its text only.
+    if (port.error() == QSerialPort::UnknownError &&
+        port.errorString() == qt_error_string(ERROR_NOT_SUPPORTED)) {
+        return true;
+    }
+#endif
+    return port.error() == QSerialPort::UnsupportedOperationError;
+}
+
 }  // namespace
 
 SerialError ToSerialError(QSerialPort::SerialPortError error, const QString& description) {
@@ -97,7 +115,7 @@ SerialStatus QtSerialPort::SetRts(bool asserted) {
 }
 
 SerialStatus QtSerialPort::Open() {
-    if (!port_.open(QIODevice::WriteOnly)) {
+    if (!port_.open(kOpenMode)) {
         SerialError error = TakeError();
         // Linux keeps device nodes for serial ports that have no hardware behind them;
         // opening one fails with an I/O error, which for the user is a port that is not there.
@@ -201,8 +219,9 @@ SerialStatus QtSerialPort::SetModemLine(bool (QSerialPort::*set)(bool), bool ass
     if ((port_.*set)(asserted)) {
         return {};
     }
-    // A pseudo-terminal has no modem-control lines; the box needs none to receive the stream.
-    if (port_.error() == QSerialPort::UnsupportedOperationError) {
+    // A pseudo-terminal or a virtual COM port has no modem-control lines; the box needs none
+    // to receive the stream.
+    if (HasNoModemLines(port_)) {
         port_.clearError();
         return {};
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test; then builds every test again in build-asan with
 # AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its test, and runs
-# the sanitized program in a real X window without a D-Bus session, as CI runs it.
+# the sanitized program in a real X window without a D-Bus session, as CI runs it; then
+# builds and tests for Windows (scripts/windows.sh) when a Qt for Windows is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
@@ -18,3 +19,6 @@ ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 
 env -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM \
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=../scripts/lsan-suppressions.txt \
     xvfb-run -a app/solva-tx --screenshot "$(mktemp -d)/start.png" > /dev/null
+
+# Then the Windows build and its tests under Wine, whenever a Qt for Windows is at hand.
+cd .. && scripts/windows.sh --if-available

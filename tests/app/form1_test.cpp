@@ -198,6 +198,32 @@ QString Lines(const std::vector<MenuItem>& items) {
     return lines.join('|');
 }
 
+// Row 1 holds 0.117 at the start; the note's typing is a step per pause.
+TEST_F(Form1Test, HistoryByKeysAndByTheUndoButtonsMenuInBothLanguages) {
+    Activate();
+    QTest::mouseClick(form.Table->Text1[0], Qt::LeftButton);
+    form.Table->SetCellText(0, "2");
+    QTest::keyClick(form.Table->Text1[0], Qt::Key_Z, Qt::ControlModifier);  // checked, undone
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    platform.popupMenu.choices = {0, 1};
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)), "Visszavonás: Cella értéke|-Mégis");
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(1)), "-Undo|Redo: Cell value");
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClicks(form.W.Text2, "ab");
+    QTest::qWait(1100);
+    QTest::keyClicks(form.W.Text2, "c");
+    EXPECT_EQ(form.Document().History().Steps(), 3);
+}
+
 TEST_F(Form1Test, ComparedAndOpenedFiles) {
     const QString path = dir.filePath("line.pax");
     std::ofstream(path.toStdString(), std::ios::binary)
@@ -409,15 +435,17 @@ TEST(RightClickMenus, PortChooserGivesAFoundDeviceToTheChosenComNumber) {
     qputenv("SOLVA_TX_COM2", "/tmp/line");
     RightClick(&Combo1);
     ASSERT_EQ(menu.shown.size(), 3u);
+    const QString com2 = StandardPortDevice(2);
     EXPECT_EQ(Lines(menu.shown[0]),
-              "-com 2: /dev/ttyS1 (default)||/dev/ttyUSB0 - UART (FTDI)||"
-              "Default device: /dev/ttyS1 *");
+              QString("-com 2: %1 (default)||/dev/ttyUSB0 - UART (FTDI)||Default device: %1 *")
+                  .arg(com2));
     EXPECT_TRUE(Lines(menu.shown[1])
                     .startsWith("-com 2: /dev/serial/by-id/usb-A (hozzárendelt "
                                 "eszköz)||/dev/ttyUSB0 - UART (FTDI) *|"));
     EXPECT_EQ(Lines(menu.shown[2]),
               "-com 2: /tmp/line (környezeti változó: SOLVA_TX_COM2)||-/dev/ttyUSB0 - UART "
-              "(FTDI)||-Alapértelmezett eszköz: /dev/ttyS1");
+              "(FTDI)||-Alapértelmezett eszköz: " +
+                  com2);
 }
 
 /// Time passes at once, but the event passes of a send are real ones.

@@ -27,7 +27,8 @@ TEST(Ports, ListingNamesEachDeviceAndWhereItComesFrom) {
     EXPECT_EQ(text.split('\n').mid(2, 2) + text.split('\n').mid(15),
               QStringList({"com 3   /tmp/box-line  (environment variable SOLVA_TX_COM3)",
                            "com 4   /dev/serial/by-id/usb-A  (assigned by the user)",
-                           "com 16  /dev/ttyS15  (default)", "", "Serial devices found:",
+                           "com 16  " + StandardPortDevice(16) + "  (default)", "",
+                           "Serial devices found:",
                            "  /dev/ttyUSB0  USB UART  maker: FTDI  serial number: A5  stable "
                            "name: /dev/serial/by-id/usb-A",
                            "  /dev/ttyS0", ""}));

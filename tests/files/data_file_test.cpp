@@ -1,9 +1,6 @@
 #include "data_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +11,7 @@
 
 #include "points_command.h"
 #include "qt_printers.h"
+#include "special_files.h"
 
 namespace {
 
@@ -114,7 +112,7 @@ TEST_F(DataFileTest, BadFilesAreRefusedAtTheirFirstBadLine) {
         changed[line - 1] = text;
         return FileOf(changed + Lines{"note"});
     };
-    ASSERT_EQ(mkfifo(Path("pipe.pax").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(MakePipe(Path("pipe.pax")));
     const struct {
         const char* name;
         QByteArray bytes;
@@ -182,16 +180,12 @@ TEST_F(DataFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     ASSERT_TRUE(WriteDataFile(EditedMap(5, 5, 0, 8), QStringLiteral("old"), path).Ok);
     const QByteArray old = ReadBytes(path);
 
-    // Files may grow to 100 bytes only: every write beyond fails as on a full disk.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const WriteResult result = WriteDataFile(map, QStringLiteral("new"), path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, previousHandler);
+    WriteResult result;
+    {
+        const FileSizeLimit full(100);
+        ASSERT_TRUE(full.IsSet());
+        result = WriteDataFile(map, QStringLiteral("new"), path);
+    }
     EXPECT_FALSE(result.Ok || result.Error.isEmpty());
     EXPECT_EQ(ReadBytes(path), old);
 }
