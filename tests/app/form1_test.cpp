@@ -305,6 +305,8 @@ TEST_F(Form1Test, RangeOperationsFromKeysMenusAndPointsAreOneUndoStepEach) {
     const int selected = form.Document().SelectedPoint();
     QTest::keyClick(form.Frame7, Qt::Key_Right);
     QTest::keyClick(form.Frame7, Qt::Key_Up);  // 0.0146 V a step: shown with three decimals
+    QTest::keyClick(form.Frame7, Qt::Key_Up);
+    form.Document().StepBack();  // each press is a step of its own
     EXPECT_EQ(form.Document().SelectedPoint(), selected + 1);
     EXPECT_EQ(form.Map().OutputValues[selected + 1], RoundTo3((selected + 2) * 15 / 128.0) + 0.015);
 }
