@@ -16,6 +16,7 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class BoxStateView;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -32,6 +33,7 @@ class ProgressWindow;
 class SentMaps;
 class SerialPort;
 class TableView;
+class WorkRecovery;
 
 /// The main window. It owns the map's document and every view of it, and wires the controls
 /// to the handlers of the subsystems; what the document says changed, it shows.
@@ -68,6 +70,8 @@ public:
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
+    /// Whether the map on screen is what the box on the chosen com number holds.
+    std::unique_ptr<BoxStateView> Box;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -78,6 +82,9 @@ public:
     /// A data file named when the program was started: loaded as the load command loads
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
+    /// At start, before a file named on the command line: offers the work that a run
+    /// ended by a crash left behind.
+    void OfferLeftWork();
 
     /// The page the web-page picture and F1 open: the user guide in the language, beside the
     /// executable, else the installed one.
@@ -102,6 +109,9 @@ private:
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
+    /// The copy of the last send to the chosen com number read again, and shown against
+    /// the map.
+    void RefreshBoxState();
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();
@@ -144,4 +154,6 @@ private:
     DialogLanguage dialogLanguage_;
     std::unique_ptr<ProgressWindow> progress_;
     std::unique_ptr<DeviceTransfer> transfer_;
+    /// Made once the start map is on screen: only changes from then on are kept.
+    std::unique_ptr<WorkRecovery> recovery_;
 };

@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "box_state_view.h"
 #include "cell_editor.h"
 #include "chart_view.h"
 #include "form1.h"
 #include "table_view.h"
+#include "work_recovery.h"
 
 void Form1::MapChanged(const MapChanges& changes) {
     Table->ShowChanges(Map(), changes);
@@ -21,6 +23,13 @@ void Form1::MapChanged(const MapChanges& changes) {
     Frame7->Chart().ShowChanges(changes);
     ShowRange(changes);
     ShowSelection(changes);
+    if (changes.Has(MapChange::Port)) {
+        Box->Refresh(Map().PortNumber);
+    }
+    Box->Show(Map());
+    if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
+        recovery_->Changed();
+    }
 }
 
 void Form1::ShowRange(const MapChanges& changes) {

@@ -154,6 +154,43 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgNothingSent", " (még nem volt áttöltés)", " (nothing sent yet)"},
     {"MsgSentNotKept", "Az áttöltött adatállomány másolata nem menthető:",
      "A copy of the data sent could not be kept:"},
+    {"MsgRecordFolder",
+     "Ebben a mappában az áttöltött adatállományok másolatai vannak, ide nem lehet menteni. "
+     "Válasszon másik mappát!",
+     "This folder keeps the copies of the data sent; nothing can be saved there. Choose "
+     "another folder!"},
+    {"MsgRecordFolderTitle", kAttentionHun, kAttentionEng},
+    // What the box on the chosen com number holds, under the port chooser.
+    {"MsgBoxSame", "BOX: azonos", "BOX: same"},
+    {"MsgBoxSameBefore", "A képernyőn lévő adatállomány azonos azzal, amit erről a "
+     "számítógépről utoljára a com ", "The data on screen is the data last sent to com "},
+    {"MsgBoxSameAfter", " portra áttöltöttek.", " from this computer."},
+    {"MsgBoxDifferent", "BOX: eltér", "BOX: differs"},
+    {"MsgBoxDifferentBefore", "A képernyőn lévő adatállomány eltér attól, amit erről a "
+     "számítógépről utoljára a com ", "The data on screen differs from the data last sent to com "},
+    {"MsgBoxDifferentAfter", " portra áttöltöttek.", " from this computer."},
+    {"MsgBoxNothingSent", "BOX: nem ismert", "BOX: unknown"},
+    {"MsgBoxNothingSentBefore", "Erről a számítógépről még nem volt áttöltés a com ",
+     "Nothing has been sent to com "},
+    {"MsgBoxNothingSentAfter", " portra.", " from this computer yet."},
+    // Unsaved work kept for a start after a crash.
+    {"MsgRestoreWork",
+     "A program legutóbb nem zárult be rendesen. Visszaállítja a nem mentett adatállományt?",
+     "The program did not close properly last time. Do you want to restore the unsaved data?"},
+    {"MsgRestoreChanged", "Utolsó módosítás: ", "Last changed: "},
+    {"MsgRestoreFile", "Adatállomány: ", "File: "},
+    {"MsgRestoreNoFile", "(még nem volt mentve)", "(never saved)"},
+    {"MsgRestoreWorkTitle", "Visszaállítás", "Restore"},
+    {"MsgRecoveryDamaged", "A helyreállítási állomány sérült, nem állítható vissza.",
+     "The recovery file is damaged and cannot be restored."},
+    {"MsgRecoveryOtherVersion",
+     "A helyreállítási állományt a program egy másik változata írta, nem állítható vissza.",
+     "The recovery file was written by another version of the program and cannot be "
+     "restored."},
+    {"MsgRecoveryVersion", "Változat: ", "Version: "},
+    {"MsgRecoveryKeptAside", "Félretéve ide:", "It was kept aside as:"},
+    {"MsgRecoveryNotWritten", "A nem mentett munka nem menthető a helyreállításhoz:",
+     "Unsaved work cannot be kept for recovery:"},
 
     {"MsgCellPointOnly", "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból:",
      "Only decimal point is accepted, not decimal comma! Try again:"},
@@ -301,6 +338,8 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgActionImportPoints", "Pontok beolvasása", "Import points"},
     // The chart's own menu.
     {"MsgMenuCompare", "Összehasonlítás fájllal…", "Compare with file…"},
+    {"MsgMenuCompareLastSent", "Összehasonlítás az utoljára áttöltöttel",
+     "Compare with the last map sent"},
     {"MsgMenuCopyPicture", "Grafikon másolása képként", "Copy chart picture"},
     {"MsgMenuSavePicture", "Grafikon mentése képként…", "Save chart picture…"},
     {"MsgCompareDialogTitle", "Összehasonlítás fájllal", "Compare with file"},
