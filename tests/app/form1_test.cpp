@@ -34,8 +34,8 @@
 #include "qt_platform.h"
 #include "qt_printers.h"
 #include "qt_serial_port.h"
-#include "rounding.h"
 #include "sent_maps.h"
+#include "rounding.h"
 #include "table_view.h"
 
 namespace {
@@ -314,9 +314,6 @@ TEST_F(Form1Test, RangeOperationsFromKeysMenusAndPointsAreOneUndoStepEach) {
     EXPECT_EQ(form.Map().OutputValues[selected + 1], RoundTo3((selected + 2) * 15 / 128.0) + 0.015);
 }
 
-TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
-    QDir(SentMaps::UserFolder()).removeRecursively();  // the test copy of the user's folder
-    platform.popupMenu.choices = {0, 0};
 // What the box holds is shown from the copies: unknown, the same after a send, different
 // after an edit, the same again with the copy loaded, unknown on another com number.
 TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheBoxStateFollows) {
