@@ -40,6 +40,9 @@ class WorkRecovery;
 class Form1 : public QWidget, private MapObserver, private ChartEditHost, private FileCommandHost {
     Q_OBJECT
 
+    /// First of all, so that it outlives every view that keeps a reference to its map.
+    MapDocument document_;
+
 public:
     /// Runs the load procedure: texts, settings, defaults, table and chart.
     Form1(Platform platform, SerialPort& serialPort, const QLocale& locale = QLocale::system(),
@@ -145,7 +148,6 @@ private:
     void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
     bool CloseWindow() override { return close(); }
 
-    MapDocument document_;
     /// A pause this long ends a stretch of typing in the note: one step of the history.
     static constexpr int kNotePauseMs = 1000;
     QTimer noteTyping_;
