@@ -36,6 +36,7 @@
 #include "port_names.h"
 #include "press_completion.h"
 #include "progress_window.h"
+#include "range_commands.h"
 #include "send_button_menu.h"
 #include "send_map.h"
 #include "sent_maps.h"
@@ -144,6 +145,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
         Steps->EndHold();
         Frame7->Editing()->EndDrag();
     });
+    ConnectRange();
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
     completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,

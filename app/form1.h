@@ -28,6 +28,7 @@ class FrameChoosers;
 class StepButtons;
 class FileCommands;
 class PortAssignments;
+class RangeCommands;
 class ProgressWindow;
 class SentMaps;
 class SerialPort;
@@ -67,6 +68,8 @@ public:
     std::unique_ptr<FileCommands> Files;
     std::unique_ptr<CellClipboard> Clip;
     ChartMenu* Frame7Menu;
+    /// Operations on a range of breakpoints and the import of a datasheet's points.
+    std::unique_ptr<RangeCommands> Range;
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
@@ -112,6 +115,11 @@ private:
     /// The copy of the last send to the chosen com number read again, and shown against
     /// the map.
     void RefreshBoxState();
+    /// The range menus and keys, and the keys of the chart.
+    void ConnectRange();
+    void ChartKeyPressed(int key);
+    /// The table and the chart show the document's range.
+    void ShowRange(const MapChanges& changes);
 
     // MapObserver: the one place where the window follows the map.
     void MapChanged(const MapChanges& changes) override;

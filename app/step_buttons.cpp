@@ -76,6 +76,18 @@ void StepButtons::EndHold() {
     stepUp_->setDown(false);
 }
 
+void StepButtons::StepOnce(StepDirection direction) {
+    if (!document_.HasSelection() || held_) {
+        return;
+    }
+    direction_ = direction;
+    BeforeStep();
+    document_.BeginPointStep();
+    if (document_.StepSelectedPoint(direction)) {
+        ShowLimitMessage();
+    }
+}
+
 void StepButtons::Tick() {
     const StepResult result = stepper_.Tick(document_);
     held_ = stepper_.Held();

@@ -36,6 +36,8 @@ public:
 
     /// Runs before a press reads the selected value: typed cells count first.
     std::function<void()> BeforeStep = [] {};
+    /// One step and no repeat, as a key on the chart makes it: one undo step a press.
+    void StepOnce(StepDirection direction);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
