@@ -2,15 +2,18 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <utility>
 
 #include "chart_view.h"
 #include "compare_file.h"
 #include "file_dialog.h"
+#include "inside_folder.h"
 #include "map_report.h"
 #include "message_box.h"
 #include "popup_menu.h"
 #include "system_clipboard.h"
 #include "texts.h"
+#include "user_folders.h"
 
 namespace {
 
@@ -19,31 +22,50 @@ const QString kPdfFilter = QStringLiteral("PDF Files(*.pdf)|*.pdf");
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform)
-    : QObject(&chart), chart_(chart), document_(document), texts_(texts), platform_(platform) {
+ChartMenu::ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform,
+                     LastSentFile lastSent)
+    : QObject(&chart),
+      chart_(chart),
+      document_(document),
+      texts_(texts),
+      platform_(platform),
+      lastSent_(std::move(lastSent)) {
     chart_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&chart_, &QWidget::customContextMenuRequested, this, &ChartMenu::Open);
 }
 
 void ChartMenu::Open(const QPoint& pos) {
+    const bool sent = !lastSent_().isEmpty();
+    const MenuItem lastSent =
+        sent ? MenuItem{texts_("MsgMenuCompareLastSent")}
+             : MenuItem{texts_("MsgMenuCompareLastSent") + texts_("MsgNothingSent"), false};
     const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
+                                                   lastSent,
                                                    {texts_("MsgMenuCopyPicture")},
                                                    {texts_("MsgMenuSavePicture")},
                                                    {texts_("MsgMenuSaveReport")}},
                                                   chart_.mapToGlobal(pos));
     if (choice == 0) {
         CompareWithFile();
-    } else if (choice == 1) {
-        CopyPicture();
+    } else if (choice == 1 && sent) {
+        CompareWithLastSent();
     } else if (choice == 2) {
-        SavePicture();
+        CopyPicture();
     } else if (choice == 3) {
+        SavePicture();
+    } else if (choice == 4) {
         SaveReport();
     }
 }
 
 void ChartMenu::CompareWithFile() {
     if (::CompareWithFile(document_, platform_.fileDialog, platform_.messageBox, texts_)) {
+        ShowsComparison = true;
+    }
+}
+
+void ChartMenu::CompareWithLastSent() {
+    if (CompareWithDataFile(document_, lastSent_(), platform_.messageBox, texts_)) {
         ShowsComparison = true;
     }
 }
@@ -60,6 +82,10 @@ QString ChartMenu::AskSaveName(const char* titleKey, const QString& filter, cons
         }
         if (QFileInfo(fileName).suffix().isEmpty()) {
             fileName += QLatin1Char('.') + suffix;
+        }
+        if (IsInsideFolder(fileName, platform_.folders.SentMaps())) {
+            platform_.messageBox.Show(texts_("MsgRecordFolder"), texts_("MsgRecordFolderTitle"));
+            continue;
         }
         if (!QFileInfo::exists(fileName) ||
             platform_.messageBox.Show(texts_("MsgOverwriteFile"), texts_("MsgOverwriteFileTitle"),

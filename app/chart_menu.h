@@ -11,14 +11,18 @@ class QPoint;
 class Texts;
 class MapDocument;
 
-/// The chart's right-click menu: compare the curve with a file's, copy the chart as a
-/// picture, save it as a PNG file, save the map's report as a PDF file. Its texts follow
-/// the current language.
+/// The chart's right-click menu: compare the curve with a file's or with the last map sent
+/// to the chosen com number, copy the chart as a picture, save it as a PNG file, save the
+/// map's report as a PDF file. Its texts follow the current language.
 class ChartMenu : public QObject {
     Q_OBJECT
 
 public:
-    ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform);
+    /// The copy of the last map sent to the chosen com number; empty when there is none.
+    using LastSentFile = std::function<QString()>;
+
+    ChartMenu(ChartView& chart, MapDocument& document, const Texts& texts, Platform platform,
+              LastSentFile lastSent);
 
     /// A right click: the actions in the current language.
     void Open(const QPoint& pos);
@@ -27,6 +31,7 @@ public:
     bool ShowsComparison = false;
 
     void CompareWithFile();
+    void CompareWithLastSent();
     void CopyPicture();
     void SavePicture();
     void SaveReport();
@@ -42,4 +47,5 @@ private:
     MapDocument& document_;
     const Texts& texts_;
     Platform platform_;
+    LastSentFile lastSent_;
 };

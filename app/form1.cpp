@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "apply_texts.h"
+#include "box_state_view.h"
 #include "browser.h"
 #include "cell_editor.h"
 #include "chart_menu.h"
@@ -40,7 +41,10 @@
 #include "step_buttons.h"
 #include "table_view.h"
 #include "twips.h"
+#include "undo_button_menu.h"
+#include "user_folders.h"
 #include "user_settings.h"
+#include "work_recovery.h"
 
 namespace {
 
@@ -97,7 +101,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                            settingsFileName);
     Clip = std::make_unique<CellClipboard>(document_, *Table, Edit, *Cells, Msg,
                                            platform_.messageBox, platform_.clipboard);
-    Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_);
+    Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
+    Files->KeepOutOf(Sent->Folder());
+    Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
+    Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_,
+                               [this] { return Sent->NewestFor(Map().PortNumber); });
     Frame7Menu->ReportSourceOf = [this] {
         const QString file = Files->CurrentFileName();
         const QFileInfo info(file);
@@ -105,13 +113,22 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                               : ReportSource{file, info.lastModified(),
                                              IsMapChanged(Map(), NoteText(), file), NoteText()};
     };
-    connect(W.Text2, &QPlainTextEdit::textChanged, this,
-            [this] { document_.SetNote(NoteBoxText().toStdString()); });
+    // Typing joins one step of the history until it pauses.
+    noteTyping_.setSingleShot(true);
+    noteTyping_.setInterval(kNotePauseMs);
+    connect(&noteTyping_, &QTimer::timeout, this, [this] { document_.EndTyping(); });
+    connect(W.Text2, &QPlainTextEdit::textChanged, this, [this] {
+        document_.SetNote(NoteBoxText().toStdString());
+        noteTyping_.start();
+    });
+    auto* undoMenu = new UndoButtonMenu(W.Command10, platform_.popupMenu, document_, Msg, this);
+    connect(undoMenu, &UndoButtonMenu::StepBackChosen, this, [this] { StepThroughHistory(true); });
+    connect(undoMenu, &UndoButtonMenu::StepForwardChosen, this,
+            [this] { StepThroughHistory(false); });
     document_.AddObserver(*this);
     progress_ = std::make_unique<ProgressWindow>(this, Msg);
     transfer_ = std::make_unique<DeviceTransfer>(serialPort, *progress_, platform_.clock,
                                                  platform_.messageBox, Msg);
-    Sent = std::make_unique<SentMaps>();
     Ports = std::make_unique<PortAssignments>();
     new PortChooserMenu(W.Combo1, platform_.popupMenu, *Ports, Msg, FindSerialDevices, this);
     new SendButtonMenu(
@@ -125,8 +142,20 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     connect(Boxes.get(), &EntryBoxes::ClickCancelled, completion,
             &PressCompletion::DropPressInProgress);
     Load(settingsFileName);
+    recovery_ = std::make_unique<WorkRecovery>(
+        platform_.folders.Recovery(),
+        [this] {
+            return WorkingState{PaxDataFromMap(Map(), {}),
+                                NoteText(),
+                                Files->WorkFileName(),
+                                !Files->HasUnsavedWork(),
+                                {}};
+        },
+        platform_.messageBox, Msg);
     // After the load procedure: the table's rows exist by now.
-    new KeyboardShortcuts(this, W.Command2, W.Command3, W.Command10, [this] { WebPageClicked(); });
+    new KeyboardShortcuts(
+        this, W.Command2, W.Command3, W.Command10, [this] { document_.StepBack(); },
+        [this] { document_.StepForward(); }, [this] { WebPageClicked(); });
 }
 
 Form1::~Form1() = default;
@@ -160,6 +189,11 @@ void Form1::ReadSettings(const QString& settingsFileName) {
     document_.SetPort(port.value_or(1));
 }
 
+void Form1::RefreshBoxState() {
+    Box->Refresh(Map().PortNumber);
+    Box->Show(Map());
+}
+
 void Form1::ConnectCommands() {
     connect(W.Command2, &QPushButton::clicked, this, [this] { SaveClicked(); });
     connect(W.Command3, &QPushButton::clicked, this, [this] { LoadClicked(); });
@@ -169,6 +203,12 @@ void Form1::ConnectCommands() {
     connect(W.Command9, &QPushButton::clicked, this, [this] { Curve->AddOffset(); });
     connect(W.Command5, &QPushButton::clicked, this, [this] { Curve->CreateLine(); });
     connect(W.Command10, &QPushButton::clicked, this, [this] { Curve->Undo(); });
+}
+
+void Form1::StepThroughHistory(bool back) {
+    // As the keys do: a value being typed is checked first, and is a step of its own.
+    W.Command10->setFocus(Qt::ShortcutFocusReason);
+    back ? document_.StepBack() : document_.StepForward();
 }
 
 void Form1::SaveClicked() {
@@ -189,9 +229,16 @@ bool Form1::OpenFile(const QString& fileName) {
     return Files->LoadFile(QFileInfo(fileName).absoluteFilePath());
 }
 
+void Form1::OfferLeftWork() {
+    recovery_->OfferLeftWork([this](const WorkingState& work) {
+        Files->RestoreWork(work.Map, work.Note, work.FileName);
+    });
+}
+
 void Form1::SendMapToDevice() {
     if (transfer_->SendMapToDevice(Map())) {
         KeepSentMap(*Sent, Map(), NoteText(), platform_.messageBox, Msg);
+        RefreshBoxState();
     }
 }
 
@@ -202,6 +249,8 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     CommitFocusedCell();
     if (Files->CloseHandler()) {
+        // Saved, or given up by the user: nothing is left to restore.
+        recovery_->CleanExit();
         event->accept();
     } else {
         event->ignore();
@@ -238,6 +287,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     Msg.SetLanguage(language);
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
+    Box->Show(Map());
     ShowGuidePicture();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }

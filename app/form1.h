@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "texts.h"
 #include "voltage_map.h"
 
+class BoxStateView;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -30,6 +32,7 @@ class ProgressWindow;
 class SentMaps;
 class SerialPort;
 class TableView;
+class WorkRecovery;
 
 /// The main window. It owns the map's document and every view of it, and wires the controls
 /// to the handlers of the subsystems; what the document says changed, it shows.
@@ -64,6 +67,8 @@ public:
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
+    /// Whether the map on screen is what the box on the chosen com number holds.
+    std::unique_ptr<BoxStateView> Box;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -74,6 +79,9 @@ public:
     /// A data file named when the program was started: loaded as the load command loads
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
+    /// At start, before a file named on the command line: offers the work that a run
+    /// ended by a crash left behind.
+    void OfferLeftWork();
 
     /// The page the web-page picture and F1 open: the user guide in the language, beside the
     /// executable, else the installed one.
@@ -93,9 +101,14 @@ private:
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
     void ShowGuidePicture();
+    /// The UnDo button's menu: one step back or forth through the history.
+    void StepThroughHistory(bool back);
     void SaveClicked();
     void LoadClicked();
     void ReadSettings(const QString& settingsFileName);
+    /// The copy of the last send to the chosen com number read again, and shown against
+    /// the map.
+    void RefreshBoxState();
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();
@@ -125,9 +138,14 @@ private:
     bool CloseWindow() override { return close(); }
 
     MapDocument document_;
+    /// A pause this long ends a stretch of typing in the note: one step of the history.
+    static constexpr int kNotePauseMs = 1000;
+    QTimer noteTyping_;
     Platform platform_;
     QLocale locale_;
     DialogLanguage dialogLanguage_;
     std::unique_ptr<ProgressWindow> progress_;
     std::unique_ptr<DeviceTransfer> transfer_;
+    /// Made once the start map is on screen: only changes from then on are kept.
+    std::unique_ptr<WorkRecovery> recovery_;
 };

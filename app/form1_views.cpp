@@ -10,16 +10,25 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "box_state_view.h"
 #include "cell_editor.h"
 #include "chart_view.h"
 #include "form1.h"
 #include "table_view.h"
+#include "work_recovery.h"
 
 void Form1::MapChanged(const MapChanges& changes) {
     Table->ShowChanges(Map(), changes);
     ShowFrame(changes);
     Frame7->Chart().ShowChanges(changes);
     ShowSelection(changes);
+    if (changes.Has(MapChange::Port)) {
+        Box->Refresh(Map().PortNumber);
+    }
+    Box->Show(Map());
+    if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
+        recovery_->Changed();
+    }
 }
 
 void Form1::ShowFrame(const MapChanges& changes) {

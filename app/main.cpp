@@ -72,14 +72,14 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
     if (!state) {
         std::fprintf(stderr,
                      "solva-tx: --state must be main, parts, reprompt, save-question, "
-                     "progress, port-menu or chart-menu\n");
+                     "progress, port-menu, chart-menu or undo-menu\n");
         return kExitUsage;
     }
     WindowPicture picture(*state, path);
     QtPlatform platform;
     const Platform real = platform.Get();
     Form1 form({real.messageBox, real.inputBox, real.fileDialog, real.clock, real.browser,
-                real.clipboard, picture.Settings(), real.popupMenu},
+                real.clipboard, picture.Settings(), real.popupMenu, real.folders},
                picture.Port());
     platform.SetParent(&form);
     if (language == "eng") {
@@ -138,8 +138,10 @@ int RunWindow(int argc, char** argv) {
     Form1 form(platform.Get(), serialPort);
     platform.SetParent(&form);
     form.show();
+    // Once the window is up, so that the questions are shown over it; work left by a crash
+    // first, so that a file named here asks whether to save the restored work.
+    QTimer::singleShot(0, &form, [&form] { form.OfferLeftWork(); });
     if (!fileName.isEmpty()) {
-        // Once the window is up, so that a refusal is shown over it.
         QTimer::singleShot(0, &form, [&form, fileName] { form.OpenFile(fileName); });
     }
     return QApplication::exec();

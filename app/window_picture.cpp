@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -31,6 +32,7 @@ const std::pair<const char*, PictureState> kStateNames[] = {
     {"progress", PictureState::Progress},
     {"port-menu", PictureState::PortMenu},
     {"chart-menu", PictureState::ChartMenu},
+    {"undo-menu", PictureState::UndoMenu},
 };
 
 /// The parts of the main window in the order the user guide numbers them.
@@ -117,6 +119,21 @@ int WindowPicture::Take(Form1& form) {
         case PictureState::PortMenu:
             menuAt_ = form.W.Combo1->mapToGlobal(QPoint(20, 10));
             emit form.W.Combo1->customContextMenuRequested(QPoint(20, 10));
+            break;
+        case PictureState::UndoMenu:
+            // Two values changed and one taken back with Ctrl+Z: the menu offers both ways.
+            for (const auto& [row, text] : {std::pair(9, "2"), std::pair(19, "8")}) {
+                form.Cells->SelectCell(row);
+                form.Table->SetCellText(row, QLatin1String(text));
+                form.Cells->CommitCell(row);
+            }
+            for (QShortcut* shortcut : form.findChildren<QShortcut*>()) {
+                if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
+                    emit shortcut->activated();
+                }
+            }
+            menuAt_ = form.W.Command10->mapToGlobal(QPoint(20, 10));
+            emit form.W.Command10->customContextMenuRequested(QPoint(20, 10));
             break;
         case PictureState::ChartMenu:
             menuAt_ = form.Frame7->mapToGlobal(QPoint(380, 260));

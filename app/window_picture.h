@@ -22,11 +22,12 @@ enum class PictureState {
     SaveQuestion,  ///< the exit button's question over a changed map
     Progress,      ///< a send halfway
     PortMenu,      ///< the port chooser's right-click menu
-    ChartMenu      ///< the chart's right-click menu
+    ChartMenu,     ///< the chart's right-click menu
+    UndoMenu       ///< the undo button's right-click menu after two changes and an undo
 };
 
 /// The state of a name on the command line ("main", "parts", "reprompt", "save-question",
-/// "progress", "port-menu", "chart-menu"); nothing for another name.
+/// "progress", "port-menu", "chart-menu", "undo-menu"); nothing for another name.
 std::optional<PictureState> PictureStateNamed(const QString& name);
 
 /// A picture of the main window in a state, for the user guide and the README: what the

@@ -11,6 +11,7 @@ MapDocument::MapDocument() {
     FillStartLine(map_);
     BuildDeviceTable(map_);
     SaveUndoSnapshot(map_);
+    history_.Reset(StateOf(map_, note_, nullptr));
 }
 
 void MapDocument::AddObserver(MapObserver& observer) {
@@ -27,6 +28,11 @@ void MapDocument::Notify(MapChanges changes) {
     }
 }
 
+void MapDocument::Record(MapAction action, bool joinable) {
+    history_.Record(action, StateOf(map_, note_, &history_.Current()), joinable && open_ == action);
+    open_ = joinable ? std::optional(action) : std::nullopt;
+}
+
 void MapDocument::CommitCell(int i, double value) {
     const double before = map_.OutputValues[i];
     map_.SetOutputValue(i, value);
@@ -35,26 +41,31 @@ void MapDocument::CommitCell(int i, double value) {
     if (after != before && after != map_.UndoValues[i]) {
         SaveUndoExcept(map_, i);
     }
+    Record(MapAction::Cell);
     Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = i});
 }
 
 void MapDocument::Multiply(double factor) {
     MultiplyOutputs(map_, factor);
+    Record(MapAction::Multiply);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::AddOffset(double offset) {
     AddOffsetToOutputs(map_, offset);
+    Record(MapAction::AddOffset);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::CreateLine(double endVoltage) {
     CreateStraightLine(map_, endVoltage);
+    Record(MapAction::CreateLine);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::UndoLastChange() {
     ::UndoLastChange(map_);
+    Record(MapAction::UnDo);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
@@ -64,21 +75,25 @@ void MapDocument::Paste(int first, const std::vector<double>& values) {
         map_.SetOutputValue(first + static_cast<int>(n), values[n]);
     }
     BuildDeviceTable(map_);
+    Record(MapAction::Paste);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::BeginPointStep() {
     SaveUndoSnapshot(map_);
+    Record(MapAction::Step);
 }
 
 bool MapDocument::StepSelectedPoint(StepDirection direction) {
     const bool limitHit = ::StepSelectedPoint(map_, direction);
+    Record(MapAction::Step, true);
     Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = map_.SelectedPoint});
     return limitHit;
 }
 
 void MapDocument::BeginDrag() {
     SaveUndoSnapshot(map_);
+    Record(MapAction::Drag);
 }
 
 void MapDocument::DragSelectedPoint(double value) {
@@ -87,6 +102,7 @@ void MapDocument::DragSelectedPoint(double value) {
     map_.SetOutputValue(s, value);
     map_.SetOutputValue(s, std::clamp<double>(map_.OutputValues[s], 0, map_.OutputRangeMax));
     UpdateDeviceTableAt(map_, s);
+    Record(MapAction::Drag, true);
     Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = s});
 }
 
@@ -94,6 +110,7 @@ bool MapDocument::ChangeInputSpan(int listPosition) {
     if (!::ChangeInputSpan(map_, listPosition)) {
         return false;
     }
+    Record(MapAction::InputSpan);
     Notify(MapChanges{}.Add(MapChange::InputSpan));
     return true;
 }
@@ -103,6 +120,7 @@ bool MapDocument::ChangeOutputSpan(int listPosition) {
         return false;
     }
     BuildDeviceTable(map_);
+    Record(MapAction::OutputSpan);
     Notify(MapChanges{}.Add(MapChange::OutputSpan).Add(MapChange::Values));
     return true;
 }
@@ -112,12 +130,14 @@ void MapDocument::ChangeResolution(int listPosition) {
     // The chart then draws the curve of the new breakpoints, the one a send would carry.
     BuildDeviceTable(map_);
     EndResolutionChoice(map_);
+    Record(MapAction::Resolution);
     Notify(
         MapChanges{}.Add(MapChange::Resolution).Add(MapChange::Values).Add(MapChange::Selection));
 }
 
 void MapDocument::DeclineResolution() {
     EndResolutionChoice(map_);
+    Record(MapAction::Resolution);
     Notify(MapChanges{}.Add(MapChange::Selection));
 }
 
@@ -139,12 +159,16 @@ void MapDocument::Load(const VoltageMap& loaded, std::string note) {
     map_.SavedDeviceTable = map_.DeviceTable;
     map_.SavedCurveValid = true;
     map_.SelectedPoint = map_.Resolution;
+    // Undoing across a load would put another file's map under this file's name.
+    history_.Reset(StateOf(map_, note_, nullptr));
+    open_.reset();
     Notify({.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port)});
 }
 
 void MapDocument::SetInputFilter(bool on) {
     if (map_.InputFilter != (on ? 1 : 0)) {
         map_.InputFilter = on ? 1 : 0;
+        Record(MapAction::Filter);
         Notify(MapChanges{}.Add(MapChange::Filters));
     }
 }
@@ -152,6 +176,7 @@ void MapDocument::SetInputFilter(bool on) {
 void MapDocument::SetOutputFilter(bool on) {
     if (map_.OutputFilter != (on ? 1 : 0)) {
         map_.OutputFilter = on ? 1 : 0;
+        Record(MapAction::Filter);
         Notify(MapChanges{}.Add(MapChange::Filters));
     }
 }
@@ -159,6 +184,7 @@ void MapDocument::SetOutputFilter(bool on) {
 void MapDocument::SetNote(std::string note) {
     if (note != note_) {
         note_ = std::move(note);
+        Record(MapAction::Note, true);
         Notify(MapChanges{}.Add(MapChange::Note));
     }
 }
@@ -185,4 +211,42 @@ void MapDocument::SetReferenceCurve(const DeviceTableEntries& table) {
     map_.SavedDeviceTable = table;
     map_.SavedCurveValid = true;
     Notify(MapChanges{}.Add(MapChange::Reference));
+}
+
+bool MapDocument::StepBack() {
+    if (!history_.CanUndo()) {
+        return false;
+    }
+    Restore(history_.Undo());
+    return true;
+}
+
+bool MapDocument::StepForward() {
+    if (!history_.CanRedo()) {
+        return false;
+    }
+    Restore(history_.Redo());
+    return true;
+}
+
+void MapDocument::EndTyping() {
+    if (open_ == MapAction::Note) {
+        open_.reset();
+    }
+}
+
+void MapDocument::Restore(const MapState& state) {
+    open_.reset();
+    const int resolution = map_.Resolution;
+    ApplyState(state, map_);
+    note_ = *state.Note;
+    BuildDeviceTable(map_);
+    MapChanges changes{.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port) &
+                                ~static_cast<std::uint32_t>(MapChange::Reference) &
+                                ~static_cast<std::uint32_t>(MapChange::Selection)};
+    if (map_.Resolution != resolution) {
+        map_.SelectedPoint = map_.Resolution;
+        changes.Add(MapChange::Selection);
+    }
+    Notify(changes);
 }

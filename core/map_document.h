@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "edit_history.h"
 #include "point_stepping.h"
 #include "voltage_map.h"
 
@@ -45,8 +47,8 @@ public:
 
 /// The one owner of the voltage map, its note and the state derived from them. Every
 /// change goes through one of its operations, which keeps the device table built from the
-/// values and tells the observers once what changed. Values passed in have been accepted
-/// by the entry rules.
+/// values, records the change in the history and tells the observers once what changed.
+/// Values passed in have been accepted by the entry rules.
 class MapDocument {
 public:
     /// The start map: both spans 15 V, 128 breakpoints on the straight line from 0 V to
@@ -107,10 +109,25 @@ public:
     /// Another curve (a compared file's) becomes the reference.
     void SetReferenceCurve(const DeviceTableEntries& table);
 
+    /// Every state of the map since the start or the last load.
+    const EditHistory& History() const { return history_; }
+    /// One step back or forth through the history; false when there is none.
+    bool StepBack();
+    bool StepForward();
+    /// The user paused typing the note: further typing is a step of its own.
+    void EndTyping();
+
 private:
     void Notify(MapChanges changes);
+    /// Records the map after action; joinable actions (a hold, a drag, typing) go on in
+    /// one step until another action or a new press.
+    void Record(MapAction action, bool joinable = false);
+    void Restore(const MapState& state);
 
     VoltageMap map_;
     std::string note_;
     std::vector<MapObserver*> observers_;
+    EditHistory history_;
+    /// The action whose further changes join its step.
+    std::optional<MapAction> open_;
 };

@@ -348,7 +348,7 @@ const QList<CommandCompanion>& CommandCompanions() {
         {"state",
          "STATE",
          "What the picture shows over the window: main (default), parts, reprompt, "
-         "save-question, progress, port-menu or chart-menu.",
+         "save-question, progress, port-menu, chart-menu or undo-menu.",
          {"screenshot"}},
         {"resolution",
          "R",

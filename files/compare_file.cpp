@@ -13,9 +13,11 @@ bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& 
                      const Texts& texts) {
     const QString fileName =
         fileDialog.AskOpenName(texts("MsgCompareDialogTitle"), FileCommands::kPaxFilter);
-    if (fileName.isEmpty()) {
-        return false;
-    }
+    return !fileName.isEmpty() && CompareWithDataFile(document, fileName, messageBox, texts);
+}
+
+bool CompareWithDataFile(MapDocument& document, const QString& fileName, MessageBox& messageBox,
+                         const Texts& texts) {
     const PaxDecodeResult file = ReadPaxFile(fileName);
     if (!file.Ok()) {
         messageBox.Show(LoadFailedMessage(texts, fileName, file), texts("MsgLoadFailedTitle"));

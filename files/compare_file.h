@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class FileDialog;
 class MessageBox;
 class Texts;
@@ -11,3 +13,6 @@ class MapDocument;
 /// True when the reference changed.
 bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts);
+/// The same with a file already chosen.
+bool CompareWithDataFile(MapDocument& document, const QString& fileName, MessageBox& messageBox,
+                         const Texts& texts);

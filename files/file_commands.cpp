@@ -3,9 +3,12 @@
 #include <QFileInfo>
 #include <utility>
 
+#include "compared_curve.h"
 #include "data_file.h"
+#include "device_table.h"
 #include "file_dialog.h"
 #include "file_messages.h"
+#include "inside_folder.h"
 #include "map_document.h"
 #include "message_box.h"
 
@@ -43,6 +46,10 @@ bool FileCommands::SaveCommand() {
             return false;
         }
         fileName = WithPaxExtension(fileName);
+        if (IsInsideFolder(fileName, recordFolder_)) {
+            messageBox_.Show(texts_("MsgRecordFolder"), texts_("MsgRecordFolderTitle"));
+            continue;
+        }
         lastFolder_ = QFileInfo(fileName).absolutePath();
         if (!QFileInfo::exists(fileName)) {
             break;
@@ -82,7 +89,9 @@ bool FileCommands::LoadCommand(const QString& givenName) {
         currentFileName_.clear();
         return false;
     }
-    lastFolder_ = QFileInfo(fileName).absolutePath();
+    if (!IsInsideFolder(fileName, recordFolder_)) {
+        lastFolder_ = QFileInfo(fileName).absolutePath();
+    }
     return LoadFile(fileName);
 }
 
@@ -92,8 +101,9 @@ bool FileCommands::LoadFile(const QString& fileName) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));
         return false;
     }
-    currentFileName_ = fileName;
-    workFileName_ = fileName;
+    // A kept copy is worked on as a map never saved, so that no save goes back over it.
+    currentFileName_ = IsInsideFolder(fileName, recordFolder_) ? QString() : fileName;
+    workFileName_ = currentFileName_;
     VoltageMap loaded;
     ApplyPaxData(loaded, file.Data);
     document_.Load(loaded, QString(file.Data.Note)
@@ -112,6 +122,24 @@ bool FileCommands::NoteFitsAFile() {
     }
     messageBox_.Show(NoteTooLongMessage(texts_, bytes), texts_("MsgNoteTooLongTitle"));
     return false;
+}
+
+void FileCommands::RestoreWork(const PaxData& map, const QString& note, const QString& fileName) {
+    VoltageMap restored;
+    ApplyPaxData(restored, map);
+    document_.Load(restored, note.toStdString());
+    currentFileName_ = fileName;
+    workFileName_ = fileName;
+    ShowFileTitle();
+    if (fileName.isEmpty()) {
+        return;
+    }
+    if (const PaxDecodeResult file = ReadPaxFile(fileName); file.Ok()) {
+        VoltageMap saved;
+        ApplyPaxData(saved, file.Data);
+        BuildDeviceTable(saved);
+        document_.SetReferenceCurve(ComparedDeviceTable(saved, document_.Map()));
+    }
 }
 
 void FileCommands::ExitCommand() {
@@ -149,9 +177,13 @@ bool FileCommands::CloseHandler() {
     return true;
 }
 
+bool FileCommands::HasUnsavedWork() const {
+    return workFileName_.isEmpty() ? !IsStartMap()
+                                   : IsMapChanged(document_.Map(), Note(), workFileName_);
+}
+
 bool FileCommands::SaveBeforeLoad() {
-    if (workFileName_.isEmpty() ? IsStartMap()
-                                : !IsMapChanged(document_.Map(), Note(), workFileName_)) {
+    if (!HasUnsavedWork()) {
         return true;
     }
     const MessageAnswer answer =
@@ -178,7 +210,9 @@ void FileCommands::KeepSettings() {
 }
 
 void FileCommands::ShowFileTitle() {
-    host_.SetWindowTitle(QStringLiteral("SOLVA-TX  ") + currentFileName_);
+    host_.SetWindowTitle(currentFileName_.isEmpty()
+                             ? QStringLiteral("SOLVA-TX")
+                             : QStringLiteral("SOLVA-TX  ") + currentFileName_);
 }
 
 QString FileCommands::Note() const {

@@ -7,6 +7,7 @@
 #include "texts.h"
 
 class FileDialog;
+struct PaxData;
 class MapDocument;
 class MessageBox;
 
@@ -37,8 +38,21 @@ public:
     /// The main window is closing: whether it may close.
     bool CloseHandler();
 
+    /// The copies of the maps sent are a record: one opens as an unsaved copy, and nothing
+    /// is saved among them.
+    void KeepOutOf(const QString& recordFolder) { recordFolder_ = recordFolder; }
+
+    /// Work left by a run that ended without a clean exit comes back as unsaved work on
+    /// fileName (empty for a map never saved); that file's curve is the reference.
+    void RestoreWork(const PaxData& map, const QString& note, const QString& fileName);
+
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
+    /// The file the map comes from, as the title shows it.
+    const QString& WorkFileName() const { return workFileName_; }
+    /// Whether the map or note differ from the file they come from, or, never saved, from
+    /// the start map: what a load asks to save first, and what a crash would lose.
+    bool HasUnsavedWork() const;
     /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
 
@@ -66,5 +80,6 @@ private:
     QString workFileName_;
     /// Folder of the last name a file dialog gave; dialogs open there.
     QString lastFolder_;
+    QString recordFolder_;
     bool exitConfirmed_ = false;
 };

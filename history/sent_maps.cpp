@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
 #include <utility>
 
 #include "message_box.h"
 #include "texts.h"
+#include "user_folders.h"
 #include "voltage_map.h"
 
 namespace {
@@ -21,8 +21,7 @@ qint64 Number(const QString& name) {
 }  // namespace
 
 QString SentMaps::UserFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/sent");
+    return UserSentFolder();
 }
 
 SentMaps::SentMaps(QString folder) : folder_(std::move(folder)) {}
@@ -57,6 +56,14 @@ QString SentMaps::Keep(const VoltageMap& map, const QString& note, int portNumbe
 QString SentMaps::Newest() const {
     const QStringList kept = KeptNames();
     return kept.isEmpty() ? QString() : QDir(folder_).filePath(kept.last());
+}
+
+QString SentMaps::NewestFor(int portNumber) const {
+    const QString suffix = QStringLiteral("_com%1.pax").arg(portNumber);
+    const QStringList kept = KeptNames();
+    const auto newest = std::find_if(kept.rbegin(), kept.rend(),
+                                     [&](const QString& name) { return name.endsWith(suffix); });
+    return newest == kept.rend() ? QString() : QDir(folder_).filePath(*newest);
 }
 
 QStringList SentMaps::NewestFirst(int count) const {

@@ -30,6 +30,8 @@ public:
                  WriteResult& result);
     /// The newest file kept; empty when there is none.
     QString Newest() const;
+    /// The newest file kept of a send to com portNumber; empty when there is none.
+    QString NewestFor(int portNumber) const;
     /// Paths of the newest count files kept, the newest first.
     QStringList NewestFirst(int count) const;
     /// When and where a kept file was sent, from its name: "2026-12-07 14:03:59, com 3".

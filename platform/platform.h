@@ -7,6 +7,7 @@ class FileDialog;
 class InputBox;
 class MessageBox;
 class UserSettings;
+class UserFolders;
 class PopupMenu;
 
 /// Everything the program shows or touches outside itself, handed to the main window.
@@ -19,4 +20,5 @@ struct Platform {
     SystemClipboard& clipboard;
     UserSettings& settings;
     PopupMenu& popupMenu;
+    UserFolders& folders;
 };

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
 
@@ -138,6 +139,16 @@ void QtUserSettings::SetValue(const QString& key, const QString& value) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganization,
                        kSettingsApplication);
     settings.setValue(key, value);
+}
+
+QString UserSentFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/sent");
+}
+
+QString UserRecoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/recovery");
 }
 
 int QtPopupMenu::Choose(const std::vector<MenuItem>& items, const QPoint& screenPos) {

@@ -9,9 +9,10 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "platform.h"
-#include "system_clipboard.h"
-#include "user_settings.h"
 #include "popup_menu.h"
+#include "system_clipboard.h"
+#include "user_folders.h"
+#include "user_settings.h"
 
 class QtMessageBox : public MessageBox {
 public:
@@ -70,6 +71,12 @@ public:
     void SetValue(const QString& key, const QString& value) override;
 };
 
+class QtUserFolders : public UserFolders {
+public:
+    QString SentMaps() override { return UserSentFolder(); }
+    QString Recovery() override { return UserRecoveryFolder(); }
+};
+
 class QtPopupMenu : public PopupMenu {
 public:
     int Choose(const std::vector<MenuItem>& items, const QPoint& screenPos) override;
@@ -84,8 +91,8 @@ class QtPlatform {
 public:
     void SetParent(QWidget* parent);
     Platform Get() {
-        return {messageBox_, inputBox_, fileDialog_, clock_,
-                browser_,    clipboard_, settings_,   popupMenu_};
+        return {messageBox_, inputBox_, fileDialog_, clock_,  browser_,
+                clipboard_,  settings_, popupMenu_,  folders_};
     }
 
 private:
@@ -97,4 +104,5 @@ private:
     QtClipboard clipboard_;
     QtUserSettings settings_;
     QtPopupMenu popupMenu_;
+    QtUserFolders folders_;
 };

@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <fstream>
 
+#include "box_state_view.h"
 #include "cell_editor.h"
 #include "chart_menu.h"
 #include "chart_view.h"
@@ -197,6 +198,32 @@ QString Lines(const std::vector<MenuItem>& items) {
     return lines.join('|');
 }
 
+// Row 1 holds 0.117 at the start; the note's typing is a step per pause.
+TEST_F(Form1Test, HistoryByKeysAndByTheUndoButtonsMenuInBothLanguages) {
+    Activate();
+    QTest::mouseClick(form.Table->Text1[0], Qt::LeftButton);
+    form.Table->SetCellText(0, "2");
+    QTest::keyClick(form.Table->Text1[0], Qt::Key_Z, Qt::ControlModifier);  // checked, undone
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    platform.popupMenu.choices = {0, 1};
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)), "Visszavonás: Cella értéke|-Mégis");
+    EXPECT_EQ(form.Table->CellText(0), "0.117");
+    QTest::mouseClick(form.W.Picture4, Qt::LeftButton);
+    RightClick(form.W.Command10);
+    EXPECT_EQ(Lines(platform.popupMenu.shown.at(1)), "-Undo|Redo: Cell value");
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.Table->CellText(0), "2.000");
+    QTest::keyClicks(form.W.Text2, "ab");
+    QTest::qWait(1100);
+    QTest::keyClicks(form.W.Text2, "c");
+    EXPECT_EQ(form.Document().History().Steps(), 3);
+}
+
 TEST_F(Form1Test, ComparedAndOpenedFiles) {
     const QString path = dir.filePath("line.pax");
     std::ofstream(path.toStdString(), std::ios::binary)
@@ -206,7 +233,8 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     platform.popupMenu.choices = {0};
     RightClick(form.Frame7);
     EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
-              "Összehasonlítás fájllal…|Grafikon másolása képként|Grafikon mentése képként…|"
+              "Összehasonlítás fájllal…|-Összehasonlítás az utoljára áttöltöttel (még nem volt "
+              "áttöltés)|Grafikon másolása képként|Grafikon mentése képként…|"
               "Jegyzőkönyv mentése (PDF)…");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
     EXPECT_EQ(form.Map().SavedDeviceTable[32], 32);
@@ -220,17 +248,20 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
     EXPECT_EQ(platform.messageBox.shown.size(), 1U);
     platform.fileDialog.names = {dir.filePath("report")};  // the suffix is added
-    platform.popupMenu.choices = {3};
+    platform.popupMenu.choices = {4};
     RightClick(form.Frame7);
     EXPECT_TRUE(QFileInfo(dir.filePath("report.pdf")).size() > 0);
 }
 
-TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
-    QDir(SentMaps::UserFolder()).removeRecursively();  // the test copy of the user's folder
-    platform.popupMenu.choices = {0, 0};
+// What the box holds is shown from the copies: unknown, the same after a send, different
+// after an edit, the same again with the copy loaded, unknown on another com number.
+TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheBoxStateFollows) {
+    const auto box = [this] { return form.Box->Label()->text(); };
+    platform.popupMenu.choices = {0, 1, 0};
     RightClick(form.W.Command1);
     EXPECT_EQ(Lines(platform.popupMenu.shown[0]),
               "-Utoljára áttöltött adatállomány betöltése (még nem volt áttöltés)");
+    EXPECT_EQ(box(), "BOX: nem ismert");
 
     PseudoTerminal line;
     ASSERT_TRUE(line.IsOpen());
@@ -243,18 +274,63 @@ TEST_F(Form1Commands, SendPutsTheMapOnTheLineAndTheSendMenuLoadsItBack) {
     }
     EXPECT_EQ(line.ReadAll(), expected);
     EXPECT_TRUE(platform.messageBox.shown.empty());
+    EXPECT_EQ(box(), "BOX: azonos");
+    EXPECT_EQ(form.Box->Label()->toolTip(),
+              "A képernyőn lévő adatállomány azonos azzal, amit erről a számítógépről utoljára "
+              "a com 9 portra áttöltöttek.");
 
-    const QString kept = SentMaps().Newest();
-    ASSERT_TRUE(kept.endsWith("_com9.pax")) << kept.toStdString();
+    form.Table->SetCellText(5, "9");
+    form.Cells->CommitCell(5);  // breakpoint 5 is entry 12: N(9 * 256 / 15) = 154
+    EXPECT_EQ(box(), "BOX: eltér");
+    RightClick(form.Frame7);  // compared with the copy sent: the start line, entry m is m
+    EXPECT_EQ(std::tuple(form.Map().DeviceTable[12], form.Map().SavedDeviceTable[12]),
+              std::tuple(154, 12));
+    platform.messageBox.answers = {MessageAnswer::No};  // not to save the edit first
     RightClick(form.W.Command1);
-    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + kept);
+    EXPECT_EQ(std::tuple(box(), form.Files->CurrentFileName(), form.windowTitle()),
+              std::tuple(QString("BOX: azonos"), QString(), QString("SOLVA-TX")));  // a copy
     // The copy is listed with the CRC-32 of the bytes above (zlib.crc32, in Python).
     EXPECT_TRUE(QRegularExpression("^Utoljára áttöltött adatállomány betöltése\\|\\|"
                                    "[-0-9]{10} [:0-9]{8}, com 9  CRC-32 D36C63F8$")
-                    .match(Lines(platform.popupMenu.shown.at(1)))
+                    .match(Lines(platform.popupMenu.shown.at(2)))
                     .hasMatch())
-        << Lines(platform.popupMenu.shown.at(1)).toStdString();
+        << Lines(platform.popupMenu.shown.at(2)).toStdString();
+    Choose(form.W.Combo1, 2);
+    form.EnglishFlagClicked();
+    EXPECT_EQ(box(), "BOX: unknown");
     EXPECT_TRUE(platform.fileDialog.asked.empty());
+}
+
+// Work left by a crash comes back at the next start, not while its window still runs; a
+// clean exit leaves nothing to restore.
+TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
+    QTemporaryDir dir;
+    FakePlatform first, second;
+    NullSerialPort port;
+    const auto start = [&](FakePlatform& p) {
+        return std::make_unique<Form1>(
+            Platform{p.messageBox, p.inputBox, p.fileDialog, p.clock, p.browser, p.clipboard,
+                     p.settings, p.popupMenu, first.folders},
+            port, QLocale::c(), dir.filePath("SOLVA-TX.ini"));
+    };
+    auto crashed = start(first);
+    crashed->Table->SetCellText(5, "9");
+    crashed->Cells->CommitCell(5);
+    const QDir folder(first.folders.Recovery());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList({"*.recovery"}).isEmpty(); }));
+    auto next = start(second);
+    second.messageBox.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    next->OfferLeftWork();
+    EXPECT_TRUE(second.messageBox.shown.empty());
+    crashed.reset();  // its lock goes, its file stays
+    next->OfferLeftWork();
+    ASSERT_EQ(second.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(
+        second.messageBox.shown[0].prompt.endsWith("\nAdatállomány: (még nem volt mentve)"));
+    EXPECT_EQ(std::tuple(next->Table->CellText(5), next->windowTitle()),
+              std::tuple(QString("9.000"), QString("SOLVA-TX")));
+    EXPECT_TRUE(next->close());  // No to the save question
+    EXPECT_TRUE(folder.entryList({"*.recovery"}).isEmpty());
 }
 
 TEST_F(Form1Commands, SaveThenLoadRestoresTheMapTheChoosersAndTheNote) {
@@ -397,7 +473,7 @@ TEST(SendInput, ClicksAndWheelDuringASendAreDropped) {
     PassingClock clock;
     BusyPort port;
     Form1 form{Platform{fake.messageBox, fake.inputBox, fake.fileDialog, clock, fake.browser,
-                        fake.clipboard, fake.settings, fake.popupMenu},
+                        fake.clipboard, fake.settings, fake.popupMenu, fake.folders},
                port, QLocale::c(), dir.filePath("SOLVA-TX.ini")};
     port.form = &form;
     form.show();

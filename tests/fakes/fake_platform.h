@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform.h"
 #include "popup_menu.h"
 #include "system_clipboard.h"
+#include "user_folders.h"
 #include "user_settings.h"
 
 /// The next scripted answer, or the fallback once the script has run out.
@@ -146,6 +148,14 @@ public:
     }
 };
 
+/// A fresh temporary folder for each platform, removed with it.
+class FakeUserFolders : public UserFolders {
+public:
+    QTemporaryDir dir;
+    QString SentMaps() override { return dir.filePath("sent"); }
+    QString Recovery() override { return dir.filePath("recovery"); }
+};
+
 struct FakePlatform {
     FakeMessageBox messageBox;
     FakeInputBox inputBox;
@@ -155,8 +165,10 @@ struct FakePlatform {
     FakeClipboard clipboard;
     FakeUserSettings settings;
     FakePopupMenu popupMenu;
+    FakeUserFolders folders;
 
     Platform Get() {
-        return {messageBox, inputBox, fileDialog, clock, browser, clipboard, settings, popupMenu};
+        return {messageBox, inputBox, fileDialog, clock,  browser,
+                clipboard,  settings, popupMenu,  folders};
     }
 };

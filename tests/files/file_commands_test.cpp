@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <tuple>
@@ -236,6 +237,51 @@ TEST_F(FileCommandsTest, SaveAddsPaxAndStartsWhereTheUserWorks) {
     EXPECT_EQ(starts, QStringList({"", dir.path(), Path("curve 2.5.pax"), Path("curve 2.5.pax"),
                                    dir.path(), Path("MAP.PAX")}));
     EXPECT_TRUE(QFile::exists(Path("curve 2.5.pax")) && QFile::exists(Path("MAP.PAX")));
+}
+
+// The copies of the maps sent are a record: one opens as a map never saved, the save dialog
+// starts in the user's own folder, and no save lands among the copies.
+TEST_F(FileCommandsTest, AKeptCopyOpensUnsavedAndNothingIsSavedAmongTheCopies) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("sent/old") && QDir(dir.path()).mkpath("work"));
+    commands.KeepOutOf(Path("sent"));
+    ASSERT_TRUE(SaveAs("work/mine.pax"));
+    document.CommitCell(0, 2.0);
+    ASSERT_TRUE(WriteDataFile(Map(), {}, Path("sent/000001_x_com3.pax")).Ok);
+    const QByteArray copy = ReadBytes(Path("sent/000001_x_com3.pax"));
+    platform.messageBox.answers = {MessageAnswer::No};  // mine.pax has changed
+    ASSERT_TRUE(commands.LoadCommand(Path("sent/./000001_x_com3.pax")));
+    EXPECT_EQ(std::tuple(commands.CurrentFileName(), title), std::tuple(QString(), "SOLVA-TX"));
+
+    platform.fileDialog.asked.clear();
+    platform.fileDialog.names = {Path("sent/000001_x_com3.pax"), Path("sent/old/new"),
+                                 Path("work/copy.pax")};
+    ASSERT_TRUE(commands.SaveCommand());
+    ASSERT_EQ(platform.fileDialog.asked.size(), 3u);
+    EXPECT_EQ(platform.fileDialog.asked[0].start, Path("work"));
+    ASSERT_EQ(platform.messageBox.shown.size(), 3u);
+    EXPECT_EQ(Seen(platform.messageBox.shown[2]),
+              Seen({"Ebben a mappában az áttöltött adatállományok másolatai vannak, ide nem lehet "
+                    "menteni. Válasszon másik mappát!",
+                    "Figyelem!", MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok}));
+    EXPECT_EQ(ReadBytes(Path("sent/000001_x_com3.pax")), copy);
+    EXPECT_FALSE(QFile::exists(Path("sent/old/new.pax")));
+    EXPECT_EQ(title, "SOLVA-TX  " + Path("work/copy.pax"));
+}
+
+// Work left by a crash comes back unsaved on its file, whose own curve is the reference.
+TEST_F(FileCommandsTest, RestoredWorkIsUnsavedWorkOnItsFile) {
+    ASSERT_TRUE(SaveAs("mine.pax"));  // the start line: device-table entry m is m
+    PaxData work = PaxDataFromMap(Map(), {});
+    work.Values[3] = 9;  // breakpoint 3 is entry 8: N(9 * 256 / 15) = 154
+    commands.RestoreWork(work, "restored", Path("mine.pax"));
+    EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
+              std::tuple(Path("mine.pax"), "SOLVA-TX  " + Path("mine.pax")));
+    EXPECT_EQ(std::tuple(Map().DeviceTable[8], Map().SavedDeviceTable[8], Note()),
+              std::tuple(154, 8, QStringLiteral("restored")));
+    EXPECT_TRUE(commands.HasUnsavedWork());
+    commands.RestoreWork(work, "", "");
+    EXPECT_EQ(std::tuple(commands.CurrentFileName(), title), std::tuple(QString(), "SOLVA-TX"));
+    EXPECT_TRUE(commands.HasUnsavedWork());
 }
 
 // A file may hold 65536 bytes, the note counted as it is written. The start map takes 822

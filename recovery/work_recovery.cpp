@@ -1,0 +1,138 @@
+#include "work_recovery.h"
+
+#include <QDir>
+#include <utility>
+
+#include "message_box.h"
+#include "texts.h"
+#include "whole_file.h"
+
+WorkRecovery::WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
+                           const Texts& texts, QObject* parent)
+    : QObject(parent),
+      source_(std::move(source)),
+      messageBox_(messageBox),
+      texts_(texts),
+      left_(folder),
+      own_(folder),
+      writer_(new QObject) {
+    writer_->moveToThread(&thread_);
+    thread_.start();
+    timer_.setSingleShot(true);
+    timer_.setInterval(kWriteDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &WorkRecovery::WriteNow);
+}
+
+WorkRecovery::~WorkRecovery() {
+    thread_.quit();
+    thread_.wait();
+    delete writer_;
+}
+
+void WorkRecovery::Changed() {
+    changed_ = QDateTime::currentDateTimeUtc();
+    if (!timer_.isActive()) {
+        timer_.start();
+    }
+}
+
+void WorkRecovery::WriteNow() {
+    Write(CurrentBytes(), Qt::QueuedConnection);
+}
+
+void WorkRecovery::Flush() {
+    QMetaObject::invokeMethod(
+        writer_, [] {}, Qt::BlockingQueuedConnection);
+}
+
+QByteArray WorkRecovery::CurrentBytes() {
+    timer_.stop();
+    WorkingState state = source_();
+    state.Changed = changed_.isValid() ? changed_ : QDateTime::currentDateTimeUtc();
+    return EncodeRecovery(state);
+}
+
+void WorkRecovery::Write(const QByteArray& bytes, Qt::ConnectionType type) {
+    QMetaObject::invokeMethod(
+        writer_,
+        [this, bytes] {
+            QString error;
+            if (!own_.Write(bytes, error)) {
+                QMetaObject::invokeMethod(
+                    this, [this, error] { ShowFailure(error); }, Qt::QueuedConnection);
+            }
+        },
+        type);
+}
+
+void WorkRecovery::ShowFailure(const QString& error) {
+    if (!std::exchange(failureShown_, true)) {
+        messageBox_.Show(texts_("MsgRecoveryNotWritten") + u'\n' + error,
+                         QStringLiteral("SOLVA-TX"));
+    }
+}
+
+void WorkRecovery::CleanExit() {
+    timer_.stop();
+    QMetaObject::invokeMethod(
+        writer_, [this] { own_.Remove(); }, Qt::BlockingQueuedConnection);
+}
+
+void WorkRecovery::OfferLeftWork(const Restore& restore) {
+    const QStringList left = left_.Claim();
+    qsizetype i = 0;
+    while (i < left.size() && !Offer(left[i], restore)) {
+        ++i;
+    }
+    // Work not yet offered waits for the next start.
+    for (++i; i < left.size(); ++i) {
+        left_.Release(left[i]);
+    }
+}
+
+bool WorkRecovery::Offer(const QString& path, const Restore& restore) {
+    QByteArray bytes;
+    QString error;
+    const RecoveryDecodeResult read =
+        ReadFileHead(path, LeftRecoveryFiles::kMaxFileBytes + 1, bytes, error)
+            ? DecodeRecovery(bytes)
+            : RecoveryDecodeResult{{}, RecoveryFault::Damaged, {}};
+    if (read.Fault != RecoveryFault::None) {
+        Refuse(path, read);
+        return false;
+    }
+    const WorkingState& state = read.State;
+    if (state.Saved) {
+        left_.Discard(path);
+        return false;
+    }
+    const QString prompt =
+        texts_("MsgRestoreWork") + QStringLiteral("\n\n") + texts_("MsgRestoreChanged") +
+        state.Changed.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + u'\n' +
+        texts_("MsgRestoreFile") +
+        (state.FileName.isEmpty() ? texts_("MsgRestoreNoFile")
+                                  : QDir::toNativeSeparators(state.FileName));
+    const MessageAnswer answer =
+        messageBox_.Show(prompt, texts_("MsgRestoreWorkTitle"), MessageButtons::YesNo,
+                         MessageIcon::Question, MessageAnswer::Yes);
+    if (answer == MessageAnswer::Yes) {
+        restore(state);
+        changed_ = state.Changed;
+        Write(CurrentBytes(), Qt::BlockingQueuedConnection);
+    }
+    left_.Discard(path);
+    return answer == MessageAnswer::Yes;
+}
+
+void WorkRecovery::Refuse(const QString& path, const RecoveryDecodeResult& result) {
+    QString prompt = texts_(result.Fault == RecoveryFault::OtherVersion ? "MsgRecoveryOtherVersion"
+                                                                        : "MsgRecoveryDamaged");
+    if (!result.Version.isEmpty()) {
+        prompt += u'\n' + texts_("MsgRecoveryVersion") + result.Version;
+    }
+    const QString aside = left_.SetAside(path);
+    if (!aside.isEmpty()) {
+        prompt += u'\n' + texts_("MsgRecoveryKeptAside") + u'\n' + QDir::toNativeSeparators(aside);
+    }
+    messageBox_.Show(prompt, texts_("MsgRestoreWorkTitle"));
+}

@@ -1,0 +1,110 @@
+#include "working_state.h"
+
+#include <QCryptographicHash>
+#include <QList>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include "pax_format.h"
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("SOLVA-TX recovery ");
+/// Raised whenever the layout below changes.
+const QByteArray kFormat = QByteArrayLiteral("1");
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+constexpr int kHeaderLines = 6;
+constexpr qsizetype kChecksumLine = 40 + 2;  // hex SHA-1 and CR LF
+
+QByteArray Checksum(QByteArrayView bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
+RecoveryDecodeResult Refuse(RecoveryFault fault, const QString& version = {}) {
+    RecoveryDecodeResult result;
+    result.Fault = fault;
+    result.Version = version;
+    return result;
+}
+
+/// A whole decimal count written as we write it; -1 for anything else.
+qsizetype Count(const QByteArray& text) {
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    return ok && value >= 0 && QByteArray::number(value) == text ? value : -1;
+}
+
+}  // namespace
+
+QString RecoveryProgramVersion() {
+    return QStringLiteral(SOLVA_VERSION);
+}
+
+QByteArray EncodeRecovery(const WorkingState& state) {
+    PaxData map = state.Map;
+    map.Note.clear();
+    const QByteArray pax = EncodePax(map);
+    const QByteArray note = state.Note.toUtf8();
+    QByteArray bytes;
+    bytes.reserve(256 + pax.size() + note.size() + state.FileName.size() * 3);
+    bytes += kMagic + kFormat + kCrLf;
+    bytes += RecoveryProgramVersion().toUtf8() + kCrLf;
+    bytes += state.Changed.toUTC().toString(Qt::ISODateWithMs).toLatin1() + kCrLf;
+    bytes += (state.Saved ? "1" : "0") + kCrLf;
+    // A file name may hold any character, a line break too.
+    bytes += QUrl::toPercentEncoding(state.FileName, "/\\:") + kCrLf;
+    bytes += QByteArray::number(pax.size()) + ' ' + QByteArray::number(note.size()) + kCrLf;
+    bytes += pax;
+    bytes += note;
+    bytes += Checksum(bytes) + kCrLf;
+    return bytes;
+}
+
+RecoveryDecodeResult DecodeRecovery(const QByteArray& bytes) {
+    QList<QByteArray> header;
+    qsizetype at = 0;
+    for (int i = 0; i < kHeaderLines; ++i) {
+        const qsizetype end = bytes.indexOf(kCrLf, at);
+        if (end < 0) {
+            return Refuse(RecoveryFault::Damaged);
+        }
+        header.push_back(bytes.mid(at, end - at));
+        at = end + 2;
+        // Another version may lay out everything after its version line differently.
+        if (i == 0 && !header[0].startsWith(kMagic)) {
+            return Refuse(RecoveryFault::Damaged);
+        }
+        if (i == 0 && header[0].sliced(kMagic.size()) != kFormat) {
+            return Refuse(RecoveryFault::OtherVersion);
+        }
+        if (i == 1 && header[1] != RecoveryProgramVersion().toUtf8()) {
+            return Refuse(RecoveryFault::OtherVersion, QString::fromUtf8(header[1]));
+        }
+    }
+    const qsizetype bodySize = bytes.size() - kChecksumLine;
+    if (bodySize < at || !bytes.endsWith(kCrLf) ||
+        Checksum(QByteArrayView(bytes).first(bodySize)) != bytes.mid(bodySize, 40)) {
+        return Refuse(RecoveryFault::Damaged);
+    }
+    const QList<QByteArray> sizes = header[5].split(' ');
+    const qsizetype paxSize = sizes.size() == 2 ? Count(sizes[0]) : -1;
+    const qsizetype noteSize = sizes.size() == 2 ? Count(sizes[1]) : -1;
+    if (paxSize < 0 || noteSize < 0 || at + paxSize + noteSize != bodySize) {
+        return Refuse(RecoveryFault::Damaged);
+    }
+    RecoveryDecodeResult result;
+    WorkingState& state = result.State;
+    state.Changed = QDateTime::fromString(QString::fromLatin1(header[2]), Qt::ISODateWithMs);
+    const PaxDecodeResult map = DecodePax(bytes.mid(at, paxSize));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    state.Note = utf8(QByteArrayView(bytes).sliced(at + paxSize, noteSize));
+    if (!state.Changed.isValid() || (header[3] != "0" && header[3] != "1") || !map.Ok() ||
+        utf8.hasError()) {
+        return Refuse(RecoveryFault::Damaged);
+    }
+    state.Map = map.Data;
+    state.Map.Note.clear();
+    state.Saved = header[3] == "1";
+    state.FileName = QUrl::fromPercentEncoding(header[4]);
+    return result;
+}

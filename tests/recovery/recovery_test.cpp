@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fake_platform.h"
+#include "qt_printers.h"
+#include "texts.h"
+#include "work_recovery.h"
+
+namespace {
+
+WorkingState State(double firstVolts, const QString& fileName, bool saved = false) {
+    WorkingState state;
+    state.Map.OutputRangeMax = 10;
+    state.Map.Resolution = 8;
+    state.Map.Values = {firstVolts, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10};
+    state.Note = QString::fromUtf8("első sor\nárvíztűrő\ttükörfúrógép");
+    state.FileName = fileName;
+    state.Saved = saved;
+    state.Changed = QDateTime(QDate(2026, 12, 7), QTime(8, 30, 12)).toUTC();
+    return state;
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Writes a file last changed secondsAgo.
+void Put(const QString& path, const QByteArray& bytes, int secondsAgo = 0) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.flush();
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                     QFileDevice::FileModificationTime);
+}
+
+TEST(WorkingState, ComesBackWholeOrNotAtAll) {
+    const WorkingState state = State(1.25, "/maps/a\nb%.pax");
+    const QByteArray bytes = EncodeRecovery(state);
+    const RecoveryDecodeResult back = DecodeRecovery(bytes);
+    ASSERT_EQ(back.Fault, RecoveryFault::None);
+    EXPECT_EQ(back.State, state);
+    EXPECT_TRUE(DecodeRecovery(EncodeRecovery(State(0, "", true))).State.Saved);
+
+    QByteArray flipped = bytes;
+    flipped[flipped.indexOf("1250\r\n")] = '2';  // 1.25 V becomes 2.25 V
+    QByteArray otherFormat = bytes;
+    otherFormat.replace("recovery 1\r\n", "recovery 2\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        RecoveryFault fault;
+        QString version;
+    } cases[] = {
+        {"empty", "", RecoveryFault::Damaged, ""},
+        {"cut by one byte", bytes.chopped(1), RecoveryFault::Damaged, ""},
+        {"cut after the values", bytes.first(bytes.indexOf("10000\r\n") + 7),
+         RecoveryFault::Damaged, ""},
+        {"one value changed", flipped, RecoveryFault::Damaged, ""},
+        {"a data file", "15\r\n15\r\n0\r\n0\r\n8\r\n", RecoveryFault::Damaged, ""},
+        {"another layout", otherFormat, RecoveryFault::OtherVersion, ""},
+        {"another program", QByteArray(bytes).replace("\r\n1.0.0\r\n", "\r\n0.9.1\r\n"),
+         RecoveryFault::OtherVersion, "0.9.1"},
+    };
+    for (const auto& c : cases) {
+        const RecoveryDecodeResult result = DecodeRecovery(c.bytes);
+        EXPECT_EQ(result.Fault, c.fault) << c.name;
+        EXPECT_EQ(result.Version, c.version) << c.name;
+    }
+}
+
+// The lock of an instance that was killed: its process is gone, its lock file stays.
+void LeaveDeadLock(const QString& recoveryFile) {
+    QProcess gone;
+    gone.start("true");
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    gone.waitForFinished();
+    Put(recoveryFile + ".lock",
+        QByteArray::number(pid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+/// The recovery files in the folder, by name.
+QStringList Names(const QString& folder, const QString& pattern = "*.recovery") {
+    return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+TEST(RecoveryFiles, RunningInstancesKeepTheirOwnAndLeftWorkIsTakenOnce) {
+    QTemporaryDir dir;
+    OwnRecoveryFile first(dir.path()), second(dir.path());
+    LeftRecoveryFiles third(dir.path()), fourth(dir.path());
+    QString error;
+    ASSERT_TRUE(first.Write("1", error) && second.Write("2", error));
+    ASSERT_EQ(Names(dir.path()).size(), 2);
+    EXPECT_TRUE(third.Claim().isEmpty());  // both are running
+
+    const QString killed = dir.filePath("killed.recovery"), lockless = dir.filePath("x.recovery");
+    Put(killed, "3", 30);
+    LeaveDeadLock(killed);
+    Put(lockless, "", 60);
+    second.Remove();
+    EXPECT_EQ(third.Claim(), QStringList({killed, lockless}));  // newest first
+    EXPECT_TRUE(fourth.Claim().isEmpty());                      // claimed by third
+
+    third.Release(killed);
+    EXPECT_EQ(third.SetAside(lockless), dir.filePath("x.refused"));
+    EXPECT_EQ(fourth.Claim(), QStringList{killed});
+    fourth.Discard(killed);
+    const QStringList own = Names(dir.path());
+    ASSERT_EQ(own.size(), 1);
+    EXPECT_EQ(Read(dir.filePath(own[0])), "1");
+    EXPECT_EQ(Names(dir.path(), "*"), QStringList({own[0], own[0] + ".lock", "x.refused"}));
+}
+
+class Recovery : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakeMessageBox messageBox;
+    Texts texts;
+    WorkingState current = State(4, "now.pax");
+    std::vector<WorkingState> restored;
+
+    void Offer(WorkRecovery& recovery) {
+        recovery.OfferLeftWork([this](const WorkingState& s) { restored.push_back(s); });
+    }
+    void Left(const char* name, const QByteArray& bytes, int secondsAgo) {
+        Put(dir.filePath(name), bytes, secondsAgo);
+    }
+};
+
+TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
+    Left("saved.recovery", EncodeRecovery(State(1, "saved.pax", true)), 10);
+    Left("newest.recovery", EncodeRecovery(State(2, "")), 20);
+    Left("cut.recovery", EncodeRecovery(State(9, "cut.pax")).chopped(3), 30);
+    Left("older.recovery", EncodeRecovery(State(3, "/maps/older.pax")), 40);
+    Left("oldest.recovery", EncodeRecovery(State(5, "oldest.pax")), 50);
+    texts.SetLanguage(UiLanguage::Eng);
+    messageBox.answers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::Yes};
+    WorkRecovery recovery(
+        dir.path(), [this] { return current; }, messageBox, texts);
+    Offer(recovery);
+
+    ASSERT_EQ(messageBox.shown.size(), 3u);
+    const QString question =
+        "The program did not close properly last time. Do you want to restore the unsaved "
+        "data?\n\nLast changed: 2026-12-07 08:30:12\nFile: ";
+    EXPECT_EQ(messageBox.shown[0].prompt, question + "(never saved)");
+    EXPECT_EQ(messageBox.shown[0].title, "Restore");
+    EXPECT_EQ(messageBox.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messageBox.shown[0].defaultAnswer, MessageAnswer::Yes);
+    EXPECT_EQ(messageBox.shown[1].prompt,
+              "The recovery file is damaged and cannot be restored.\nIt was kept aside as:\n" +
+                  dir.filePath("cut.refused"));
+    EXPECT_EQ(messageBox.shown[2].prompt, question + "/maps/older.pax");
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0], State(3, "/maps/older.pax"));
+    // The restored work is this instance's own at once; the oldest waits for the next start.
+    const QStringList left = Names(dir.path());
+    ASSERT_EQ(left.size(), 2);
+    const QString own = left[left[0] == "oldest.recovery" ? 1 : 0];
+    EXPECT_EQ(DecodeRecovery(Read(dir.filePath(own))).State, State(4, "now.pax"));
+    EXPECT_EQ(Names(dir.path(), "*.refused"), QStringList{"cut.refused"});
+}
+
+TEST_F(Recovery, OtherVersionsAreRefusedInHungarianToo) {
+    Left("a.recovery", EncodeRecovery(State(1, "a.pax")).replace("\r\n1.0.0\r\n", "\r\n2.0.0\r\n"),
+         0);
+    WorkRecovery recovery(
+        dir.path(), [this] { return current; }, messageBox, texts);
+    Offer(recovery);
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].prompt,
+              "A helyreállítási állományt a program egy másik változata írta, nem állítható "
+              "vissza.\nVáltozat: 2.0.0\nFélretéve ide:\n" +
+                  dir.filePath("a.refused"));
+    EXPECT_TRUE(restored.empty());
+}
+
+TEST_F(Recovery, AChangeIsWrittenSoonAndACleanExitLeavesNothing) {
+    WorkRecovery recovery(
+        dir.filePath("sub"), [this] { return current; }, messageBox, texts);
+    const QString folder = dir.filePath("sub");
+    recovery.Changed();
+    current = State(6, "later.pax");  // what the write finds is what it keeps
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Names(folder).isEmpty(); }, 5000));
+    WorkingState written = DecodeRecovery(Read(folder + "/" + Names(folder)[0])).State;
+    EXPECT_LE(written.Changed.secsTo(QDateTime::currentDateTimeUtc()), 5);
+    written.Changed = current.Changed;
+    EXPECT_EQ(written, current);
+
+    recovery.CleanExit();
+    EXPECT_TRUE(QDir(dir.filePath("sub")).isEmpty());
+}
+
+TEST_F(Recovery, AFolderThatCannotBeMadeIsToldOnce) {
+    Put(dir.filePath("file"), "");
+    WorkRecovery recovery(
+        dir.filePath("file/sub"), [this] { return current; }, messageBox, texts);
+    recovery.WriteNow();
+    recovery.WriteNow();
+    recovery.Flush();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].prompt,
+              "A nem mentett munka nem menthető a helyreállításhoz:\n" + dir.filePath("file/sub"));
+}
+
+}  // namespace
