@@ -11,6 +11,7 @@
 #include "map_report.h"
 #include "message_box.h"
 #include "popup_menu.h"
+#include "range_commands.h"
 #include "system_clipboard.h"
 #include "texts.h"
 #include "user_folders.h"
@@ -39,12 +40,21 @@ void ChartMenu::Open(const QPoint& pos) {
     const MenuItem lastSent =
         sent ? MenuItem{texts_("MsgMenuCompareLastSent")}
              : MenuItem{texts_("MsgMenuCompareLastSent") + texts_("MsgNothingSent"), false};
-    const int choice = platform_.popupMenu.Choose({{texts_("MsgMenuCompare")},
-                                                   lastSent,
-                                                   {texts_("MsgMenuCopyPicture")},
-                                                   {texts_("MsgMenuSavePicture")},
-                                                   {texts_("MsgMenuSaveReport")}},
-                                                  chart_.mapToGlobal(pos));
+    std::vector<MenuItem> items = {{texts_("MsgMenuCompare")},
+                                   lastSent,
+                                   {texts_("MsgMenuCopyPicture")},
+                                   {texts_("MsgMenuSavePicture")},
+                                   {texts_("MsgMenuSaveReport")}};
+    constexpr int kOwnItems = 6;  // the five and a separator
+    if (Range != nullptr) {
+        items.push_back({});
+        const std::vector<MenuItem> rangeItems = Range->MenuItems();
+        items.insert(items.end(), rangeItems.begin(), rangeItems.end());
+    }
+    const int choice = platform_.popupMenu.Choose(items, chart_.mapToGlobal(pos));
+    if (Range != nullptr && choice >= kOwnItems) {
+        Range->RunMenuItem(choice - kOwnItems);
+    }
     if (choice == 0) {
         CompareWithFile();
     } else if (choice == 1 && sent) {

@@ -10,6 +10,7 @@ class ChartView;
 class QPoint;
 class Texts;
 class MapDocument;
+class RangeCommands;
 
 /// The chart's right-click menu: compare the curve with a file's or with the last map sent
 /// to the chosen com number, copy the chart as a picture, save it as a PNG file, save the
@@ -35,6 +36,9 @@ public:
     void CopyPicture();
     void SavePicture();
     void SaveReport();
+
+    /// The range operations and the points import, after the chart's own items.
+    RangeCommands* Range = nullptr;
 
     /// The file and note the report names; the map's own are not held here.
     std::function<ReportSource()> ReportSourceOf;

@@ -35,6 +35,7 @@
 #include "port_names.h"
 #include "press_completion.h"
 #include "progress_window.h"
+#include "range_commands.h"
 #include "send_button_menu.h"
 #include "send_map.h"
 #include "sent_maps.h"
@@ -135,6 +136,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
         W.Command1, platform_.popupMenu, *Sent, Msg,
         [this](const QString& fileName) { Files->LoadCommand(fileName); }, this);
     ConnectCommands();
+    ConnectRange();
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
     completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,

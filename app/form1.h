@@ -28,6 +28,7 @@ class FrameChoosers;
 class StepButtons;
 class FileCommands;
 class PortAssignments;
+class RangeCommands;
 class ProgressWindow;
 class SentMaps;
 class SerialPort;
@@ -38,6 +39,9 @@ class WorkRecovery;
 /// to the handlers of the subsystems; what the document says changed, it shows.
 class Form1 : public QWidget, private MapObserver, private ChartEditHost, private FileCommandHost {
     Q_OBJECT
+
+    /// First of all, so that it outlives every view that keeps a reference to its map.
+    MapDocument document_;
 
 public:
     /// Runs the load procedure: texts, settings, defaults, table and chart.
@@ -64,6 +68,8 @@ public:
     std::unique_ptr<FileCommands> Files;
     std::unique_ptr<CellClipboard> Clip;
     ChartMenu* Frame7Menu;
+    /// Operations on a range of breakpoints and the import of a datasheet's points.
+    std::unique_ptr<RangeCommands> Range;
     /// The maps sent from here, and the devices the user gave to com numbers.
     std::unique_ptr<SentMaps> Sent;
     std::unique_ptr<PortAssignments> Ports;
@@ -112,6 +118,11 @@ private:
     /// A value typed into a cell counts before the window asks whether to save: closing
     /// from the title bar takes no focus from the cell.
     void CommitFocusedCell();
+    /// The range menus and keys, and the keys of the chart.
+    void ConnectRange();
+    void ChartKeyPressed(int key);
+    /// The table and the chart show the document's range.
+    void ShowRange(const MapChanges& changes);
 
     // MapObserver: the one place where the window follows the map.
     void MapChanged(const MapChanges& changes) override;
@@ -137,7 +148,6 @@ private:
     void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
     bool CloseWindow() override { return close(); }
 
-    MapDocument document_;
     /// A pause this long ends a stretch of typing in the note: one step of the history.
     static constexpr int kNotePauseMs = 1000;
     QTimer noteTyping_;

@@ -21,6 +21,7 @@ void Form1::MapChanged(const MapChanges& changes) {
     Table->ShowChanges(Map(), changes);
     ShowFrame(changes);
     Frame7->Chart().ShowChanges(changes);
+    ShowRange(changes);
     ShowSelection(changes);
     if (changes.Has(MapChange::Port)) {
         Box->Refresh(Map().PortNumber);
@@ -28,6 +29,18 @@ void Form1::MapChanged(const MapChanges& changes) {
     Box->Show(Map());
     if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
         recovery_->Changed();
+    }
+}
+
+void Form1::ShowRange(const MapChanges& changes) {
+    const std::optional<BreakpointRange> range =
+        document_.HasRange() ? document_.Range() : std::nullopt;
+    if (changes.Has(MapChange::Selection) || changes.Has(MapChange::Resolution)) {
+        Table->ShowRange(range);
+    }
+    // The range follows the drawn points, which every change of a value or a scale moves.
+    if (range || !Frame7->Overlay().RangeEnds.empty()) {
+        Frame7->ShowRange(range);
     }
 }
 

@@ -54,6 +54,9 @@ int RunReportMode(const CommandRequest& request) {
         err << "solva-tx: --report needs the PDF file to write: --report MAP.pax OUT.pdf\n";
         return kExitUsage;
     }
+    if (RefusedAmongSentCopies(request.files[0])) {
+        return kExitUsage;
+    }
     return RunReportCommand(request.value, request.files[0], request.options.value("language"),
                             err);
 }
@@ -131,7 +134,9 @@ int RunWindow(int argc, char** argv) {
     }
     const QString fileName = request.files.value(0);
     if (!screenshotPath.isEmpty()) {
-        return RunScreenshotMode(screenshotPath, fileName, request);
+        return RefusedAmongSentCopies(screenshotPath)
+                   ? kExitUsage
+                   : RunScreenshotMode(screenshotPath, fileName, request);
     }
     QtPlatform platform;
     QtSerialPort serialPort;

@@ -65,6 +65,17 @@ void StepButtons::Release() {
     }
 }
 
+void StepButtons::StepOnce(StepDirection direction) {
+    if (!document_.HasSelection() || held_) {
+        return;
+    }
+    direction_ = direction;
+    document_.BeginPointStep();
+    if (document_.StepSelectedPoint(direction)) {
+        ShowLimitMessage();
+    }
+}
+
 void StepButtons::Tick() {
     const StepResult result = stepper_.Tick(document_);
     held_ = stepper_.Held();

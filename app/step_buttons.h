@@ -28,6 +28,8 @@ public:
     void Press(StepDirection direction);
     /// The left button was released.
     void Release();
+    /// One step and no repeat, as a key on the chart makes it: one undo step a press.
+    void StepOnce(StepDirection direction);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,6 +36,18 @@ const char* ActionKey(MapAction action) {
             return "MsgActionFilter";
         case MapAction::Note:
             return "MsgActionNote";
+        case MapAction::RangeSet:
+            return "MsgActionRangeSet";
+        case MapAction::RangeMultiply:
+            return "MsgActionRangeMultiply";
+        case MapAction::RangeAdd:
+            return "MsgActionRangeAdd";
+        case MapAction::Interpolate:
+            return "MsgActionInterpolate";
+        case MapAction::Smooth:
+            return "MsgActionSmooth";
+        case MapAction::ImportPoints:
+            return "MsgActionImportPoints";
     }
     return "MsgActionCell";
 }

@@ -6,7 +6,7 @@ ChartEditing::ChartEditing(MapDocument& document, const ChartGeometry& chart, Ch
                            bool& stepButtonHeld)
     : document_(document), chart_(chart), host_(host), stepButtonHeld_(stepButtonHeld) {}
 
-void ChartEditing::Press(int button, float x, float y) {
+void ChartEditing::Press(int button, float x, float y, bool shift) {
     if (button != kLeftButton) {
         return;
     }
@@ -16,6 +16,11 @@ void ChartEditing::Press(int button, float x, float y) {
     ChartPickHit = pick.Hit;
     if (!ChartPickHit) {
         return;  // the selection and the marker stay as they were
+    }
+    if (shift && document_.HasSelection()) {
+        ChartDragActive = false;
+        document_.SelectRangeTo(pick.Candidate);
+        return;
     }
     ChartDragActive = chart_.IsNearDrawnPoint(pick.Candidate, y);
     if (ChartDragActive) {

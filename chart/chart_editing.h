@@ -26,7 +26,8 @@ public:
     ChartEditing(MapDocument& document, const ChartGeometry& chart, ChartEditHost& host,
                  bool& stepButtonHeld);
 
-    void Press(int button, float x, float y);
+    /// With shift, a picked breakpoint ends a range from the selected one; nothing is dragged.
+    void Press(int button, float x, float y, bool shift = false);
     void Move(float y);
     void Release(int button);
     /// Runs after the release of a click on the panel.

@@ -17,6 +17,9 @@ const QColor kInputColour(0, 192, 0);
 const QColor kOutputColour(128, 0, 128);
 const QColor kCurveColour(255, 0, 0);
 const QColor kReferenceColour(128, 128, 255);
+/// A range of breakpoints under the curve, and the points of an import preview.
+const QColor kRangeColour(255, 170, 0);
+const QColor kPointColour(0, 0, 160);
 
 /// Room around a box for pen widths and the rounding of twips to pixels.
 constexpr int kDamageMargin = 2;
@@ -117,14 +120,19 @@ public:
                           QString::fromStdString(label.Caption));
     }
 
-    void Draw(const ChartShape& shape) {
+    void Draw(const ChartShape& shape, const QColor& outline = kCurveColour,
+              const QColor& fill = Qt::white, bool round = false) {
         if (!shape.Visible) {
             return;
         }
         const QRect rect = TwipsRect(shape.Left, shape.Top, shape.Width, shape.Height);
-        painter_.setPen(LinePen(kCurveColour, 1));
-        painter_.setBrush(Qt::white);
-        painter_.drawRect(rect.adjusted(0, 0, -1, -1));  // the outline lies inside the shape
+        painter_.setPen(LinePen(outline, 1));
+        painter_.setBrush(fill);
+        if (round) {
+            painter_.drawEllipse(rect.adjusted(0, 0, -1, -1));
+        } else {
+            painter_.drawRect(rect.adjusted(0, 0, -1, -1));  // the outline lies inside the shape
+        }
     }
 
     void SetFont(const QFont& font, const QColor& colour) {
@@ -142,6 +150,7 @@ private:
 ChartView::ChartView(const VoltageMap& map, QWidget* parent)
     : QGroupBox(parent),
       chart_(map),
+      map_(map),
       inputLabelFont_(ChartFont("Vrinda", 16, false)),   // 12 pt at 96 dpi
       outputLabelFont_(ChartFont("Vrinda", 12, true)) {  // 9 pt bold
     setObjectName("Frame7");
@@ -151,6 +160,8 @@ ChartView::ChartView(const VoltageMap& map, QWidget* parent)
     setAutoFillBackground(true);
     setFont(DesignFont("Lucida Sans Unicode", 13));  // 9.75 pt
     setCursor(PenCursor());
+    // A click gives the chart the keyboard: arrows select and step breakpoints.
+    setFocusPolicy(Qt::ClickFocus);
     resize(TwipsToPixels(kChartPanelWidth), TwipsToPixels(kChartPanelHeight));
     chart_.SetDamageListener(this);
 }
@@ -219,7 +230,12 @@ void ChartView::PaintChart(QPainter& target, const QRect& exposed) {
     painter.DrawAll(chart_.Line4);
     painter.DrawAll(chart_.Line5);
     painter.SetPen(LinePen(kReferenceColour, 2));
-    painter.DrawAll(chart_.Line11);
+    // While imported points are previewed, their curve takes the reference curve's place.
+    if (overlay_.PreviewShown()) {
+        painter.DrawAll(overlay_.PreviewSegments);
+    } else {
+        painter.DrawAll(chart_.Line11);
+    }
     painter.SetPen(LinePen(kInputColour, 2));
     painter.Draw(chart_.Line1);
     painter.SetPen(LinePen(kOutputColour, 2));
@@ -240,15 +256,24 @@ void ChartView::PaintChart(QPainter& target, const QRect& exposed) {
     painter.Draw(chart_.Line6);
     painter.SetPen(DottedPen(kOutputColour));
     painter.Draw(chart_.Line7);
+    painter.SetPen(LinePen(kRangeColour, 6));
+    painter.DrawAll(overlay_.RangeSegments);
     painter.SetPen(LinePen(kCurveColour, 2));
     painter.DrawAll(chart_.Line3);
+    for (const ChartShape& end : overlay_.RangeEnds) {
+        painter.Draw(end, kCurveColour, kRangeColour);
+    }
+    for (const ChartShape& point : overlay_.PreviewPoints) {
+        painter.Draw(point, kPointColour, kReferenceColour, true);
+    }
     painter.Draw(chart_.Shape1);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
     if (editing_ != nullptr) {
         editing_->Press(ButtonValue(event->buttons()), ToTwips(event->position().x()),
-                        ToTwips(event->position().y()));
+                        ToTwips(event->position().y()),
+                        event->modifiers().testFlag(Qt::ShiftModifier));
     }
 }
 
@@ -256,6 +281,35 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
     // Without mouse tracking moves arrive only while a button is held, also outside.
     if (editing_ != nullptr) {
         editing_->Move(ToTwips(event->position().y()));
+    }
+}
+
+void ChartView::ShowRange(std::optional<BreakpointRange> range) {
+    overlay_.ShowRange(range);
+    update();
+}
+
+void ChartView::ShowPreview(const std::vector<double>& values,
+                            const std::vector<DatasheetPoint>& points) {
+    overlay_.ShowPreview(map_, values, points);
+    update();
+}
+
+void ChartView::HidePreview() {
+    overlay_.HidePreview();
+    update();
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            emit KeyPressed(event->key());
+            break;
+        default:
+            QGroupBox::keyPressEvent(event);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "chart_editing.h"
 #include "chart_geometry.h"
+#include "chart_overlay.h"
 
 class MapDocument;
 struct VoltageMap;
@@ -30,6 +31,18 @@ public:
     /// The tool tip at a point of the panel: an axis label's own, else the panel's.
     QString ToolTipAt(QPoint pixel) const;
 
+    /// The range of breakpoints stands out on the curve; none ends it. Called again after
+    /// every change of the curve, since the range follows the drawn points.
+    void ShowRange(std::optional<BreakpointRange> range);
+    /// The curve that values give, in place of the reference curve, with the points marked.
+    void ShowPreview(const std::vector<double>& values, const std::vector<DatasheetPoint>& points);
+    void HidePreview();
+    const ChartOverlay& Overlay() const { return overlay_; }
+
+signals:
+    /// A key went down while the chart has the focus (a click gives it).
+    void KeyPressed(int key);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +50,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void PaintFrame(QPainter& painter, const QRegion& exposed);
@@ -45,6 +59,8 @@ private:
     void ChartDamagedAll() override;
 
     ChartGeometry chart_;
+    ChartOverlay overlay_{chart_};
+    const VoltageMap& map_;
     std::unique_ptr<ChartEditing> editing_;
     QFont inputLabelFont_;
     QFont outputLabelFont_;

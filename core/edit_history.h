@@ -22,6 +22,12 @@ enum class MapAction {
     Resolution,
     Filter,
     Note,
+    RangeSet,
+    RangeMultiply,
+    RangeAdd,
+    Interpolate,
+    Smooth,
+    ImportPoints,
 };
 
 /// What the history keeps of the map: what a file holds and the UnDo button's snapshot.

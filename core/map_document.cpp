@@ -198,6 +198,7 @@ void MapDocument::SetPort(int portNumber) {
 
 void MapDocument::Select(int k) {
     map_.SelectedPoint = std::min(k, map_.Resolution);
+    rangeEnd_ = map_.SelectedPoint;
     Notify(MapChanges{}.Add(MapChange::Selection));
 }
 
@@ -249,4 +250,50 @@ void MapDocument::Restore(const MapState& state) {
         changes.Add(MapChange::Selection);
     }
     Notify(changes);
+}
+
+void MapDocument::SelectRangeTo(int k) {
+    if (map_.HasSelection() && k >= 0 && k < map_.Resolution) {
+        rangeEnd_ = k;
+        Notify(MapChanges{}.Add(MapChange::Selection));
+    }
+}
+
+bool MapDocument::HasRange() const {
+    // A load or a resolution change leaves nothing selected, and every selection starts
+    // with Select: a range left from before can never come back.
+    return map_.HasSelection() && rangeEnd_ < map_.Resolution && rangeEnd_ != map_.SelectedPoint;
+}
+
+std::optional<BreakpointRange> MapDocument::Range() const {
+    if (!map_.HasSelection()) {
+        return std::nullopt;
+    }
+    return BreakpointRange::Between(map_.SelectedPoint, RangeEnd());
+}
+
+void MapDocument::ApplyToRange(RangeOperation operation, double parameter) {
+    const std::optional<BreakpointRange> range = Range();
+    if (!range) {
+        return;
+    }
+    SaveUndoSnapshot(map_);
+    ApplyRangeOperation(std::span(map_.OutputValues).first(map_.Resolution), *range, operation,
+                        parameter, map_.OutputRangeMax);
+    BuildDeviceTable(map_);
+    constexpr MapAction kActions[] = {MapAction::RangeSet, MapAction::RangeMultiply,
+                                      MapAction::RangeAdd, MapAction::Interpolate,
+                                      MapAction::Smooth};
+    Record(kActions[static_cast<int>(operation)]);
+    Notify(MapChanges{}.Add(MapChange::Values));
+}
+
+void MapDocument::ImportPoints(const std::vector<double>& values) {
+    SaveUndoSnapshot(map_);
+    for (int k = 0; k < map_.Resolution; ++k) {
+        map_.SetOutputValue(k, values[k]);
+    }
+    BuildDeviceTable(map_);
+    Record(MapAction::ImportPoints);
+    Notify(MapChanges{}.Add(MapChange::Values));
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "breakpoint_range.h"
 #include "edit_history.h"
 #include "point_stepping.h"
 #include "voltage_map.h"
@@ -101,8 +102,22 @@ public:
     void SetOutputFilter(bool on);
     void SetNote(std::string note);
     void SetPort(int portNumber);
-    /// Selects breakpoint k; Resolution (or above) selects none.
+    /// Selects breakpoint k; Resolution (or above) selects none. Any range ends.
     void Select(int k);
+    /// Shift with a click or a key: the range runs from the selected breakpoint to k, which
+    /// stays selected. Nothing happens while nothing is selected.
+    void SelectRangeTo(int k);
+    /// The breakpoints an operation works on: the range, else the selected one alone;
+    /// nothing while nothing is selected.
+    std::optional<BreakpointRange> Range() const;
+    /// The moving end of the range; the selected breakpoint when there is no range.
+    int RangeEnd() const { return HasRange() ? rangeEnd_ : map_.SelectedPoint; }
+    bool HasRange() const;
+
+    /// An operation on Range(), one undo step.
+    void ApplyToRange(RangeOperation operation, double parameter);
+    /// Every breakpoint takes the value a datasheet's points give it, one undo step.
+    void ImportPoints(const std::vector<double>& values);
 
     /// The map was saved: its curve becomes the reference.
     void TakeSavedCurve();
@@ -125,6 +140,7 @@ private:
     void Restore(const MapState& state);
 
     VoltageMap map_;
+    int rangeEnd_ = kMaxResolution;
     std::string note_;
     std::vector<MapObserver*> observers_;
     EditHistory history_;

@@ -10,6 +10,7 @@
 
 #include "data_file.h"
 #include "file_messages.h"
+#include "inside_folder.h"
 #include "message_box.h"
 #include "points_command.h"
 #include "port_names.h"
@@ -204,6 +205,15 @@ void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
     out.flush();
 }
 
+bool RefusedAmongSentCopies(const QString& outputPath) {
+    if (!IsInsideFolder(outputPath, SentMaps::UserFolder())) {
+        return false;
+    }
+    QTextStream(stderr) << kProgram << outputPath
+                        << " is among the copies of the maps sent, where only a send writes\n";
+    return true;
+}
+
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err) {
     const QString newest = sent.Newest();
     if (newest.isEmpty()) {
@@ -261,6 +271,9 @@ int RunLastSentMode(const CommandRequest&) {
 int RunFromPointsMode(const CommandRequest& request) {
     if (request.files.isEmpty()) {
         QTextStream(stderr) << kProgram << "--from-points needs the map file to write: OUT.pax\n";
+        return kExitUsage;
+    }
+    if (RefusedAmongSentCopies(request.files.first())) {
         return kExitUsage;
     }
     PointsCommandOptions options;

@@ -39,6 +39,10 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
 void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
                      const QList<SerialDevice>& devices);
 
+/// Whether a file a command-line mode would write lies among the copies of the maps sent,
+/// where only a send writes; says so on standard error when it does.
+bool RefusedAmongSentCopies(const QString& outputPath);
+
 /// --last-sent: the path of the newest map kept; none gives kExitBadFile and a line on err.
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err);
 

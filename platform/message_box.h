@@ -2,9 +2,9 @@
 
 #include <QString>
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, ApplyCancel };
 enum class MessageIcon { None, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Apply };
 
 /// A modal message box: prompt, title, buttons, icon and default button in; button out.
 class MessageBox {

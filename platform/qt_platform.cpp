@@ -25,6 +25,8 @@ QMessageBox::StandardButton ToStandard(MessageAnswer answer) {
             return QMessageBox::No;
         case MessageAnswer::Cancel:
             return QMessageBox::Cancel;
+        case MessageAnswer::Apply:
+            return QMessageBox::Apply;
         case MessageAnswer::Ok:
             break;
     }
@@ -53,6 +55,9 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
         case MessageButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case MessageButtons::ApplyCancel:
+            box.setStandardButtons(QMessageBox::Apply | QMessageBox::Cancel);
+            break;
     }
     box.setDefaultButton(ToStandard(defaultAnswer));
     if (buttons == MessageButtons::YesNo) {
@@ -67,11 +72,15 @@ MessageAnswer QtMessageBox::Show(const QString& prompt, const QString& title,
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
+        case QMessageBox::Apply:
+            return MessageAnswer::Apply;
         default:
             break;
     }
-    // Closing a Yes/No/Cancel box with Esc or the title bar counts as Cancel.
-    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    // Closing a box that has Cancel with Esc or the title bar counts as Cancel.
+    return buttons == MessageButtons::YesNoCancel || buttons == MessageButtons::ApplyCancel
+               ? MessageAnswer::Cancel
+               : MessageAnswer::Ok;
 }
 
 QString QtInputBox::Ask(const QString& prompt, const QString& title) {

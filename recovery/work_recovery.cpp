@@ -37,7 +37,25 @@ void WorkRecovery::Changed() {
 }
 
 void WorkRecovery::WriteNow() {
-    Write(CurrentBytes(), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(writer_, [this, bytes = CurrentBytes()] {
+        QString error;
+        if (!own_.Write(bytes, error)) {
+            QMetaObject::invokeMethod(
+                this, [this, error] { ShowFailure(error); }, Qt::QueuedConnection);
+        }
+    });
+}
+
+bool WorkRecovery::WriteAndWait() {
+    const QByteArray bytes = CurrentBytes();
+    bool written = false;
+    QString error;
+    QMetaObject::invokeMethod(
+        writer_, [&] { written = own_.Write(bytes, error); }, Qt::BlockingQueuedConnection);
+    if (!written) {
+        ShowFailure(error);
+    }
+    return written;
 }
 
 void WorkRecovery::Flush() {
@@ -50,19 +68,6 @@ QByteArray WorkRecovery::CurrentBytes() {
     WorkingState state = source_();
     state.Changed = changed_.isValid() ? changed_ : QDateTime::currentDateTimeUtc();
     return EncodeRecovery(state);
-}
-
-void WorkRecovery::Write(const QByteArray& bytes, Qt::ConnectionType type) {
-    QMetaObject::invokeMethod(
-        writer_,
-        [this, bytes] {
-            QString error;
-            if (!own_.Write(bytes, error)) {
-                QMetaObject::invokeMethod(
-                    this, [this, error] { ShowFailure(error); }, Qt::QueuedConnection);
-            }
-        },
-        type);
 }
 
 void WorkRecovery::ShowFailure(const QString& error) {
@@ -115,13 +120,19 @@ bool WorkRecovery::Offer(const QString& path, const Restore& restore) {
     const MessageAnswer answer =
         messageBox_.Show(prompt, texts_("MsgRestoreWorkTitle"), MessageButtons::YesNo,
                          MessageIcon::Question, MessageAnswer::Yes);
-    if (answer == MessageAnswer::Yes) {
-        restore(state);
-        changed_ = state.Changed;
-        Write(CurrentBytes(), Qt::BlockingQueuedConnection);
+    if (answer == MessageAnswer::No) {
+        left_.Discard(path);
+        return false;
     }
-    left_.Discard(path);
-    return answer == MessageAnswer::Yes;
+    restore(state);
+    changed_ = state.Changed;
+    // The old file goes only once the work is on disk again as this instance's own.
+    if (WriteAndWait()) {
+        left_.Discard(path);
+    } else {
+        left_.Release(path);
+    }
+    return true;
 }
 
 void WorkRecovery::Refuse(const QString& path, const RecoveryDecodeResult& result) {

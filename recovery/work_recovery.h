@@ -48,7 +48,8 @@ public:
 
 private:
     QByteArray CurrentBytes();
-    void Write(const QByteArray& bytes, Qt::ConnectionType type);
+    /// Writes the state and returns once it is on disk; false when it could not be.
+    bool WriteAndWait();
     /// Asks about one file; true when it was restored.
     bool Offer(const QString& path, const Restore& restore);
     void Refuse(const QString& path, const RecoveryDecodeResult& result);

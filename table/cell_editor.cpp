@@ -36,6 +36,8 @@ CellEditor::CellEditor(MapDocument& document, TableView& table, EditState& state
     connect(&table_, &TableView::CellClicked, this, &CellEditor::SelectCell);
     connect(&table_, &TableView::CellKeyPressed, this, &CellEditor::CellKeyDown);
     connect(&table_, &TableView::CellFocusLost, this, &CellEditor::CellLostFocus);
+    connect(&table_, &TableView::CellShiftClicked, this, &CellEditor::ExtendRangeTo);
+    connect(&table_, &TableView::CellShiftKeyPressed, this, &CellEditor::MoveRangeEnd);
 }
 
 void CellEditor::SelectCell(int i) {
@@ -57,7 +59,8 @@ void CellEditor::SelectCell(int i) {
     // Caret at the start and the whole text selected: typing replaces it.
     table_.Text1[i]->end(false);
     table_.Text1[i]->home(true);
-    if (newCell) {
+    // A plain click ends a range, also on the cell already being edited.
+    if (newCell || document_.HasRange()) {
         state_.EditedCell = i;
         document_.Select(i);
     }
@@ -158,6 +161,38 @@ void CellEditor::CellLostFocus(int i) {
     }
     CommitCell(i);
     ++state_.LostFocusChecks;
+}
+
+void CellEditor::ExtendRangeTo(int i) {
+    if (!document_.HasSelection()) {
+        SelectCell(i);
+        return;
+    }
+    document_.SelectRangeTo(i);
+}
+
+void CellEditor::MoveRangeEnd(int i, int key) {
+    if (!document_.HasSelection()) {
+        SelectCell(i);
+    }
+    const int step = key == Qt::Key_Up       ? -1
+                     : key == Qt::Key_Down   ? 1
+                     : key == Qt::Key_PageUp ? -kPageRows
+                                             : kPageRows;
+    const int end = std::clamp(document_.RangeEnd() + step, 0, document_.Map().Resolution - 1);
+    document_.SelectRangeTo(end);
+    ScrollIntoView(end);
+}
+
+void CellEditor::ScrollIntoView(int i) {
+    const int top = i * table_.RowHeight;
+    const int position = table_.ScrollPosition();
+    if (top < position) {
+        table_.SetScrollPosition(top);
+    } else if (top + table_.RowHeight > position + table_.ViewportHeight()) {
+        table_.SetScrollPosition(
+            std::min(top + table_.RowHeight - table_.ViewportHeight(), table_.ScrollMaximum()));
+    }
 }
 
 void CellEditor::MoveTo(int from, int to) {

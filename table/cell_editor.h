@@ -29,6 +29,11 @@ public:
     void CellKeyDown(int i, int key);
     /// Cell i lost the keyboard focus.
     void CellLostFocus(int i);
+    /// Shift and a click on cell i: the range runs from the selected breakpoint to it.
+    void ExtendRangeTo(int i);
+    /// Shift and Up, Down, Page Up or Page Down in cell i: the range's moving end goes one
+    /// row or one page, within the rows, and comes into view.
+    void MoveRangeEnd(int i, int key);
 
 private:
     /// The accepted value of cell i after as many prompts as it takes.
@@ -39,6 +44,8 @@ private:
     /// Scrolls so that row i+1 (below) or row i-1 (above) is wholly in view.
     void ScrollRowBelowIntoView(int i);
     void ScrollRowAboveIntoView(int i);
+    /// Scrolls just far enough that row i is wholly in view.
+    void ScrollIntoView(int i);
 
     MapDocument& document_;
     TableView& table_;

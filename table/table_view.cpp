@@ -25,6 +25,8 @@ constexpr int kNumberLeft = 0, kNumberWidth = 495;
 constexpr int kInputLeft = 600, kInputWidth = 855;
 constexpr int kCellLeft = 1440, kCellWidth = 735;
 constexpr int kDesignPanelHeight = 8055;
+/// The background of the cells of a range of breakpoints.
+const QColor kRangeColour(255, 236, 179);
 
 QFont LabelFont() {
     return DesignFont("Lucida Sans Unicode", 13);  // 9.75 pt
@@ -63,6 +65,9 @@ TableView::TableView(QWidget* form, char decimalSeparator)
 
     Frame1 = new QFrame(form);
     Frame1->setObjectName("Frame1");
+    Frame1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Frame1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { emit MenuRequested(Frame1->mapToGlobal(pos)); });
     PlaceInTwips(Frame1, 100, 840, 2295, kDesignPanelHeight);
     Picture1 = new QWidget(Frame1);
     Picture1->setObjectName("Picture1");
@@ -110,6 +115,11 @@ void TableView::CreateRow(int i) {
     cell->setFrame(true);
     cell->setTextMargins(0, 0, 0, 0);
     cell->installEventFilter(this);
+    // The table's own menu stands for the cell's text menu: copy and paste work on the
+    // whole column here anyway.
+    cell->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(cell, &QWidget::customContextMenuRequested, this,
+            [this, cell](const QPoint& pos) { emit MenuRequested(cell->mapToGlobal(pos)); });
     Text1[i] = cell;
 
     createdRows_ = std::max(createdRows_, i + 1);
@@ -219,6 +229,36 @@ void TableView::FocusCell(int i) {
     Text1[i]->setFocus(Qt::OtherFocusReason);
 }
 
+void TableView::ShowRange(std::optional<BreakpointRange> range) {
+    for (int i = 0; i < createdRows_; ++i) {
+        QPalette palette = Text1[i]->palette();
+        const bool inRange = range && range->Contains(i);
+        palette.setColor(QPalette::Base, inRange ? kRangeColour : Qt::white);
+        Text1[i]->setPalette(palette);
+    }
+}
+
+std::optional<RangeOperation> RangeOperationOfKey(const QKeyEvent& key) {
+    if (key.modifiers() & Qt::ControlModifier) {
+        // Ctrl++ comes as Ctrl and '+', or as Ctrl and '=' where '+' needs Shift.
+        return key.key() == Qt::Key_Plus || key.key() == Qt::Key_Equal
+                   ? std::optional(RangeOperation::Add)
+                   : std::nullopt;
+    }
+    switch (key.key()) {
+        case Qt::Key_Equal:
+            return RangeOperation::SetValue;
+        case Qt::Key_Asterisk:
+            return RangeOperation::Multiply;
+        case Qt::Key_Slash:
+            return RangeOperation::Interpolate;
+        case Qt::Key_S:
+            return RangeOperation::Smooth;
+        default:
+            return std::nullopt;
+    }
+}
+
 int TableView::ScrollPosition() const {
     return VScroll->value();
 }
@@ -300,7 +340,11 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseButtonRelease:
-            emit CellClicked(row);
+            if (static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier) {
+                emit CellShiftClicked(row);
+            } else {
+                emit CellClicked(row);
+            }
             break;
         case QEvent::KeyPress: {
             // Copy and paste work on the whole column, as in a spreadsheet, not on the
@@ -312,6 +356,17 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
             }
             if (key->matches(QKeySequence::Paste)) {
                 emit CellPastePressed(row);
+                return true;
+            }
+            if (const auto operation = RangeOperationOfKey(*key)) {
+                emit RangeKeyPressed(row, *operation);
+                return true;
+            }
+            const int k = key->key();
+            if ((key->modifiers() & Qt::ShiftModifier) &&
+                (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp ||
+                 k == Qt::Key_PageDown)) {
+                emit CellShiftKeyPressed(row, k);
                 return true;
             }
             emit CellKeyPressed(row, key->key());

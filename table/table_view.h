@@ -2,11 +2,15 @@
 
 #include <QObject>
 #include <array>
+#include <optional>
 
+#include "breakpoint_range.h"
 #include "map_document.h"
 #include "voltage_map.h"
 
 class QFrame;
+class QPoint;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +48,8 @@ public:
     void SetRowBold(int i, bool bold);
     /// Gives cell i the keyboard focus, as the keyboard moves between cells.
     void FocusCell(int i);
+    /// The cells of the range get a tinted background; none when range is empty.
+    void ShowRange(std::optional<BreakpointRange> range);
 
     int ScrollPosition() const;
     void SetScrollPosition(int twips);
@@ -74,6 +80,14 @@ signals:
     /// The copy or paste keys in cell i; the cell itself does not receive them.
     void CellCopyPressed(int i);
     void CellPastePressed(int i);
+    /// Shift and a click on cell i, or Shift and Up, Down, Page Up or Page Down in it: the
+    /// range grows or shrinks; the cell does not receive the key.
+    void CellShiftClicked(int i);
+    void CellShiftKeyPressed(int i, int key);
+    /// The key of a range operation in cell i; the cell does not receive it.
+    void RangeKeyPressed(int i, RangeOperation operation);
+    /// A right click on the table, at a point of the screen.
+    void MenuRequested(const QPoint& screenPos);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +111,9 @@ private:
     /// Wheel travel not yet scrolled, in eighths of a degree times lines per notch.
     int wheelRemainder_ = 0;
 };
+
+/// The operation a key stands for in the table: = * / S, and Ctrl++ for Add.
+std::optional<RangeOperation> RangeOperationOfKey(const QKeyEvent& key);
 
 /// Text of row i's input voltage: (i+1) * InputRangeMax / Resolution to three decimals.
 QString InputVoltageText(const VoltageMap& map, int i, char separator);

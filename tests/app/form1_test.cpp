@@ -35,6 +35,7 @@
 #include "qt_printers.h"
 #include "qt_serial_port.h"
 #include "sent_maps.h"
+#include "rounding.h"
 #include "table_view.h"
 
 namespace {
@@ -235,7 +236,8 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     EXPECT_EQ(Lines(platform.popupMenu.shown.at(0)),
               "Összehasonlítás fájllal…|-Összehasonlítás az utoljára áttöltöttel (még nem volt "
               "áttöltés)|Grafikon másolása képként|Grafikon mentése képként…|"
-              "Jegyzőkönyv mentése (PDF)…");
+              "Jegyzőkönyv mentése (PDF)…||-Érték beállítása…\t=|-Szorzás…\t*|-Hozzáadás…\tCtrl++|"
+              "-Interpolálás\t/|-Simítás\tS||Pontok beolvasása…|Pontok beolvasása a vágólapról");
     // 1.875 V and 3.75 V in, the same out; above 5 V in the file's 5 V holds.
     EXPECT_EQ(form.Map().SavedDeviceTable[32], 32);
     EXPECT_EQ(form.Map().SavedDeviceTable[256], 85);
@@ -251,6 +253,65 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     platform.popupMenu.choices = {4};
     RightClick(form.Frame7);
     EXPECT_TRUE(QFileInfo(dir.filePath("report.pdf")).size() > 0);
+}
+
+QString Cells(const Form1& form, int first, int last) {
+    QStringList texts;
+    for (int k = first; k <= last; ++k) {
+        texts << form.Table->CellText(k);
+    }
+    return texts.join(' ');
+}
+
+// Start line: rows 2 to 6 hold 0.352 0.469 0.586 0.703 0.820.
+TEST_F(Form1Test, RangeOperationsFromKeysMenusAndPointsAreOneUndoStepEach) {
+    Activate();
+    QLineEdit* cell = form.Table->Text1[2];
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QTest::mouseClick(form.Table->Text1[5], Qt::LeftButton, Qt::ShiftModifier);
+    QTest::keyClick(form.Table->Text1[5], Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(form.Document().Range()->Last, 6);
+    EXPECT_EQ(form.W.Frame10->title(), "Pont(3)");  // the breakpoint clicked last
+    EXPECT_NE(form.Table->Text1[6]->palette().color(QPalette::Base), Qt::white);
+    platform.inputBox.replies = {"20", "2"};
+    QTest::keyClick(form.Table->Text1[5], Qt::Key_Equal);
+    EXPECT_EQ(Cells(form, 1, 7), "0.234 2.000 2.000 2.000 2.000 2.000 0.938");
+    EXPECT_EQ(platform.inputBox.asked.at(1).prompt,
+              "Maximális kimeneti érték: 15V! Adja meg újból:");
+    EXPECT_EQ(form.Document().History().UndoAction(), MapAction::RangeSet);
+    QTest::mouseClick(form.W.Command10, Qt::LeftButton);
+    EXPECT_EQ(Cells(form, 2, 2), "0.352");
+
+    form.Table->FocusCell(6);
+    form.Table->Text1[6]->selectAll();
+    QTest::keyClick(form.Table->Text1[6], Qt::Key_1);
+    platform.popupMenu.choices = {3};  // Interpolate: from 0.352 to the 1.000 just typed
+    RightClick(form.Table->Text1[6]);
+    EXPECT_EQ(Cells(form, 2, 6), "0.352 0.514 0.676 0.838 1.000");
+    EXPECT_EQ(Lines(platform.popupMenu.shown.back()).section('|', 3, 3), "Interpolálás\t/");
+
+    platform.clipboard.text = "7.5;1\n15;1";  // 1 V is 17 units, 0.996 V: 3.9 mV below
+    platform.popupMenu.choices = {13, 13};    // the chart's own five and a separator first
+    platform.messageBox.answers = {MessageAnswer::Cancel};
+    RightClick(form.Frame7);
+    EXPECT_EQ(Cells(form, 0, 0), "0.117");
+    RightClick(form.Frame7);
+    EXPECT_EQ(Cells(form, 0, 127).count("1.000"), 128);
+    EXPECT_TRUE(platform.messageBox.shown.back().prompt.startsWith(
+        "A pontok és a készülék kimenete közötti legnagyobb eltérés: 4 mV, ennél a pontnál: "
+        "7.500 V \u2192 1.000 V (sor: 1)"));
+    QTest::mouseClick(form.W.Command10, Qt::LeftButton);
+    EXPECT_EQ(Cells(form, 0, 0), "0.117");
+
+    QTest::mouseClick(form.Frame7, Qt::LeftButton, {}, form.Frame7->rect().center());
+    form.Frame7->setFocus();
+    const int selected = form.Document().SelectedPoint();
+    QTest::keyClick(form.Frame7, Qt::Key_Right);
+    QTest::keyClick(form.Frame7, Qt::Key_Up);  // 0.0146 V a step: shown with three decimals
+    QTest::keyClick(form.Frame7, Qt::Key_Up);
+    form.Document().StepBack();  // each press is a step of its own
+    EXPECT_EQ(form.Document().SelectedPoint(), selected + 1);
+    EXPECT_EQ(form.Map().OutputValues[selected + 1], RoundTo3((selected + 2) * 15 / 128.0) + 0.015);
 }
 
 // What the box holds is shown from the copies: unknown, the same after a send, different
