@@ -9,18 +9,13 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "form1.h"
+#include "process_setup.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "report_command.h"
 #include "window_picture.h"
 
 namespace {
-
-bool HasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
 
 /// Whether the command line asks for a mode that needs no window. The window's application
 /// takes its own options (-platform, -style ...) off the command line before it is read.
@@ -160,6 +155,7 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseParentConsole();
     QCoreApplication::setApplicationName("solva-tx");
     QCoreApplication::setApplicationVersion(SOLVA_VERSION);
     return IsConsoleMode(argc, argv) ? RunConsole(argc, argv) : RunWindow(argc, argv);

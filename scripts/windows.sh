@@ -21,7 +21,7 @@ if [ -z "$toolkit" ] || [ ! -e "$toolkit" ]; then
     exit 1
 fi
 
-packages=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix wine wine64 nsis socat strace
+packages=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix wine wine64 nsis socat strace xvfb
           qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
@@ -72,3 +72,7 @@ echo "== Tests under Wine"
 
 echo "== A send through Wine's COM ports"
 scripts/wine-com-check.sh "$build/app/solva-tx.exe"
+
+echo "== The zip and the installer"
+(cd "$build" && cpack -C Release)
+scripts/wine-install-check.sh "$build/solva-tx-$(sed -n 's/^project(solva-tx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-win64.exe"

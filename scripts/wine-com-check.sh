@@ -57,7 +57,11 @@ for port in 12 1; do
         !fd && /ioctl\([0-9]+, TIOCSBRK/ { fd = $3; sub(/ioctl\(/, "", fd); sub(/,/, "", fd); on = seconds($2) }
         fd && $3 == "ioctl(" fd "," && $4 == "TIOCCBRK)" { off = seconds($2) }
         fd && index($3, "close(" fd ")") == 1 { fd = "done" }
-        fd && index($3, "write(" fd ",") == 1 { if (!off) early++; else bytes += $NF }
+        fd && index($3, "write(" fd ",") == 1 {
+            # The length asked for, also where another thread splits the line (unfinished).
+            line = $0; sub(/ <unfinished.*/, "", line); sub(/\) *=.*/, "", line)
+            n = split(line, part, ", "); if (!off) early++; else bytes += part[n]
+        }
         END {
             held = off - on
             printf "  break held %.2f s, then %d bytes written\n", held, bytes

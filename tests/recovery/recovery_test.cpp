@@ -78,7 +78,7 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
 // The lock of an instance that was killed: its process is gone, its lock file stays.
 void LeaveDeadLock(const QString& recoveryFile) {
     QProcess gone;
-    gone.start("true");
+    gone.start(QCoreApplication::applicationFilePath(), {"--gtest_list_tests"});
     ASSERT_TRUE(gone.waitForStarted());
     const qint64 pid = gone.processId();
     gone.waitForFinished();
@@ -156,8 +156,8 @@ TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
     EXPECT_EQ(messageBox.shown[0].defaultAnswer, MessageAnswer::Yes);
     EXPECT_EQ(messageBox.shown[1].prompt,
               "The recovery file is damaged and cannot be restored.\nIt was kept aside as:\n" +
-                  dir.filePath("cut.refused"));
-    EXPECT_EQ(messageBox.shown[2].prompt, question + "/maps/older.pax");
+                  QDir::toNativeSeparators(dir.filePath("cut.refused")));
+    EXPECT_EQ(messageBox.shown[2].prompt, question + QDir::toNativeSeparators("/maps/older.pax"));
     ASSERT_EQ(restored.size(), 1u);
     EXPECT_EQ(restored[0], State(3, "/maps/older.pax"));
     // The restored work is this instance's own at once; the oldest waits for the next start.
@@ -178,7 +178,7 @@ TEST_F(Recovery, OtherVersionsAreRefusedInHungarianToo) {
     EXPECT_EQ(messageBox.shown[0].prompt,
               "A helyreállítási állományt a program egy másik változata írta, nem állítható "
               "vissza.\nVáltozat: 2.0.0\nFélretéve ide:\n" +
-                  dir.filePath("a.refused"));
+                  QDir::toNativeSeparators(dir.filePath("a.refused")));
     EXPECT_TRUE(restored.empty());
 }
 
@@ -207,8 +207,8 @@ TEST_F(Recovery, AFolderThatCannotBeMadeIsToldOnce) {
     recovery.Flush();
     QCoreApplication::processEvents();
     ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].prompt,
-              "A nem mentett munka nem menthető a helyreállításhoz:\n" + dir.filePath("file/sub"));
+    EXPECT_EQ(messageBox.shown[0].prompt, "A nem mentett munka nem menthető a helyreállításhoz:\n" +
+                                              QDir::toNativeSeparators(dir.filePath("file/sub")));
 }
 
 }  // namespace
