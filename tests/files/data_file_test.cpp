@@ -11,7 +11,7 @@
 
 #include "points_command.h"
 #include "qt_printers.h"
-#include "special_files.h"
+#include "failing_files.h"
 
 namespace {
 
