@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include "instance_lock.h"
 #include "whole_file.h"
 
 namespace {
@@ -17,7 +18,7 @@ QString LockOf(const QString& path) {
 std::unique_ptr<QLockFile> TryLock(const QString& path) {
     auto lock = std::make_unique<QLockFile>(LockOf(path));
     lock->setStaleLockTime(0);
-    return lock->tryLock(0) ? std::move(lock) : nullptr;
+    return TakeInstanceLock(*lock) ? std::move(lock) : nullptr;
 }
 
 }  // namespace
