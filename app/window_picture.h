@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "serial_port.h"
+#include "null_serial_port.h"
 #include "user_settings.h"
 
 class Form1;
@@ -48,23 +48,11 @@ public:
     int Take(Form1& form);
 
 private:
-    class PicturePort : public SerialPort {
+    class PicturePort : public NullSerialPort {
     public:
         std::function<bool()> halfway;  ///< true when the picture was taken
 
-        SerialStatus SelectPort(int) override { return {}; }
-        SerialStatus SetLineSettings(const LineSettings&) override { return {}; }
-        SerialStatus SetDtr(bool) override { return {}; }
-        SerialStatus SetRts(bool) override { return {}; }
-        SerialStatus Open() override { return {}; }
-        SerialStatus SetBreak(bool) override { return {}; }
         SerialStatus Write(const SendPacket& packet) override;
-        SerialStatus QueuedBytes(int& bytes) override {
-            bytes = 0;
-            return {};
-        }
-        SerialStatus Drain() override { return {}; }
-        SerialStatus Close() override { return {}; }
 
     private:
         int written_ = 0;

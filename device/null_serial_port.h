@@ -2,7 +2,8 @@
 
 #include "serial_port.h"
 
-/// A port that accepts everything and sends nowhere, for windows under test that never send.
+/// A port that accepts everything and sends nowhere: for windows that never really send, as
+/// in tests and pictures.
 class NullSerialPort : public SerialPort {
 public:
     SerialStatus SelectPort(int) override { return {}; }
