@@ -8,18 +8,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
           poppler-utils   # pdftotext reads the reports back in the tests
           xvfb xauth)     # xvfb-run: the sanitized program in a real X window
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-        || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build build

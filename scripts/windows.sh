@@ -23,18 +23,7 @@ fi
 
 packages=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix wine wine64 nsis socat strace xvfb
           qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-        || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 # The Qt for Windows is copied into the build area once, with Qt's Hungarian dialog texts
 # added (Debian's, of the same Qt version), which it lacks.
