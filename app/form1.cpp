@@ -116,12 +116,12 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                              IsMapChanged(Map(), NoteText(), file), NoteText()};
     };
     // Typing joins one step of the history until it pauses.
-    noteTyping_.setSingleShot(true);
-    noteTyping_.setInterval(kNotePauseMs);
-    connect(&noteTyping_, &QTimer::timeout, this, [this] { document_.EndTyping(); });
     connect(W.Text2, &QPlainTextEdit::textChanged, this, [this] {
+        const Clock::TimePoint now = platform_.clock.Now();
+        if (now - std::exchange(noteTyped_, now) >= kNotePause) {
+            document_.EndTyping();
+        }
         document_.SetNote(NoteBoxText().toStdString());
-        noteTyping_.start();
     });
     auto* undoMenu = new UndoButtonMenu(W.Command10, platform_.popupMenu, document_, Msg, this);
     connect(undoMenu, &UndoButtonMenu::StepBackChosen, this, [this] { StepThroughHistory(true); });
@@ -162,7 +162,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                 !Files->HasUnsavedWork(),
                                 {}};
         },
-        platform_.messageBox, Msg);
+        platform_.messageBox, Msg, platform_.clock);
     // After the load procedure: the table's rows exist by now.
     new KeyboardShortcuts(
         this, W.Command2, W.Command3, W.Command10, [this] { document_.StepBack(); },

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 #include "device_table.h"
 #include "edit_history.h"
@@ -54,11 +55,12 @@ TEST(EditHistory, EachActionIsOneStepBackToTheStartAndForwardToTheSameMap) {
         {[&] { document.EndTyping(), document.SetNote("abc"); }, 9, MapAction::Note},
         {[&] { document.ChangeInputSpan(1); }, 10, MapAction::InputSpan},
         {[&] { document.ChangeOutputSpan(1); }, 11, MapAction::OutputSpan},
-        {[&] { document.SetOutputFilter(true); }, 12, MapAction::Filter},
-        {[&] { document.SetPort(4), document.TakeSavedCurve(); }, 12, MapAction::Filter},
-        {[&] { document.DeclineResolution(); }, 12, MapAction::Filter},
-        {[&] { document.CreateLine(5); }, 13, MapAction::CreateLine},
-        {[&] { document.ChangeResolution(3); }, 14, MapAction::Resolution},
+        {[&] { document.SetInputFilter(true); }, 12, MapAction::Filter},
+        {[&] { document.SetOutputFilter(true); }, 13, MapAction::Filter},
+        {[&] { document.SetPort(4), document.TakeSavedCurve(); }, 13, MapAction::Filter},
+        {[&] { document.DeclineResolution(); }, 13, MapAction::Filter},
+        {[&] { document.CreateLine(5); }, 14, MapAction::CreateLine},
+        {[&] { document.ChangeResolution(3); }, 15, MapAction::Resolution},
     };
     for (const auto& a : actions) {
         a.action();
@@ -93,6 +95,46 @@ TEST(EditHistory, ANewChangeDropsTheStepsAheadAndALoadStartsAfresh) {
     file.Resolution = 8;
     document.Load(file, "");
     EXPECT_FALSE(document.StepBack());
+}
+
+// A step back restores what the choosers show, so that choosing the span again counts; a
+// breakpoint stays selected only while the resolution stays. Breakpoint 5 holds 0.703 V.
+TEST(EditHistory, SteppingRestoresTheChoosersAndEndsASelectionOfAnotherResolution) {
+    MapDocument document;
+    ASSERT_TRUE(document.ChangeInputSpan(0));
+    ASSERT_TRUE(document.ChangeOutputSpan(1));
+    document.StepBack();
+    document.StepBack();
+    EXPECT_EQ(document.Map().InputRangeIndex, 2);  // 15 V
+    EXPECT_EQ(document.Map().OutputRangeIndex, 2);
+    EXPECT_TRUE(document.ChangeInputSpan(0));
+    EXPECT_TRUE(document.ChangeOutputSpan(1));
+
+    document.Select(5);
+    document.CommitCell(5, 2);
+    document.StepBack();
+    EXPECT_EQ(document.SelectedPoint(), 5);
+    document.ChangeResolution(1);
+    document.Select(3);
+    document.StepBack();
+    EXPECT_FALSE(document.HasSelection());
+    document.Select(100);
+    document.StepForward();
+    EXPECT_FALSE(document.HasSelection());
+}
+
+// A drag is a step of its own even when its first move leaves the value where it was.
+TEST(EditHistory, EachDragIsAStepWhateverItsFirstMove) {
+    MapDocument document;
+    document.Select(5);
+    for (const auto& [first, last] : {std::pair(3.0, 4.0), std::pair(4.0, 5.0)}) {
+        document.BeginDrag();
+        document.DragSelectedPoint(first);
+        document.DragSelectedPoint(last);
+    }
+    EXPECT_EQ(document.History().Steps(), 2);
+    document.StepBack();
+    EXPECT_EQ(document.Map().OutputValues[5], 4.0);
 }
 
 TEST(EditHistory, KeepsTheNewestThousandSteps) {

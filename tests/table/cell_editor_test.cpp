@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "cell_editor.h"
+#include "clipboard.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
 #include "recording_observer.h"
@@ -93,6 +94,21 @@ TEST_F(CellEditorTest, EscRestoresTheClickedTextWithoutAnyCheck) {
     QTest::keyClick(table.Text1[7], Qt::Key_Escape);
     EXPECT_EQ(table.CellText(7), "0.938");
     EXPECT_TRUE(inputBox.asked.empty());
+}
+
+// After a paste, Esc brings back the pasted text, which then stands.
+TEST_F(CellEditorTest, EscAfterAPasteKeepsThePastedText) {
+    ShowForm();
+    FakeMessageBox messageBox;
+    FakeClipboard clipboard;
+    clipboard.text = "2.5\n3.5\n";
+    CellClipboard paste{document, table, state, editor, texts, messageBox, clipboard};
+    editor.SelectCell(7);
+    QTest::keyClick(table.Text1[7], Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(table.Text1[7], Qt::Key_Escape);
+    editor.CommitCell(7);
+    EXPECT_EQ(table.CellText(7), "2.500");
+    EXPECT_EQ(map.OutputValues[7], 2.5);
 }
 
 // Row 11 is clicked while row 3 holds a refused text; its re-prompt takes the release.
