@@ -208,7 +208,7 @@ TEST_F(Recovery, AChangeIsWrittenSoonAndACleanExitLeavesNothing) {
     recovery.Changed();
     current = State(6, "later.pax");  // what the write finds is what it keeps
     ASSERT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), WorkRecovery::kWriteDelayMs);
+    EXPECT_EQ(timer->interval(), 500);
     QMetaObject::invokeMethod(timer, "timeout");
     WorkingState first = written();
     EXPECT_LE(first.Changed.secsTo(QDateTime::currentDateTimeUtc()), 5);
