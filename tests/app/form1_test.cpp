@@ -489,7 +489,8 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
     crashed->Table->SetCellText(6, "9");
     crashed->Cells->CommitCell(6);  // a change this long after the first: written at once
     const QDir folder(first.folders.Recovery());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList({"*.recovery"}).isEmpty(); }, 50));
+    // Only the disk write on its own thread is waited for.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList({"*.recovery"}).isEmpty(); }, 5000));
     auto next = start(second);
     second.messageBox.answers = {MessageAnswer::Yes, MessageAnswer::No};
     next->OfferLeftWork();

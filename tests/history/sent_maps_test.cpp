@@ -47,7 +47,6 @@ TEST(SentMaps, ACopyThatCannotBeWrittenIsTold) {
     map.PortNumber = 2;
     WriteResult result;
     const QString older = sent.Keep(map, "", 2, QDateTime::currentDateTime(), result);
-    map.OutputValues[0] = 1;
     FakeMessageBox messageBox;
     {
         const FileSizeLimit full(100);
