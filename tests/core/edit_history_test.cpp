@@ -92,7 +92,7 @@ TEST(EditHistory, ANewChangeDropsTheStepsAheadAndALoadStartsAfresh) {
     EXPECT_EQ(document.Map().OutputValues[0], 1.0);
     VoltageMap file;
     file.Resolution = 8;
-    document.Load(file, "");
+    document.Load(file);
     EXPECT_FALSE(document.StepBack());
 }
 
@@ -104,8 +104,8 @@ TEST(EditHistory, SteppingRestoresTheChoosersAndEndsASelectionOfAnotherResolutio
     ASSERT_TRUE(document.ChangeOutputSpan(1));
     document.StepBack();
     document.StepBack();
-    EXPECT_EQ(document.Map().InputRangeIndex, 2);  // 15 V
-    EXPECT_EQ(document.Map().OutputRangeIndex, 2);
+    EXPECT_EQ(document.Map().InputRangeIndex(), 2);  // 15 V
+    EXPECT_EQ(document.Map().OutputRangeIndex(), 2);
     EXPECT_TRUE(document.ChangeInputSpan(0));
     EXPECT_TRUE(document.ChangeOutputSpan(1));
 

@@ -41,7 +41,7 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
         {"same port", [&] { document.SetPort(1); }, ""},
         {"port", [&] { document.SetPort(3); }, "Port; "},
         {"saved", [&] { document.TakeSavedCurve(); }, "Reference; "},
-        {"load", [&] { document.Load(file, "n"); },
+        {"load", [&] { file.Note = "n", document.Load(file); },
          "Values InputSpan OutputSpan Resolution Filters Note Selection Reference; "},
         {"first of 8", [&] { document.CommitCell(0, 0.3); }, "Value 0; "},
         {"last of 8", [&] { document.CommitCell(7, 15); }, "Value 7; "},

@@ -27,7 +27,8 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     FillStartLine(map);
     WriteResult result;
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 3, 59));
-    const QString kept = sent.Keep(map, "box\r\n2", 3, when, result);
+    map.Note = "box\r\n2";
+    const QString kept = sent.Keep(map, 3, when, result);
 
     EXPECT_EQ(kept, dir.filePath("sent/000502_2026-12-07_14-03-59_com3.pax"));
     EXPECT_EQ(SentMaps::SentLabel(kept), "2026-12-07 14:03:59, com 3");
@@ -44,14 +45,13 @@ TEST(SentMaps, ACopyThatCannotBeWrittenIsTold) {
     SentMaps sent(dir.path());
     VoltageMap map;
     FillStartLine(map);
-    map.PortNumber = 2;
     WriteResult result;
-    const QString older = sent.Keep(map, "", 2, QDateTime::currentDateTime(), result);
+    const QString older = sent.Keep(map, 2, QDateTime::currentDateTime(), result);
     FakeMessageBox messageBox;
     {
         const FileSizeLimit full(100);
         ASSERT_TRUE(full.IsSet());
-        KeepSentMap(sent, map, "", messageBox, Texts(UiLanguage::Eng));
+        KeepSentMap(sent, map, 2, messageBox, Texts(UiLanguage::Eng));
     }
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_TRUE(messageBox.shown[0].prompt.startsWith(
