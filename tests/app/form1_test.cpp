@@ -490,7 +490,7 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
     first.clock.now += std::chrono::milliseconds(WorkRecovery::kWriteDelayMs);
     crashed->Table->SetCellText(6, "9");
     crashed->Cells->CommitCell(6);  // a change this long after the first: written at once
-    WriteResult kept;  // what com 3 was last sent: the map on screen
+    WriteResult kept;               // what com 3 was last sent: the map on screen
     SentMaps(first.folders.SentMaps()).Keep(crashed->Map(), 3, QDateTime::currentDateTime(), kept);
     const QDir folder(first.folders.Recovery());
     // Only the disk write on its own thread is waited for.
