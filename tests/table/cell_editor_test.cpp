@@ -87,23 +87,19 @@ TEST_F(CellEditorTest, EmptiedCellGetsItsOwnAcceptableTextBack) {
     EXPECT_TRUE(inputBox.asked.empty());
 }
 
-TEST_F(CellEditorTest, EscRestoresTheClickedTextWithoutAnyCheck) {
+// Esc brings back the text of the click without any check; after a paste, the pasted text,
+// which then stands.
+TEST_F(CellEditorTest, EscBringsBackTheClickedOrThePastedText) {
     ShowForm();
     editor.SelectCell(7);
     table.SetCellText(7, "abc");
     QTest::keyClick(table.Text1[7], Qt::Key_Escape);
     EXPECT_EQ(table.CellText(7), "0.938");
     EXPECT_TRUE(inputBox.asked.empty());
-}
-
-// After a paste, Esc brings back the pasted text, which then stands.
-TEST_F(CellEditorTest, EscAfterAPasteKeepsThePastedText) {
-    ShowForm();
     FakeMessageBox messageBox;
     FakeClipboard clipboard;
     clipboard.text = "2.5\n3.5\n";
     CellClipboard paste{document, table, state, editor, texts, messageBox, clipboard};
-    editor.SelectCell(7);
     QTest::keyClick(table.Text1[7], Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(table.Text1[7], Qt::Key_Escape);
     editor.CommitCell(7);
