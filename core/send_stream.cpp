@@ -14,7 +14,9 @@ SendPacket PacketAt(const VoltageMap& map, int k) {
     return {payload, 0xFF, 0xFF};
 }
 
-SendStream BuildSendStream(VoltageMap map) {
+SendStream BuildSendStream(const MapContent& content) {
+    VoltageMap map;
+    map.Content() = content;
     BuildDeviceTable(map);
     SendStream stream{};
     for (int k = 0; k < kPacketCount; ++k) {
@@ -26,7 +28,7 @@ SendStream BuildSendStream(VoltageMap map) {
     return stream;
 }
 
-std::string StreamChecksum(const VoltageMap& map) {
+std::string StreamChecksum(const MapContent& map) {
     char digits[9];
     std::snprintf(digits, sizeof digits, "%08X",
                   static_cast<unsigned>(Crc32(BuildSendStream(map))));
