@@ -41,7 +41,6 @@
 #include "sent_maps.h"
 #include "step_buttons.h"
 #include "table_view.h"
-#include "work_recovery.h"
 
 namespace {
 
@@ -490,8 +489,8 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
     crashed->Document().Select(7);
     crashed->Document().SelectRangeTo(3);
     crashed->W.Text3->setText("2.5");  // a factor typed, not yet used
-    // The last change comes this long after the first unwritten one: all is written at once.
-    first.clock.now += std::chrono::milliseconds(WorkRecovery::kWriteDelayMs);
+    // The last change comes the write delay after the first unwritten one: written at once.
+    first.clock.now += std::chrono::milliseconds(500);
     crashed->W.Text5->setText("12");
     WriteResult kept;  // what com 3 was last sent: the map on screen
     SentMaps(first.folders.SentMaps()).Keep(crashed->Map(), 3, QDateTime::currentDateTime(), kept);
