@@ -6,6 +6,7 @@
 
 void LastSentStream::Refresh(int portNumber) {
     file_ = sent_.NewestFor(portNumber);
+    cutOff_ = sent_.CutOffFor(portNumber);
     stream_.reset();
     if (file_.isEmpty()) {
         return;
@@ -18,6 +19,9 @@ void LastSentStream::Refresh(int portNumber) {
 }
 
 BoxState LastSentStream::StateOf(const VoltageMap& map) const {
+    if (!cutOff_.isEmpty()) {
+        return BoxState::CutOff;
+    }
     if (!stream_) {
         return BoxState::NothingSent;
     }
