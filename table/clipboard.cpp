@@ -1,9 +1,12 @@
 #include "clipboard.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "cell_editor.h"
 #include "edit_state.h"
+#include "entry_prompts.h"
+#include "field_splitter.h"
 #include "map_document.h"
 #include "message_box.h"
 #include "number_text.h"
@@ -33,14 +36,21 @@ PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMa
         if (firstRow + n >= map.Resolution) {
             pasted.PastLastRow = true;
         } else {
-            const QString field = lines[n].section(u'\t', -1).trimmed();
-            const EntryCheck check =
-                CheckEntry(EntryKind::Cell, field.toStdString(), separator, limits);
+            // A comma never separates pasted columns: a single value may be written with one.
+            const SplitFields split = SplitLine(lines[n].toStdString(), separator, false);
+            std::string field = split.Fields.empty() ? std::string() : split.Fields.back();
+            if (split.Separator != FieldSeparator::Spaces) {
+                std::ranges::replace_if(
+                    field, [](char c) { return c == '.' || c == ','; }, separator);
+            }
+            const EntryCheck check = CheckEntry(EntryKind::Cell, field, separator, limits);
             if (check.IsAccepted()) {
                 pasted.Values.push_back(check.Value);
                 continue;
             }
             pasted.Problem = check.IsRefused() ? check.Problem : EntryProblem::NotNumber;
+            pasted.Separator = split.Separator;
+            pasted.CommaIsDecimal = split.CommaIsDecimal;
         }
         pasted.BadLine = n + 1;
         pasted.Values.clear();
@@ -57,6 +67,11 @@ QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int 
         switch (pasted.Problem) {
             case EntryProblem::NotNumber:
                 reason = texts("MsgPasteNotNumber");
+                // Columns were split: how, and which decimal separator they take.
+                if (pasted.Separator != FieldSeparator::Spaces) {
+                    reason +=
+                        u'\n' + SeparatorsNote(texts, pasted.Separator, pasted.CommaIsDecimal);
+                }
                 break;
             case EntryProblem::PointOnly:
                 reason = texts("MsgPastePointOnly");
