@@ -108,7 +108,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
     Files->KeepOutOf(Sent->Folder());
     Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
-    RecoveryWarning = std::make_unique<RecoverySign>(W.Frame3, Msg);
+    RecoveryWarning = std::make_unique<RecoverySign>(W.Frame5, Msg);
     Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_,
                                [this] { return Sent->NewestFor(Map().PortNumber); });
     Frame7Menu->ReportSourceOf = [this] {

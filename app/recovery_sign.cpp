@@ -5,8 +5,8 @@
 #include "texts.h"
 #include "twips.h"
 
-RecoverySign::RecoverySign(QWidget* Frame3, const Texts& texts)
-    : label_(new QLabel(Frame3)), texts_(texts) {
+RecoverySign::RecoverySign(QWidget* Frame5, const Texts& texts)
+    : label_(new QLabel(Frame5)), texts_(texts) {
     label_->setObjectName("RecoverySign");
     label_->setAutoFillBackground(true);
     label_->setAlignment(Qt::AlignCenter);
@@ -32,5 +32,8 @@ void RecoverySign::Show() {
     label_->setToolTip(texts_("MsgRecoverySignTip") + u'\n' + reason_);
     label_->setAccessibleName(texts_("MsgRecoverySignName"));
     label_->setAccessibleDescription(label_->toolTip());
-    label_->setGeometry(TwipsRect(15, 2055, 1185, 120));
+    // Over the top edge at the right, as the BOX caption sits over the command panel's.
+    const int width = label_->sizeHint().width() + 6;
+    label_->setGeometry(label_->parentWidget()->width() - width - 8, 0, width,
+                        TwipsRect(0, 0, 0, 225).height());
 }

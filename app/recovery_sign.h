@@ -10,8 +10,9 @@ class Texts;
 /// recovery: a crash would lose it. Its tool tip names the folder and the reason.
 class RecoverySign {
 public:
-    /// The caption sits over the bottom edge of the command panel Frame3.
-    RecoverySign(QWidget* Frame3, const Texts& texts);
+    /// The caption sits over the top edge of the note panel Frame5, at its right: the work
+    /// a crash would take is in view there.
+    RecoverySign(QWidget* Frame5, const Texts& texts);
 
     /// reason: the folder and why; empty when writing works (again).
     void SetFailure(const QString& reason);
