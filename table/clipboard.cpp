@@ -1,12 +1,10 @@
 #include "clipboard.h"
 
 #include <QStringList>
-#include <algorithm>
 
 #include "cell_editor.h"
 #include "edit_state.h"
 #include "entry_prompts.h"
-#include "field_splitter.h"
 #include "map_document.h"
 #include "message_box.h"
 #include "number_text.h"
@@ -21,42 +19,6 @@ QString CopiedValues(const VoltageMap& map, char separator) {
         text += QString::fromStdString(FormatVoltage(map.OutputValues[k], separator)) + u'\n';
     }
     return text;
-}
-
-PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMap& map,
-                              char separator) {
-    QStringList lines = text.split(u'\n');
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) {
-        lines.removeLast();
-    }
-    const EntryLimits limits{.OutputRangeMax = map.OutputRangeMax,
-                             .InputRangeMax = map.InputRangeMax};
-    PastedValues pasted;
-    for (int n = 0; n < lines.size(); ++n) {
-        if (firstRow + n >= map.Resolution) {
-            pasted.PastLastRow = true;
-        } else {
-            // A comma never separates pasted columns: a single value may be written with one.
-            const SplitFields split = SplitLine(lines[n].toStdString(), separator, false);
-            std::string field = split.Fields.empty() ? std::string() : split.Fields.back();
-            if (split.Separator != FieldSeparator::Spaces) {
-                std::ranges::replace_if(
-                    field, [](char c) { return c == '.' || c == ','; }, separator);
-            }
-            const EntryCheck check = CheckEntry(EntryKind::Cell, field, separator, limits);
-            if (check.IsAccepted()) {
-                pasted.Values.push_back(check.Value);
-                continue;
-            }
-            pasted.Problem = check.IsRefused() ? check.Problem : EntryProblem::NotNumber;
-            pasted.Separator = split.Separator;
-            pasted.CommaIsDecimal = split.CommaIsDecimal;
-        }
-        pasted.BadLine = n + 1;
-        pasted.Values.clear();
-        break;
-    }
-    return pasted;
 }
 
 QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int outputRangeMax) {
