@@ -6,6 +6,7 @@
 #include "sent_maps.h"
 #include "texts.h"
 #include "twips.h"
+#include "voltage_map.h"
 
 namespace {
 

@@ -114,9 +114,9 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Frame7Menu->ReportSourceOf = [this] {
         const QString file = Files->CurrentFileName();
         const QFileInfo info(file);
-        return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
-                              : ReportSource{file, info.lastModified(),
-                                             IsMapChanged(Map(), NoteText(), file), NoteText()};
+        return file.isEmpty()
+                   ? ReportSource{{}, {}, false, NoteText()}
+                   : ReportSource{file, info.lastModified(), IsMapChanged(Map(), file), NoteText()};
     };
     // Typing joins one step of the history until it pauses.
     noteTyping_.setSingleShot(true);
@@ -159,11 +159,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     recovery_ = std::make_unique<WorkRecovery>(
         platform_.folders.Recovery(),
         [this] {
-            return WorkingState{PaxDataFromMap(Map(), {}),
-                                NoteText(),
-                                Files->WorkFileName(),
-                                !Files->HasUnsavedWork(),
-                                {}};
+            return WorkingState{.Map = Map().Content(),
+                                .FileName = Files->WorkFileName(),
+                                .Saved = !Files->HasUnsavedWork(),
+                                .Changed = {},
+                                .PortNumber = Map().PortNumber};
         },
         platform_.messageBox, Msg);
     connect(recovery_.get(), &WorkRecovery::WritingFailed, this,
@@ -261,7 +261,9 @@ bool Form1::OpenFile(const QString& fileName) {
 
 void Form1::OfferLeftWork() {
     recovery_->OfferLeftWork([this](const WorkingState& work) {
-        Files->RestoreWork(work.Map, work.Note, work.FileName);
+        // The port first: the BOX caption of the restored map is the one for that port.
+        document_.SetPort(work.PortNumber);
+        Files->RestoreWork(work.Map, work.FileName);
     });
     TellCutOffSends();
 }
@@ -280,7 +282,7 @@ void Form1::TellCutOffSends() {
 }
 
 void Form1::SendMapToDevice() {
-    SentMapsRecord record(*Sent, NoteText());
+    SentMapsRecord record(*Sent);
     if (transfer_->SendMapToDevice(Map(), &record) && !record.Kept()) {
         ReportSentNotKept(*Sent, record.Result(), platform_.messageBox, Msg);
     }

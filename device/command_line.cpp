@@ -32,19 +32,15 @@ namespace {
 
 const QString kProgram = QStringLiteral("solva-tx: ");
 
-/// Reads the data file into a fresh map and its note; on refusal says why and gives nothing.
-bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err, QString* note = nullptr) {
-    const PaxDecodeResult file = ReadPaxFile(paxPath);
+/// Reads the data file into map; on refusal says why and leaves map as it was.
+bool LoadMap(const QString& paxPath, MapContent& map, QTextStream& err) {
+    const PaxDecodeResult file = ReadDataFile(paxPath);
     if (!file.Ok()) {
         err << kProgram << LoadFailedMessage(Texts(UiLanguage::Eng), paxPath, file) << '\n';
         err.flush();
         return false;
     }
-    FillStartLine(map);
-    ApplyPaxData(map, file.Data);
-    if (note != nullptr) {
-        *note = file.Data.Note;
-    }
+    map = file.Data;
     return true;
 }
 
@@ -131,7 +127,7 @@ private:
 }  // namespace
 
 int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, bool checksum) {
-    VoltageMap map;
+    MapContent map;
     if (!LoadMap(paxPath, map, err)) {
         return kExitBadFile;
     }
@@ -151,8 +147,7 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, b
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
                    QTextStream& err, SentMaps* sent) {
     VoltageMap map;
-    QString note;
-    if (!LoadMap(paxPath, map, err, &note)) {
+    if (!LoadMap(paxPath, map.Content(), err)) {
         return kExitBadFile;
     }
     if (portNumber < 1 || portNumber > 16) {
@@ -167,7 +162,7 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     DeviceTransfer transfer(port, progress, clock, messageBox, texts);
     std::optional<SentMapsRecord> record;
     if (sent != nullptr) {
-        record.emplace(*sent, note);
+        record.emplace(*sent);
     }
     if (!transfer.SendMapToDevice(map, record ? &*record : nullptr)) {
         err << kProgram << "sending to com " << portNumber << " (" << PortDeviceName(portNumber)

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "sent_maps.h"
-#include "voltage_map.h"
+#include "map_content.h"
 
 // The user's folder is never used here; the real one lives with the window's platform code.
 QString UserSentFolder() {
@@ -24,13 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QTemporaryDir dir;
     QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
     SentMaps sent(dir.path());
-    VoltageMap map;
+    MapContent map;
     FillStartLine(map);
-    map.PortNumber = 3;
     WriteResult result;
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 0));
-    const QString intent = sent.BeginSend(map, "", when, result);
-    const QString kept = sent.CompleteSend(intent, map, "", when.addSecs(1), result);
+    const QString intent = sent.BeginSend(map, 3, when, result);
+    const QString kept = sent.CompleteSend(intent, map, 3, when.addSecs(1), result);
     if (kept.isEmpty() || !sent.NewestFirst(2).contains(kept) || !sent.CutOffFor(3).isEmpty()) {
         std::abort();
     }

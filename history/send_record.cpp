@@ -4,14 +4,13 @@
 #include <utility>
 
 #include "sent_maps.h"
-
-SentMapsRecord::SentMapsRecord(SentMaps& sent, QString note)
-    : sent_(sent), note_(std::move(note)) {}
+#include "voltage_map.h"
 
 void SentMapsRecord::Begin(const VoltageMap& map) {
     // Without the record the send still goes: the copy at its end tells the truth then.
     WriteResult ignored;
-    intent_ = sent_.BeginSend(map, note_, QDateTime::currentDateTime(), ignored);
+    intent_ = sent_.BeginSend(map.Content(), map.PortNumber, QDateTime::currentDateTime(),
+                              ignored);
 }
 
 void SentMapsRecord::Withdraw() {
@@ -19,6 +18,6 @@ void SentMapsRecord::Withdraw() {
 }
 
 void SentMapsRecord::Complete(const VoltageMap& map) {
-    kept_ = sent_.CompleteSend(std::exchange(intent_, {}), map, note_, QDateTime::currentDateTime(),
-                               result_);
+    kept_ = sent_.CompleteSend(std::exchange(intent_, {}), map.Content(), map.PortNumber,
+                               QDateTime::currentDateTime(), result_);
 }

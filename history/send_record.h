@@ -22,10 +22,10 @@ public:
     virtual void Complete(const VoltageMap& map) = 0;
 };
 
-/// Keeps the record among the copies of the maps sent, with the note of the map.
+/// Keeps the record among the copies of the maps sent.
 class SentMapsRecord : public SendRecord {
 public:
-    SentMapsRecord(SentMaps& sent, QString note);
+    explicit SentMapsRecord(SentMaps& sent) : sent_(sent) {}
 
     void Begin(const VoltageMap& map) override;
     void Withdraw() override;
@@ -37,7 +37,6 @@ public:
 
 private:
     SentMaps& sent_;
-    QString note_;
     QString intent_;
     QString kept_;
     WriteResult result_;

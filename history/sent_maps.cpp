@@ -42,14 +42,14 @@ QString SentMaps::UserFolder() {
 
 SentMaps::SentMaps(QString folder) : folder_(std::move(folder)) {}
 
-QString SentMaps::Keep(const VoltageMap& map, const QString& note, int portNumber,
-                       const QDateTime& when, WriteResult& result) {
+QString SentMaps::Keep(const MapContent& map, int portNumber, const QDateTime& when,
+                       WriteResult& result) {
     if (!QDir(folder_).mkpath(QStringLiteral("."))) {
         result = {false, false, {}};
         return {};
     }
     const QString path = NextPath(portNumber, when);
-    result = WriteDataFile(map, note, path);
+    result = WriteDataFile(map, path);
     if (!result.Ok) {
         return {};
     }
@@ -100,36 +100,36 @@ QStringList SentMaps::NewestFirst(int count) const {
     return paths;
 }
 
-QString SentMaps::BeginSend(const VoltageMap& map, const QString& note, const QDateTime& when,
+QString SentMaps::BeginSend(const MapContent& map, int portNumber, const QDateTime& when,
                             WriteResult& result) {
     if (!QDir(folder_).mkpath(QStringLiteral("."))) {
         result = {false, false, {}};
         return {};
     }
     const QString path = QDir(folder_).filePath(
-        QStringLiteral("sending_%1_com%2.pax").arg(when.toString(kTimeInName)).arg(map.PortNumber));
+        QStringLiteral("sending_%1_com%2.pax").arg(when.toString(kTimeInName)).arg(portNumber));
     // A send cut off within the same second stays on record as it was.
     if (QFileInfo::exists(path)) {
         result = {true, false, {}};
         return {};
     }
-    result = WriteDataFile(map, note, path);
+    result = WriteDataFile(map, path);
     return result.Ok ? path : QString();
 }
 
-QString SentMaps::CompleteSend(const QString& intent, const VoltageMap& map, const QString& note,
+QString SentMaps::CompleteSend(const QString& intent, const MapContent& map, int portNumber,
                                const QDateTime& when, WriteResult& result) {
     // The intent holds the map sent: a rename makes it the copy, even on a full disk.
-    QString kept = intent.isEmpty() ? QString() : NextPath(map.PortNumber, when);
+    QString kept = intent.isEmpty() ? QString() : NextPath(portNumber, when);
     if (!kept.isEmpty() && QFile::rename(intent, kept)) {
         result = {true, false, {}};
         Prune();
     } else {
-        kept = Keep(map, note, map.PortNumber, when, result);
+        kept = Keep(map, portNumber, when, result);
     }
     // The box on that port holds this map now, whatever earlier sends left on record.
     if (!kept.isEmpty()) {
-        for (const QString& name : IntentNames(map.PortNumber)) {
+        for (const QString& name : IntentNames(portNumber)) {
             QDir(folder_).remove(name);
         }
     }

@@ -8,7 +8,7 @@
 
 class MessageBox;
 class Texts;
-struct VoltageMap;
+struct MapContent;
 
 /// The maps that reached the box, each as a data file. The box cannot be read back, so the
 /// newest file is what it holds. Files are named by a running number, the local date and
@@ -23,20 +23,19 @@ public:
 
     explicit SentMaps(QString folder = UserFolder());
 
-    /// Writes the map and note as the newest send to com portNumber and removes the oldest
-    /// files beyond kKeptCount. The path of the new file, or empty with result saying why
-    /// (no reason at all when the folder could not be made).
-    QString Keep(const VoltageMap& map, const QString& note, int portNumber, const QDateTime& when,
-                 WriteResult& result);
-    /// Before the port opens: the map and note go on record as a send to com
-    /// map.PortNumber begun at when ("sending_2026-12-07_14-03-59_com3.pax"). The path of
-    /// the record, or empty with result saying why.
-    QString BeginSend(const VoltageMap& map, const QString& note, const QDateTime& when,
+    /// Writes the map as the newest send to com portNumber and removes the oldest files
+    /// beyond kKeptCount. The path of the new file, or empty with result saying why (no
+    /// reason at all when the folder could not be made).
+    QString Keep(const MapContent& map, int portNumber, const QDateTime& when, WriteResult& result);
+    /// Before the port opens: the map goes on record as a send to com portNumber begun at
+    /// when ("sending_2026-12-07_14-03-59_com3.pax"). The path of the record, or empty with
+    /// result saying why.
+    QString BeginSend(const MapContent& map, int portNumber, const QDateTime& when,
                       WriteResult& result);
     /// The last byte is out and the port closed: the record of BeginSend becomes the newest
     /// copy (written afresh when there is none), and every send to that port cut off before
     /// leaves the record. The copy's path, or empty with result saying why.
-    QString CompleteSend(const QString& intent, const VoltageMap& map, const QString& note,
+    QString CompleteSend(const QString& intent, const MapContent& map, int portNumber,
                          const QDateTime& when, WriteResult& result);
     /// The port did not open: the box was not touched, the record of BeginSend goes.
     static void WithdrawSend(const QString& intent);

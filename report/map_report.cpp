@@ -91,7 +91,7 @@ private:
 
 class ReportWriter {
 public:
-    ReportWriter(ReportPage& page, const VoltageMap& map, const Texts& texts, char separator)
+    ReportWriter(ReportPage& page, const MapContent& map, const Texts& texts, char separator)
         : page_(page), map_(map), texts_(texts), separator_(separator) {}
 
     /// The baseline of its last line.
@@ -285,14 +285,14 @@ private:
     }
 
     ReportPage& page_;
-    const VoltageMap& map_;
+    const MapContent& map_;
     const Texts& texts_;
     char separator_;
 };
 
 }  // namespace
 
-bool WriteMapReport(const VoltageMap& map, const ReportSource& source, UiLanguage language,
+bool WriteMapReport(const MapContent& map, const ReportSource& source, UiLanguage language,
                     char separator, const QDateTime& made, const QString& pdfPath, QString& error) {
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {

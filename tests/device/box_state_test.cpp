@@ -26,14 +26,14 @@ TEST(BoxState, TheNewestSendToTheChosenNumberDecides) {
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 0));
     last.Refresh(1);
     EXPECT_EQ(last.StateOf(start), BoxState::NothingSent);
-    sent.Keep(changed, "", 1, when, result);
-    sent.Keep(start, "a note", 1, when, result);
-    sent.Keep(changed, "", 11, when, result);
+    VoltageMap noted = start;
+    noted.Note = "a note";
+    sent.Keep(changed, 1, when, result);
+    sent.Keep(noted, 1, when, result);
+    sent.Keep(changed, 11, when, result);
     // An older copy of the same map does not stand for a box that a send broke off on.
-    sent.Keep(start, "", 5, when, result);
-    VoltageMap toFive = start;
-    toFive.PortNumber = 5;
-    sent.BeginSend(toFive, "", when, result);
+    sent.Keep(start, 5, when, result);
+    sent.BeginSend(start, 5, when, result);
     QFile bad(sent.Folder() + "/000009_bad_com2.pax");
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("15\r\n") == 4);
     bad.close();

@@ -113,12 +113,11 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitSent);
     EXPECT_EQ(Bytes(stream), HandStream());
     // A send cut off on com 6 leaves no copy standing for what a box holds.
-    VoltageMap six;
+    MapContent six;
     FillStartLine(six);
-    six.PortNumber = 6;
     WriteResult begun;
     const QString cutOff =
-        sent.BeginSend(six, "", QDateTime(QDate(2026, 12, 7), QTime(9, 0)), begun);
+        sent.BeginSend(six, 6, QDateTime(QDate(2026, 12, 7), QTime(9, 0)), begun);
     QString lastSent, why;
     QTextStream lastSentOut(&lastSent), whyOut(&why);
     EXPECT_EQ(RunLastSentCommand(sent, lastSentOut, whyOut), kExitPortError);

@@ -25,7 +25,8 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     FillStartLine(map);
     WriteResult result;
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 3, 59));
-    const QString kept = sent.Keep(map, "box\r\n2", 3, when, result);
+    map.Note = "box\r\n2";
+    const QString kept = sent.Keep(map, 3, when, result);
 
     EXPECT_EQ(kept, dir.filePath("sent/000502_2026-12-07_14-03-59_com3.pax"));
     EXPECT_EQ(sent.Newest(), kept);
@@ -40,17 +41,15 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
 TEST(SentMaps, ASendIsOnRecordFromBeforeThePortOpensToItsCopy) {
     QTemporaryDir dir;
     SentMaps sent(dir.filePath("sent"));
-    VoltageMap map;
+    MapContent map;
     FillStartLine(map);
-    map.PortNumber = 3;
+    map.Note = "n";
     WriteResult result;
     const QDateTime nine(QDate(2026, 12, 7), QTime(9, 0)), ten(QDate(2026, 12, 7), QTime(10, 0));
-    const QString cutOff = sent.BeginSend(map, "n", nine, result);
+    const QString cutOff = sent.BeginSend(map, 3, nine, result);
     EXPECT_EQ(cutOff, dir.filePath("sent/sending_2026-12-07_09-00-00_com3.pax"));
-    map.PortNumber = 4;
-    const QString other = sent.BeginSend(map, "", nine, result);
-    map.PortNumber = 3;
-    const QString withdrawn = sent.BeginSend(map, "", ten, result);
+    const QString other = sent.BeginSend(map, 4, nine, result);
+    const QString withdrawn = sent.BeginSend(map, 3, ten, result);
     EXPECT_EQ(sent.CutOffFor(3), withdrawn);
     SentMaps::WithdrawSend(withdrawn);
     EXPECT_EQ(sent.CutOffFor(3), cutOff);
@@ -58,13 +57,13 @@ TEST(SentMaps, ASendIsOnRecordFromBeforeThePortOpensToItsCopy) {
     EXPECT_EQ(SentMaps::SentLabel(cutOff), "2026-12-07 09:00:00, com 3");
     EXPECT_TRUE(sent.Newest().isEmpty());  // a record is no copy
 
-    const QString intent = sent.BeginSend(map, "n", ten, result);
-    const QString kept = sent.CompleteSend(intent, map, "n", ten, result);
+    const QString intent = sent.BeginSend(map, 3, ten, result);
+    const QString kept = sent.CompleteSend(intent, map, 3, ten, result);
     EXPECT_EQ(kept, dir.filePath("sent/000001_2026-12-07_10-00-00_com3.pax"));
     EXPECT_EQ(sent.CutOffSends(), QStringList{other});  // com 4 stays cut off
-    EXPECT_EQ(ReadPaxFile(kept).Data.Note, "n");
+    EXPECT_EQ(ReadDataFile(kept).Data.Note, "n");
     // Without a record (the folder refused it) the copy is written afresh.
-    EXPECT_EQ(sent.CompleteSend({}, map, "", nine, result),
+    EXPECT_EQ(sent.CompleteSend({}, map, 3, nine, result),
               dir.filePath("sent/000002_2026-12-07_09-00-00_com3.pax"));
 }
 
@@ -79,12 +78,12 @@ TEST(SentMaps, PlantedNamesSteerNeitherTheNumbersNorTheNewest) {
           "999999999999999_2026-12-07_09-00-00_com3.pax"}) {
         QFile(dir.filePath("sent/") + name).open(QIODevice::WriteOnly);
     }
-    VoltageMap map;
+    MapContent map;
     FillStartLine(map);
     WriteResult result;
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 30));
     // The last number there is: the copy takes it too, and its later time orders it.
-    const QString kept = sent.Keep(map, "", 3, when, result);
+    const QString kept = sent.Keep(map, 3, when, result);
     EXPECT_EQ(kept, dir.filePath("sent/999999999999999_2026-12-07_09-30-00_com3.pax"));
     EXPECT_EQ(sent.Newest(), kept);
     EXPECT_EQ(sent.NewestFor(3), kept);
