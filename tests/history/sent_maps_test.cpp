@@ -9,6 +9,7 @@
 #include "failing_files.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
+#include "send_record.h"
 #include "texts.h"
 #include "voltage_map.h"
 
@@ -102,12 +103,17 @@ TEST(SentMaps, ACopyThatCannotBeWrittenIsTold) {
     FillStartLine(map);
     WriteResult result;
     const QString older = sent.Keep(map, 2, QDateTime::currentDateTime(), result);
-    FakeMessageBox messageBox;
+    map.PortNumber = 2;
+    SentMapsRecord record(sent);
     {
         const FileSizeLimit full(100);
         ASSERT_TRUE(full.IsSet());
-        KeepSentMap(sent, map, 2, messageBox, Texts(UiLanguage::Eng));
+        record.Begin(map);
+        record.Complete(map);
     }
+    ASSERT_FALSE(record.Kept());
+    FakeMessageBox messageBox;
+    ReportSentNotKept(sent, record.Result(), messageBox, Texts(UiLanguage::Eng));
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_TRUE(messageBox.shown[0].prompt.startsWith(
         "A copy of the data sent could not be kept:\n" + dir.path() + '\n'));
