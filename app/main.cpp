@@ -140,7 +140,7 @@ int RunWindow(int argc, char** argv) {
     }
     QtPlatform platform;
     QtSerialPort serialPort;
-    Form1 form(platform.Get(), serialPort);
+    Form1 form(platform.Get(), serialPort, QLocale::system(), SettingsFilePath(kSettingsFileName));
     platform.SetParent(&form);
     form.show();
     // Once the window is up, so that the questions are shown over it; work left by a crash
