@@ -19,7 +19,9 @@ solva_header_library(solva_qt_headers Qt6::Widgets)
 target_precompile_headers(solva_qt_headers PRIVATE ${qt_headers})
 foreach(target solva_platform solva_table solva_chart solva_files solva_history
         solva_recovery solva_device solva_report solva_language solva_app)
-    target_precompile_headers(${target} REUSE_FROM solva_qt_headers)
+    if(TARGET ${target})
+        target_precompile_headers(${target} REUSE_FROM solva_qt_headers)
+    endif()
 endforeach()
 
 if(SOLVA_BUILD_TESTS)
@@ -29,6 +31,8 @@ if(SOLVA_BUILD_TESTS)
     foreach(test form1_tests app_widgets_tests chart_test core_tests device_tests device_ports_tests
             files_tests history_sent_maps_tests recovery_tests report_tests table_tests
             texts_test solva_test_main)
-        target_precompile_headers(${test} REUSE_FROM solva_test_headers)
+        if(TARGET ${test})
+            target_precompile_headers(${test} REUSE_FROM solva_test_headers)
+        endif()
     endforeach()
 endif()
