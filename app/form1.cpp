@@ -37,8 +37,10 @@
 #include "press_completion.h"
 #include "progress_window.h"
 #include "range_commands.h"
+#include "recovery_sign.h"
 #include "send_button_menu.h"
 #include "send_map.h"
+#include "send_record.h"
 #include "sent_maps.h"
 #include "step_buttons.h"
 #include "table_view.h"
@@ -106,6 +108,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
     Files->KeepOutOf(Sent->Folder());
     Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
+    RecoveryWarning = std::make_unique<RecoverySign>(W.Frame5, Msg);
     Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_,
                                [this] { return Sent->NewestFor(Map().PortNumber); });
     Frame7Menu->ReportSourceOf = [this] {
@@ -116,12 +119,12 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                    : ReportSource{file, info.lastModified(), IsMapChanged(Map(), file), NoteText()};
     };
     // Typing joins one step of the history until it pauses.
-    noteTyping_.setSingleShot(true);
-    noteTyping_.setInterval(kNotePauseMs);
-    connect(&noteTyping_, &QTimer::timeout, this, [this] { document_.EndTyping(); });
     connect(W.Text2, &QPlainTextEdit::textChanged, this, [this] {
+        const Clock::TimePoint now = platform_.clock.Now();
+        if (now - std::exchange(noteTyped_, now) >= kNotePause) {
+            document_.EndTyping();
+        }
         document_.SetNote(NoteBoxText().toStdString());
-        noteTyping_.start();
     });
     auto* undoMenu = new UndoButtonMenu(W.Command10, platform_.popupMenu, document_, Msg, this);
     connect(undoMenu, &UndoButtonMenu::StepBackChosen, this, [this] { StepThroughHistory(true); });
@@ -160,9 +163,19 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                 .FileName = Files->WorkFileName(),
                                 .Saved = !Files->HasUnsavedWork(),
                                 .Changed = {},
-                                .PortNumber = Map().PortNumber};
+                                .PortNumber = Map().PortNumber,
+                                .SelectedPoint = document_.SelectedPoint(),
+                                .RangeEnd = document_.RangeEnd(),
+                                .CurveBoxes = {W.Text3->text(), W.Text4->text(), W.Text5->text()}};
         },
-        platform_.messageBox, Msg);
+        platform_.messageBox, Msg, platform_.clock);
+    connect(recovery_.get(), &WorkRecovery::WritingFailed, this,
+            [this](const QString& reason) { RecoveryWarning->SetFailure(reason); });
+    connect(recovery_.get(), &WorkRecovery::WritingWorks, this,
+            [this] { RecoveryWarning->SetFailure({}); });
+    for (QLineEdit* box : {W.Text3, W.Text4, W.Text5}) {
+        connect(box, &QLineEdit::textChanged, recovery_.get(), &WorkRecovery::Changed);
+    }
     // After the load procedure: the table's rows exist by now.
     new KeyboardShortcuts(
         this, W.Command2, W.Command3, W.Command10, [this] { document_.StepBack(); },
@@ -257,14 +270,37 @@ void Form1::OfferLeftWork() {
         // The port first: the BOX caption of the restored map is the one for that port.
         document_.SetPort(work.PortNumber);
         Files->RestoreWork(work.Map, work.FileName);
+        // As after a chart click, the selected breakpoint is the edited cell.
+        document_.Select(work.SelectedPoint);
+        document_.SelectRangeTo(work.RangeEnd);
+        Edit.EditedCell = document_.SelectedPoint();
+        W.Text3->setText(work.CurveBoxes[0]);
+        W.Text4->setText(work.CurveBoxes[1]);
+        W.Text5->setText(work.CurveBoxes[2]);
     });
+    TellCutOffSends();
+}
+
+void Form1::TellCutOffSends() {
+    const QStringList cutOff = Sent->CutOffSends();
+    if (cutOff.isEmpty()) {
+        return;
+    }
+    // One message for every port: the caption keeps saying it for the port chosen.
+    QString prompt = Msg("MsgCutOffAtStart");
+    for (const QString& record : cutOff) {
+        prompt += QLatin1Char('\n') + SentMaps::SentLabel(record);
+    }
+    platform_.messageBox.Show(prompt, QStringLiteral("SOLVA-TX"));
 }
 
 void Form1::SendMapToDevice() {
-    if (transfer_->SendMapToDevice(Map())) {
-        KeepSentMap(*Sent, Map(), Map().PortNumber, platform_.messageBox, Msg);
-        RefreshBoxState();
+    SentMapsRecord record(*Sent);
+    if (transfer_->SendMapToDevice(Map(), &record) && !record.Kept()) {
+        ReportSentNotKept(*Sent, record.Result(), platform_.messageBox, Msg);
     }
+    // A send cut off is on record too.
+    RefreshBoxState();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -304,6 +340,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
     Box->Show(Map());
+    RecoveryWarning->Show();
     ShowGuidePicture();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QLocale>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
 #include "chart_editing.h"
+#include "clock.h"
 #include "dialog_language.h"
 #include "edit_state.h"
 #include "file_command_host.h"
@@ -17,6 +17,7 @@
 #include "voltage_map.h"
 
 class BoxStateView;
+class RecoverySign;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -75,6 +76,8 @@ public:
     std::unique_ptr<PortAssignments> Ports;
     /// Whether the map on screen is what the box on the chosen com number holds.
     std::unique_ptr<BoxStateView> Box;
+    /// Stays while unsaved work is not being kept for recovery.
+    std::unique_ptr<RecoverySign> RecoveryWarning;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -86,7 +89,7 @@ public:
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
     /// At start, before a file named on the command line: offers the work that a run
-    /// ended by a crash left behind.
+    /// ended by a crash left behind, then tells of the sends that one cut off.
     void OfferLeftWork();
 
     /// The page the web-page picture and F1 open: the user guide in the language, beside the
@@ -115,6 +118,8 @@ private:
     /// The copy of the last send to the chosen com number read again, and shown against
     /// the map.
     void RefreshBoxState();
+    /// At start: the sends on record as cut off, in one message.
+    void TellCutOffSends();
     /// The range menus and keys, and the keys of the chart.
     void ConnectRange();
     void ChartKeyPressed(int key);
@@ -146,8 +151,8 @@ private:
     bool CloseWindow() override { return close(); }
 
     /// A pause this long ends a stretch of typing in the note: one step of the history.
-    static constexpr int kNotePauseMs = 1000;
-    QTimer noteTyping_;
+    static constexpr std::chrono::milliseconds kNotePause{1000};
+    Clock::TimePoint noteTyped_{};
     Platform platform_;
     QLocale locale_;
     DialogLanguage dialogLanguage_;

@@ -27,7 +27,7 @@ void Form1::MapChanged(const MapChanges& changes) {
         Box->Refresh(Map().PortNumber);
     }
     Box->Show(Map());
-    if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
+    if (recovery_) {
         recovery_->Changed();
     }
 }

@@ -18,7 +18,7 @@ endfunction()
 solva_header_library(solva_qt_headers Qt6::Widgets)
 target_precompile_headers(solva_qt_headers PRIVATE ${qt_headers})
 foreach(target solva_platform solva_table solva_chart solva_files solva_history
-        solva_recovery solva_device solva_report solva_language solva_app)
+        solva_recovery solva_device solva_report solva_language solva_app solva_cli)
     if(TARGET ${target})
         target_precompile_headers(${target} REUSE_FROM solva_qt_headers)
     endif()
@@ -30,7 +30,7 @@ if(SOLVA_BUILD_TESTS)
     target_precompile_headers(solva_test_headers PRIVATE ${qt_headers} <gtest/gtest.h>)
     foreach(test form1_tests app_widgets_tests chart_test core_tests device_tests device_ports_tests
             files_tests history_sent_maps_tests recovery_tests report_tests table_tests
-            texts_test solva_test_main)
+            texts_test cli_tests solva_test_main)
         if(TARGET ${test})
             target_precompile_headers(${test} REUSE_FROM solva_test_headers)
         endif()

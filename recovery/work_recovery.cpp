@@ -8,16 +8,19 @@
 #include "whole_file.h"
 
 WorkRecovery::WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
-                           const Texts& texts, QObject* parent)
+                           const Texts& texts, Clock& clock, QObject* parent)
     : QObject(parent),
+      folder_(folder),
       source_(std::move(source)),
       messageBox_(messageBox),
       texts_(texts),
       left_(folder),
       own_(folder),
-      writer_(new QObject) {
+      writer_(new QObject),
+      clock_(clock) {
     writer_->moveToThread(&thread_);
     thread_.start();
+    timer_.setObjectName(QStringLiteral("RecoveryWrite"));
     timer_.setSingleShot(true);
     timer_.setInterval(kWriteDelayMs);
     connect(&timer_, &QTimer::timeout, this, &WorkRecovery::WriteNow);
@@ -31,18 +34,21 @@ WorkRecovery::~WorkRecovery() {
 
 void WorkRecovery::Changed() {
     changed_ = QDateTime::currentDateTimeUtc();
-    if (!timer_.isActive()) {
+    const Clock::TimePoint now = clock_.Now();
+    if (!unwritten_) {
+        unwritten_ = now;
         timer_.start();
+    } else if (now - *unwritten_ >= std::chrono::milliseconds(kWriteDelayMs)) {
+        WriteNow();
     }
 }
 
 void WorkRecovery::WriteNow() {
     QMetaObject::invokeMethod(writer_, [this, bytes = CurrentBytes()] {
         QString error;
-        if (!own_.Write(bytes, error)) {
-            QMetaObject::invokeMethod(
-                this, [this, error] { ShowFailure(error); }, Qt::QueuedConnection);
-        }
+        const bool written = own_.Write(bytes, error);
+        QMetaObject::invokeMethod(
+            this, [this, written, error] { WriteEnded(written, error); }, Qt::QueuedConnection);
     });
 }
 
@@ -52,10 +58,27 @@ bool WorkRecovery::WriteAndWait() {
     QString error;
     QMetaObject::invokeMethod(
         writer_, [&] { written = own_.Write(bytes, error); }, Qt::BlockingQueuedConnection);
-    if (!written) {
-        ShowFailure(error);
-    }
+    WriteEnded(written, error);
     return written;
+}
+
+void WorkRecovery::WriteEnded(bool written, const QString& error) {
+    if (written) {
+        if (!std::exchange(failure_, {}).isEmpty()) {
+            emit WritingWorks();
+        }
+        return;
+    }
+    ShowFailure(error);
+    if (const QString reason = FailureText(error); reason != failure_) {
+        failure_ = reason;
+        emit WritingFailed(reason);
+    }
+}
+
+QString WorkRecovery::FailureText(const QString& error) const {
+    const QString folder = QDir::toNativeSeparators(folder_);
+    return error.isEmpty() || error == folder ? folder : folder + u'\n' + error;
 }
 
 void WorkRecovery::Flush() {
@@ -65,6 +88,7 @@ void WorkRecovery::Flush() {
 
 QByteArray WorkRecovery::CurrentBytes() {
     timer_.stop();
+    unwritten_.reset();
     WorkingState state = source_();
     state.Changed = changed_.isValid() ? changed_ : QDateTime::currentDateTimeUtc();
     return EncodeRecovery(state);
@@ -72,13 +96,14 @@ QByteArray WorkRecovery::CurrentBytes() {
 
 void WorkRecovery::ShowFailure(const QString& error) {
     if (!std::exchange(failureShown_, true)) {
-        messageBox_.Show(texts_("MsgRecoveryNotWritten") + u'\n' + error,
+        messageBox_.Show(texts_("MsgRecoveryNotWritten") + u'\n' + FailureText(error),
                          QStringLiteral("SOLVA-TX"));
     }
 }
 
 void WorkRecovery::CleanExit() {
     timer_.stop();
+    unwritten_.reset();
     QMetaObject::invokeMethod(
         writer_, [this] { own_.Remove(); }, Qt::BlockingQueuedConnection);
 }

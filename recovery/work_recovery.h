@@ -4,6 +4,9 @@
 #include <QThread>
 #include <QTimer>
 #include <functional>
+#include <optional>
+
+#include "clock.h"
 
 #include "recovery_files.h"
 #include "working_state.h"
@@ -26,11 +29,12 @@ public:
     using Restore = std::function<void(const WorkingState&)>;
 
     WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
-                 const Texts& texts, QObject* parent = nullptr);
+                 const Texts& texts, Clock& clock, QObject* parent = nullptr);
     ~WorkRecovery() override;
 
-    /// The map, the note or its file changed: the state is written within kWriteDelayMs.
-    /// A write never waits for a pause in the changes, so a long drag is kept as it goes.
+    /// The map, the note or its file changed: the state is written within kWriteDelayMs,
+    /// by the timer or by a change that comes later. A write never waits for a pause in the
+    /// changes, so a long drag is kept as it goes.
     void Changed();
     /// Hands the state to the writer at once.
     void WriteNow();
@@ -46,7 +50,19 @@ public:
     /// without a question; a file that cannot be read back is set aside with a message.
     void OfferLeftWork(const Restore& restore);
 
+    /// The folder the work is kept in.
+    const QString& Folder() const { return folder_; }
+
+signals:
+    /// A write failed while the last one worked, or with another reason: the work is not
+    /// being kept until WritingWorks. reason names the folder and why.
+    void WritingFailed(const QString& reason);
+    /// A write worked after one that failed.
+    void WritingWorks();
+
 private:
+    /// On the window's thread after every write.
+    void WriteEnded(bool written, const QString& error);
     QByteArray CurrentBytes();
     /// Writes the state and returns once it is on disk; false when it could not be.
     bool WriteAndWait();
@@ -54,7 +70,10 @@ private:
     bool Offer(const QString& path, const Restore& restore);
     void Refuse(const QString& path, const RecoveryDecodeResult& result);
     void ShowFailure(const QString& error);
+    /// The folder and, when the system says more, why.
+    QString FailureText(const QString& error) const;
 
+    QString folder_;
     StateSource source_;
     MessageBox& messageBox_;
     const Texts& texts_;
@@ -63,8 +82,13 @@ private:
     OwnRecoveryFile own_;
     QThread thread_;
     QObject* writer_;  ///< lives on thread_; what runs there runs through it
-    QTimer timer_;
+    Clock& clock_;
+    /// A child named "RecoveryWrite", so that tests can run a write without waiting.
+    QTimer timer_{this};
+    /// When the oldest change not yet handed to the writer was made.
+    std::optional<Clock::TimePoint> unwritten_;
     QDateTime changed_;
-    /// A failed write is told once per run, not at every change.
+    /// A failed write is told once per run, not at every change; the sign stays meanwhile.
     bool failureShown_ = false;
+    QString failure_;  ///< why the last write failed; empty when it worked
 };

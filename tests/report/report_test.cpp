@@ -68,6 +68,38 @@ TEST(MapReport, ShowsTheMapItsFileAndTheChecksumOnOnePage) {
     const qsizetype at = lines.indexOf(table[0]);
     ASSERT_GT(at, head.size());
     EXPECT_EQ(lines.mid(at, table.size()), table);
+    // The chart's labels: the output axis from 10 V down, then the input axis to 5 V.
+    const QStringList labels =
+        lines.mid(head.size(), at - head.size()).filter(QRegularExpression("^[0-9, ]+$"));
+    EXPECT_EQ(labels.join('|'),
+              "10,0|9,0|8,0|7,0|6,0|5,0|4,0|3,0|2,0|1,0|0,0|"
+              "0,0 0,5 1,0 1,5 2,0 2,5 3,0 3,5 4,0 4,5 5,0");
+}
+
+// A long folder loses its middle folders; a long name and the mark go to a line of their
+// own, never cut. About 100 c's are wider than the page, 50 leave the name and mark a line.
+TEST(MapReport, ALongPathKeepsTheFileNameAndTheMarkWhole) {
+    QTemporaryDir dir;
+    const QString longFolder = "/mérések/" + QString(100, 'c') + "/2026/v3.pax";
+    const QString longName = "/mérések/" + QString(50, 'c') + ".pax";
+    const struct {
+        QString path;
+        QStringList lines;
+    } cases[] = {
+        {longFolder, {"Adatállomány: /mérések/…/2026/v3.pax (a térkép a mentés óta módosult)"}},
+        {longName,
+         {"Adatállomány: /mérések/", QString(50, 'c') + ".pax (a térkép a mentés óta módosult)"}},
+    };
+    for (const auto& c : cases) {
+        const QString pdf = dir.filePath("r.pdf");
+        QString error;
+        ASSERT_TRUE(WriteMapReport(VoltageMap(), {c.path, {}, true, "n"}, UiLanguage::Hun, ',',
+                                   QDateTime(QDate(2026, 12, 7), QTime(9, 5)), pdf, error));
+        const QStringList lines = PdfLines(pdf);
+        EXPECT_EQ(lines.mid(1, c.lines.size()), c.lines);
+        EXPECT_TRUE(lines.at(1 + c.lines.size()).startsWith("Az adatállomány dátuma: -"));
+        EXPECT_TRUE(lines.contains("Megjegyzés: n"));
+    }
 }
 
 TEST(MapReport, ARefusedFileGivesTheLoadMessageAndWritesNothing) {
