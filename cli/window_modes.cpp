@@ -10,6 +10,7 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "form1.h"
+#include "process_setup.h"
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "report_command.h"
@@ -83,7 +84,7 @@ int RunEditorMode(const CommandRequest& request) {
     const QString fileName = request.files.value(0);
     QtPlatform platform;
     QtSerialPort serialPort;
-    Form1 form(platform.Get(), serialPort);
+    Form1 form(platform.Get(), serialPort, QLocale::system(), SettingsFilePath(kSettingsFileName));
     platform.SetParent(&form);
     form.show();
     // Once the window is up, so that the questions are shown over it; work left by a crash

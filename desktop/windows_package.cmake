@@ -2,7 +2,8 @@
 # libraries, the plugins Qt loads (platform, style), Qt's Hungarian dialog texts and the user
 # guides in docs/. CPack makes of it a zip that runs from any folder and an NSIS installer
 # with a Start-menu entry, the .pax file type and an uninstaller.
-target_sources(solva-tx PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/solva-tx.rc)
+configure_file(solva-tx.rc.in ${CMAKE_CURRENT_BINARY_DIR}/solva-tx.rc @ONLY)
+target_sources(solva-tx PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/solva-tx.rc)
 
 foreach(library Core Gui Widgets SerialPort)
     install(FILES $<TARGET_FILE:Qt6::${library}> DESTINATION .)
@@ -33,8 +34,9 @@ set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/icons/solva-tx.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME solva-tx.exe)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# The Start-menu entry starts the program in the user's documents, where it keeps the chosen
-# port (SOLVA-TX.ini), rather than in the program's folder, which users may not write to.
+# The Start-menu entry starts the program in the user's documents rather than in the
+# program's folder; started so (or from Explorer) it keeps its settings in the user's own
+# data folder.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [=[
     SetOutPath "$DOCUMENTS"
     CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\SOLVA-TX.lnk" "$INSTDIR\solva-tx.exe"

@@ -1,5 +1,6 @@
 #include "file_commands.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <utility>
 
@@ -204,5 +205,6 @@ void FileCommands::KeepSettings() {
 void FileCommands::ShowFileTitle() {
     host_.SetWindowTitle(currentFileName_.isEmpty()
                              ? QStringLiteral("SOLVA-TX")
-                             : QStringLiteral("SOLVA-TX  ") + currentFileName_);
+                             : QStringLiteral("SOLVA-TX  ") +
+                                   QDir::toNativeSeparators(currentFileName_));
 }

@@ -1,5 +1,7 @@
 #include "file_messages.h"
 
+#include <QDir>
+
 const char* PaxFaultKey(PaxFault fault) {
     switch (fault) {
         case PaxFault::None:
@@ -31,12 +33,12 @@ QString NoteTooLongMessage(const Texts& texts, qsizetype fileBytes) {
 }
 
 QString SaveFailedMessage(const Texts& texts, const QString& fileName, const QString& reason) {
-    return texts("MsgSaveFailed") + u'\n' + fileName + u'\n' + reason;
+    return texts("MsgSaveFailed") + u'\n' + QDir::toNativeSeparators(fileName) + u'\n' + reason;
 }
 
 QString LoadFailedMessage(const Texts& texts, const QString& fileName,
                           const PaxDecodeResult& result) {
-    QString message = texts("MsgLoadFailed") + u'\n' + fileName + u'\n';
+    QString message = texts("MsgLoadFailed") + u'\n' + QDir::toNativeSeparators(fileName) + u'\n';
     if (result.Line > 0) {
         message += texts("MsgLoadFailedLine") + u' ' + QString::number(result.Line) + u'\n';
     }

@@ -1,5 +1,7 @@
 #include "process_setup.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QtGlobal>
 #include <cstdio>
 
@@ -39,4 +41,17 @@ void SetBinaryStandardOutput() {
     std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+}
+
+QString SettingsFilePath(const QString& bareName) {
+#ifdef Q_OS_WIN
+    // A console the program was not attached to (its streams were redirected) still counts.
+    const bool fromConsole = GetConsoleWindow() != nullptr || AttachConsole(ATTACH_PARENT_PROCESS);
+    if (!fromConsole) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(folder);
+        return QDir(folder).filePath(bareName);
+    }
+#endif
+    return bareName;
 }

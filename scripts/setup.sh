@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing) and builds everything;
-# its arguments go to CMake.
+# Installs the Debian packages the build needs (only those missing) and builds the targets
+# named as arguments, or everything. Every script configures build/ alike (warnings as
+# errors, as CI builds), so that running one after another rebuilds nothing already built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,5 +11,5 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           xvfb xauth)     # xvfb-run: the sanitized program in a real X window
 scripts/install-missing.sh "${packages[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_WARNINGS_AS_ERRORS=ON
+cmake --build build ${1:+--target "$@"}

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test; then builds every test again in build-asan with
-# AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its test, and runs
-# the sanitized program in a real X window without a D-Bus session, as CI runs it; then
-# builds and tests for Windows (scripts/windows.sh) when a Qt for Windows is available.
+# Sets up, builds and runs every test; checks the Debian package (scripts/check-package.sh);
+# then builds the tests and the program again in build-asan with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any finding fails its test, and runs the sanitized program
+# in a real X window without a D-Bus session, as CI runs it; then builds and tests for Windows
+# (scripts/windows.sh) when a Qt for Windows is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
+scripts/setup.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+scripts/check-package.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
-      -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF
+      -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF \
+      -DSOLVA_BUILD_DOCS=OFF  # the tests and the program only
 cmake --build build-asan
 cd build-asan
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \

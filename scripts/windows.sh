@@ -22,7 +22,8 @@ if [ -z "$toolkit" ] || [ ! -e "$toolkit" ]; then
 fi
 
 packages=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix wine wine64 nsis socat strace xvfb
-          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core)
+          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core
+          python3-pefile)  # reads the executable's version resource
 scripts/install-missing.sh "${packages[@]}"
 
 # The Qt for Windows is copied into the build area once, with Qt's Hungarian dialog texts
@@ -56,6 +57,10 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator;$repo/scripts/wine-run.sh"
 cmake --build "$build"
 
+version=$(sed -n 's/^project(solva-tx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+echo "== The version resource of solva-tx.exe"
+scripts/check-version-resource.py "$build/app/solva-tx.exe" "$version"
+
 echo "== Tests under Wine"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 
@@ -64,4 +69,4 @@ scripts/wine-com-check.sh "$build/app/solva-tx.exe"
 
 echo "== The zip and the installer"
 (cd "$build" && cpack -C Release)
-scripts/wine-install-check.sh "$build/solva-tx-$(sed -n 's/^project(solva-tx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-win64.exe"
+scripts/wine-install-check.sh "$build/solva-tx-$version-win64.exe"
