@@ -26,6 +26,7 @@
 #include "data_file.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
+#include "focus_picture.h"
 #include "frame_choosers.h"
 #include "hold_ending.h"
 #include "keyboard_shortcuts.h"
@@ -39,6 +40,7 @@
 #include "range_commands.h"
 #include "send_button_menu.h"
 #include "send_map.h"
+#include "tab_cycle.h"
 #include "sent_maps.h"
 #include "step_buttons.h"
 #include "table_view.h"
@@ -146,6 +148,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
         Frame7->Editing()->EndDrag();
     });
     ConnectRange();
+    SetUpKeyboard();
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
     completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
@@ -189,6 +192,7 @@ void Form1::Load(const QString& settingsFileName) {
     Table->BuildTable(Map());
     Frame7->Chart().BuildChart();
     Edit.FormReady = true;
+    NameForScreenReader();
     MapChanged({.Flags = kWholeMap});
     if (platform_.settings.Value(kLanguageKey) == LanguageCode(UiLanguage::Eng)) {
         SwitchLanguage(UiLanguage::Eng);
@@ -303,6 +307,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     ShowLanguageBorders();
     Box->Show(Map());
     ShowGuidePicture();
+    NameForScreenReader();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }
 

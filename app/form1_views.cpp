@@ -27,6 +27,7 @@ void Form1::MapChanged(const MapChanges& changes) {
         Box->Refresh(Map().PortNumber);
     }
     Box->Show(Map());
+    DescribeChart();
     if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
         recovery_->Changed();
     }

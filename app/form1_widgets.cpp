@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "chooser_font.h"
+#include "focus_picture.h"
 #include "twips.h"
 
 namespace {
@@ -84,8 +85,8 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Command9 = Make<QPushButton>(w.Frame11, "Command9", 120, 720, 975, 255);
 
     w.Command10 = Make<QPushButton>(form, "Command10", 13680, 4800, 1215, 255);
-    w.Picture3 = Make<QLabel>(form, "Picture3", 13680, 5160, 615, 495);
-    w.Picture4 = Make<QLabel>(form, "Picture4", 14280, 5160, 615, 495);
+    w.Picture3 = Make<FocusPicture>(form, "Picture3", 13680, 5160, 615, 495);
+    w.Picture4 = Make<FocusPicture>(form, "Picture4", 14280, 5160, 615, 495);
 
     w.Frame6 = Make<QGroupBox>(form, "Frame6", 13680, 5640, 1215, 1335);
     w.Label8 = Make<QLabel>(w.Frame6, "Label8", 0, 120, 1215, 255);
@@ -102,6 +103,8 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
 
     w.Frame5 = Make<QGroupBox>(form, "Frame5", 0, 9120, 6015, 1095);
     w.Text2 = Make<QPlainTextEdit>(w.Frame5, "Text2", 120, 240, 5775, 735);
+    // Tab leaves the note as it leaves every other control; Ctrl+Tab types a tab.
+    w.Text2->setTabChangesFocus(true);
 
     w.Frame4 = Make<QGroupBox>(form, "Frame4", 6120, 9145, 4935, 1072);
     w.Label5 = Make<QLabel>(w.Frame4, "Label5", 120, 240, 1215, 255);
@@ -111,6 +114,6 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Check1 = Make<QCheckBox>(w.Frame4, "Check1", 2640, 240, 2175, 255);
     w.Check2 = Make<QCheckBox>(w.Frame4, "Check2", 2640, 600, 2175, 375);
 
-    w.Picture2 = Make<QLabel>(form, "Picture2", 11160, 9240, 3735, 995);
+    w.Picture2 = Make<FocusPicture>(form, "Picture2", 11160, 9240, 3735, 995);
     return w;
 }
