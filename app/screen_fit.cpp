@@ -9,9 +9,9 @@
 namespace {
 
 /// A window's frame and title bar, which the available area still has to hold.
-constexpr QSize kWindowFrame(16, 40);
+constexpr QSize kWindowFrame(8, 32);
 /// A task bar the window system does not report (its available area is the whole screen).
-constexpr int kUnreportedTaskBar = 48;
+constexpr int kUnreportedTaskBar = 40;
 
 }  // namespace
 

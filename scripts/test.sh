@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DSOLVA_WARNINGS_AS_ERRORS=ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+scripts/accessibility-check.sh build/app/solva-tx
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
       -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# What a screen reader finds: starts the editor in a virtual X display on its own D-Bus session
+# with the accessibility bus, in Hungarian and in English, and fails when a control it can
+# reach has no name. The argument is the program (build/app/solva-tx by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+# Debian's own Python: python3-pyatspi lives in its dist-packages.
+program=$(realpath "${1:-build/app/solva-tx}")
+for language in hun eng; do
+    home=$(mktemp -d)
+    mkdir -p "$home/config/SOLVA-TX"
+    printf '[General]\nlanguage=%s\n' "$language" > "$home/config/SOLVA-TX/solva-tx.conf"
+    (cd "$home" && env -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM HOME="$home" \
+        XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        LC_ALL=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- \
+        /usr/bin/python3 "$OLDPWD/scripts/accessibility_check.py" "$program" "$language")
+    rm -rf "$home"
+done
