@@ -11,7 +11,11 @@ void FocusPicture::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
+    // Black dashes on white show on any picture, the blue of a flag included.
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    const QRectF edge = QRectF(rect()).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(edge);
+    painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+    painter.drawRect(edge);
 }

@@ -106,7 +106,7 @@ private:
     bool StepButtonHeld = false;
 
     void Load(const QString& settingsFileName);
-    /// The Tab cycle, and Ctrl+Tab typing a tab in the note.
+    /// The Tab cycle.
     void SetUpKeyboard();
     /// Where Tab enters the table.
     QWidget* TableEntryCell() const;

@@ -25,7 +25,6 @@ void Form1::SetUpKeyboard() {
             W.Combo4,      W.Combo1,   W.Command3, W.Command2, W.Command1,  W.Command4, W.Text2,
             W.Combo3,      W.Combo2,   W.Check1,   W.Check2,   W.Picture2},
         [this](QWidget* stop) { return stop == Table->Frame1 ? TableEntryCell() : stop; });
-    W.Text2->installEventFilter(new CtrlTabTypesTab(this));
 }
 
 bool Form1::focusNextPrevChild(bool next) {

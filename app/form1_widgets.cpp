@@ -10,6 +10,7 @@
 
 #include "chooser_font.h"
 #include "focus_picture.h"
+#include "note_box.h"
 #include "twips.h"
 
 namespace {
@@ -102,9 +103,7 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Command4 = Make<QPushButton>(w.Frame3, "Command4", 120, 1680, 975, 375);
 
     w.Frame5 = Make<QGroupBox>(form, "Frame5", 0, 9120, 6015, 1095);
-    w.Text2 = Make<QPlainTextEdit>(w.Frame5, "Text2", 120, 240, 5775, 735);
-    // Tab leaves the note as it leaves every other control; Ctrl+Tab types a tab.
-    w.Text2->setTabChangesFocus(true);
+    w.Text2 = Make<NoteBox>(w.Frame5, "Text2", 120, 240, 5775, 735);
 
     w.Frame4 = Make<QGroupBox>(form, "Frame4", 6120, 9145, 4935, 1072);
     w.Label5 = Make<QLabel>(w.Frame4, "Label5", 120, 240, 1215, 255);

@@ -1,7 +1,5 @@
 #include "tab_cycle.h"
 
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QWidget>
 
 TabCycle::TabCycle(std::vector<QWidget*> stops, std::function<QWidget*(QWidget* stop)> entryOf)
@@ -31,17 +29,4 @@ bool TabCycle::Move(const QWidget* focus, bool forward) const {
         return true;
     }
     return false;
-}
-
-bool CtrlTabTypesTab::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    auto* box = qobject_cast<QPlainTextEdit*>(watched);
-    if (box == nullptr || key->key() != Qt::Key_Tab || key->modifiers() != Qt::ControlModifier) {
-        return false;
-    }
-    box->insertPlainText(QStringLiteral("\t"));
-    return true;
 }

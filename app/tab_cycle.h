@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <vector>
 
@@ -22,15 +21,4 @@ private:
 
     std::vector<QWidget*> stops_;
     std::function<QWidget*(QWidget* stop)> entryOf_;
-};
-
-/// In a text box whose Tab moves the focus on, Ctrl+Tab types the tab character.
-class CtrlTabTypesTab : public QObject {
-    Q_OBJECT
-
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
