@@ -15,13 +15,13 @@
 #include <QUrl>
 #include <utility>
 
+#include "accessible_controls.h"
 #include "apply_texts.h"
 #include "box_state_view.h"
 #include "browser.h"
 #include "cell_editor.h"
 #include "chart_menu.h"
 #include "chart_view.h"
-#include "chooser_accessible.h"
 #include "clipboard.h"
 #include "curve_commands.h"
 #include "data_file.h"
@@ -67,7 +67,7 @@ void SetBorder(QLabel* picture, bool border) {
 Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
              const QString& settingsFileName, QWidget* parent)
     : QWidget(parent), platform_(platform), locale_(locale) {
-    InstallChooserAccessible();
+    InstallAccessibleControls();
     setObjectName("Form1");
     setWindowTitle("SOLVA-TX");
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));

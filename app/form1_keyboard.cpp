@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "accessible_controls.h"
 #include "accessible_texts.h"
 #include "cell_editor.h"
 #include "chart_view.h"
@@ -55,11 +56,14 @@ void Form1::DescribeChart() {
     summary.inputSpan = map.InputRangeMax;
     summary.outputSpan = map.OutputRangeMax;
     summary.resolution = map.Resolution;
+    double selectedVolts = -1;
     if (document_.SelectedPoint() < map.Resolution) {
         summary.row = document_.SelectedPoint() + 1;
         summary.input = Table->InputLabelText(document_.SelectedPoint());
         summary.output = Table->CellText(document_.SelectedPoint());
+        selectedVolts = map.OutputValues[document_.SelectedPoint()];
     }
+    SetChartAccessibleValue(Frame7, selectedVolts, map.OutputRangeMax);
     // Setting the description announces its change to a screen reader.
     Frame7->setAccessibleDescription(ChartAccessibleDescription(Msg.Language(), summary) + ' ' +
                                      Frame7->toolTip());

@@ -122,6 +122,7 @@ TEST_F(KeyboardTest, AScreenReaderNamesEveryControlInTheLanguageShown) {
         {form.W.Command4, Description, "Alkalmazásból való kilépéshez",
          "Exit from the application"},
         {form.Frame7, Name, "Grafikon", "Graph"},
+        {form.Frame7, Value, "0.586 V", "0.586 V"},
     };
     const auto check = [&](bool hun) {
         for (const Expected& row : rows) {
