@@ -5,6 +5,7 @@
 
 #include "texts.h"
 #include "twips.h"
+#include "voltage_map.h"
 
 namespace {
 

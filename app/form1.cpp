@@ -115,9 +115,9 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Frame7Menu->ReportSourceOf = [this] {
         const QString file = Files->CurrentFileName();
         const QFileInfo info(file);
-        return file.isEmpty() ? ReportSource{{}, {}, false, NoteText()}
-                              : ReportSource{file, info.lastModified(),
-                                             IsMapChanged(Map(), NoteText(), file), NoteText()};
+        return file.isEmpty()
+                   ? ReportSource{{}, {}, false, NoteText()}
+                   : ReportSource{file, info.lastModified(), IsMapChanged(Map(), file), NoteText()};
     };
     // Typing joins one step of the history until it pauses.
     noteTyping_.setSingleShot(true);
@@ -161,11 +161,11 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     recovery_ = std::make_unique<WorkRecovery>(
         platform_.folders.Recovery(),
         [this] {
-            return WorkingState{PaxDataFromMap(Map(), {}),
-                                NoteText(),
-                                Files->WorkFileName(),
-                                !Files->HasUnsavedWork(),
-                                {}};
+            return WorkingState{.Map = Map().Content(),
+                                .FileName = Files->WorkFileName(),
+                                .Saved = !Files->HasUnsavedWork(),
+                                .Changed = {},
+                                .PortNumber = Map().PortNumber};
         },
         platform_.messageBox, Msg);
     // After the load procedure: the table's rows exist by now.
@@ -260,13 +260,15 @@ bool Form1::OpenFile(const QString& fileName) {
 
 void Form1::OfferLeftWork() {
     recovery_->OfferLeftWork([this](const WorkingState& work) {
-        Files->RestoreWork(work.Map, work.Note, work.FileName);
+        // The port first: the BOX caption of the restored map is the one for that port.
+        document_.SetPort(work.PortNumber);
+        Files->RestoreWork(work.Map, work.FileName);
     });
 }
 
 void Form1::SendMapToDevice() {
     if (transfer_->SendMapToDevice(Map())) {
-        KeepSentMap(*Sent, Map(), NoteText(), platform_.messageBox, Msg);
+        KeepSentMap(*Sent, Map(), Map().PortNumber, platform_.messageBox, Msg);
         RefreshBoxState();
     }
 }

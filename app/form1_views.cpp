@@ -49,13 +49,13 @@ void Form1::ShowFrame(const MapChanges& changes) {
     const VoltageMap& map = Map();
     // Set from here a chooser acts on nothing: only a user's choice reaches its handler.
     if (changes.Has(MapChange::InputSpan)) {
-        W.Combo3->setCurrentIndex(map.InputRangeIndex);
+        W.Combo3->setCurrentIndex(map.InputRangeIndex());
     }
     if (changes.Has(MapChange::OutputSpan)) {
-        W.Combo2->setCurrentIndex(map.OutputRangeIndex);
+        W.Combo2->setCurrentIndex(map.OutputRangeIndex());
     }
     if (changes.Has(MapChange::Resolution)) {
-        W.Combo4->setCurrentIndex(map.ResolutionIndex);
+        W.Combo4->setCurrentIndex(map.ResolutionIndex());
     }
     if (changes.Has(MapChange::Port)) {
         W.Combo1->setCurrentIndex(map.PortNumber - 1);

@@ -55,13 +55,13 @@ void FrameChoosers::OutputSpanChosen(int listPosition) {
 void FrameChoosers::ResolutionChosen(int listPosition) {
     BeforeChange();
     const VoltageMap& map = document_.Map();
-    if (listPosition == map.ResolutionIndex) {
+    if (listPosition == map.ResolutionIndex()) {
         return;
     }
     if (!IsResolutionDecrease(map, listPosition) || ConfirmResolutionDecrease()) {
         document_.ChangeResolution(listPosition);
     } else {
-        controls_.Combo4->setCurrentIndex(map.ResolutionIndex);
+        controls_.Combo4->setCurrentIndex(map.ResolutionIndex());
         document_.DeclineResolution();
     }
 }

@@ -91,7 +91,7 @@ int RunScreenshotMode(const QString& path, const QString& fileName, const Comman
     }
     if (!fileName.isEmpty()) {
         // No one could answer a message box here: a refused file ends the run.
-        const PaxDecodeResult file = ReadPaxFile(fileName);
+        const PaxDecodeResult file = ReadDataFile(fileName);
         if (!file.Ok()) {
             std::fprintf(stderr, "%s\n",
                          qPrintable(LoadFailedMessage(form.Messages(), fileName, file)));

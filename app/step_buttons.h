@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "point_stepping.h"
+#include "point_stepper.h"
 
 class MapDocument;
 class MessageBox;

@@ -44,11 +44,16 @@ struct Work {
             note += QStringLiteral("Árvíztűrő tükörfúrógép, 0.117 V → 15.000 V\n");
         }
         note.truncate(20000);
-        WriteDataFile(map, note, file);
+        map.Note = note.toStdString();
+        WriteDataFile(map, file);
         map.SetOutputValue(5, 7.5);  // unsaved: the file is read and compared at every write
     }
     WorkingState State() const {
-        return {PaxDataFromMap(map, {}), note, file, !IsMapChanged(map, note, file), {}};
+        return {.Map = map.Content(),
+                .FileName = file,
+                .Saved = !IsMapChanged(map, file),
+                .Changed = {},
+                .PortNumber = 1};
     }
 };
 

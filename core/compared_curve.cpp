@@ -19,11 +19,14 @@ double OutputAt(const VoltageMap& other, double inputVolts) {
 
 }  // namespace
 
-DeviceTableEntries ComparedDeviceTable(const VoltageMap& other, const VoltageMap& map) {
+DeviceTableEntries ComparedDeviceTable(const MapContent& other, const VoltageMap& map) {
+    VoltageMap source;
+    source.Content() = other;
+    BuildDeviceTable(source);
     VoltageMap resampled = map;
     for (int k = 0; k < map.Resolution; ++k) {
-        const double volts = OutputAt(other, MapPointInput(map, k));
-        resampled.SetOutputValue(k, std::min(volts, static_cast<double>(map.OutputRangeMax)));
+        const double volts = OutputAt(source, MapPointInput(map, k));
+        resampled.SetOutputValue(k, ClampToOutputSpan(volts, map.OutputRangeMax));
     }
     BuildDeviceTable(resampled);
     return resampled.DeviceTable;

@@ -4,21 +4,15 @@
 #include "voltage_map.h"
 
 void MultiplyOutputs(VoltageMap& map, double factor) {
-    SaveUndoSnapshot(map);
-    const double M = map.OutputRangeMax;
     for (int k = 0; k < map.Resolution; ++k) {
-        const double p = map.OutputValues[k] * factor;
-        map.SetOutputValue(k, p <= M ? p : M);
+        map.SetOutputValue(k, ClampToOutputSpan(map.OutputValues[k] * factor, map.OutputRangeMax));
     }
     BuildDeviceTable(map);
 }
 
 void AddOffsetToOutputs(VoltageMap& map, double offset) {
-    SaveUndoSnapshot(map);
-    const double M = map.OutputRangeMax;
     for (int k = 0; k < map.Resolution; ++k) {
-        const double p = map.OutputValues[k] + offset;
-        map.SetOutputValue(k, p > M ? M : p < 0 ? 0 : p);
+        map.SetOutputValue(k, ClampToOutputSpan(map.OutputValues[k] + offset, map.OutputRangeMax));
     }
     BuildDeviceTable(map);
 }
@@ -30,7 +24,6 @@ void FillLine(VoltageMap& map, double endVoltage) {
 }
 
 void CreateStraightLine(VoltageMap& map, double endVoltage) {
-    SaveUndoSnapshot(map);
     FillLine(map, endVoltage);
     BuildDeviceTable(map);
 }

@@ -3,20 +3,21 @@
 struct VoltageMap;
 
 // Whole-curve operations of the Multiply, Add, Create and UnDo buttons. Each leaves the
-// device table rebuilt; redrawing the chart, the marker and the point box stays with the
-// caller. The parameters are values the entry rules have accepted.
+// device table rebuilt; the undo snapshot before, and redrawing the chart, the marker and
+// the point box, stay with the caller. The parameters are values the entry rules have
+// accepted.
 
-/// Undo snapshot, then every output times factor, clamped to OutputRangeMax.
+/// Every output times factor, clamped to OutputRangeMax.
 void MultiplyOutputs(VoltageMap& map, double factor);
 
-/// Undo snapshot, then offset added to every output, clamped to 0 .. OutputRangeMax.
+/// Offset added to every output, clamped to 0 .. OutputRangeMax.
 void AddOffsetToOutputs(VoltageMap& map, double offset);
 
 /// Writes the straight line from 0 V to endVoltage at the top of the input span:
 /// breakpoint k gets (k+1) * endVoltage / Resolution. No snapshot, no device table.
 void FillLine(VoltageMap& map, double endVoltage);
 
-/// Undo snapshot, FillLine, device table.
+/// FillLine, device table.
 void CreateStraightLine(VoltageMap& map, double endVoltage);
 
 /// Writes the undo snapshot back. It takes no snapshot itself, so a second undo repeats

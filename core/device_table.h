@@ -2,7 +2,11 @@
 
 #include <cstdint>
 
-struct VoltageMap;
+#include "voltage_map.h"
+
+/// All 257 entries of the device table of content, interpolated linearly between
+/// breakpoints from the voltages (not from rounded entries).
+DeviceTableEntries DeviceTableOf(const MapContent& content);
 
 /// Fills all 257 entries of the device table from the breakpoint values, interpolating
 /// linearly between breakpoints from the voltages (not from rounded entries).
@@ -13,4 +17,4 @@ void BuildDeviceTable(VoltageMap& map);
 void UpdateDeviceTableAt(VoltageMap& map, int p);
 
 /// The configuration byte sent in front of the table: span and filter bits.
-std::uint8_t BuildConfigByte(const VoltageMap& map);
+std::uint8_t BuildConfigByte(const MapContent& content);

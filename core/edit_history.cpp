@@ -1,55 +1,28 @@
 #include "edit_history.h"
 
+#include <algorithm>
 #include <utility>
 
-#include "rounding.h"
-
-namespace {
-
-std::vector<std::int32_t> Millivolts(const double* values, int count) {
-    std::vector<std::int32_t> mv(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        mv[k] = static_cast<std::int32_t>(RoundHalfEven(values[k] * 1000));
-    }
-    return mv;
-}
-
-}  // namespace
-
 bool MapState::SameMap(const MapState& other) const {
-    return InputRangeMax == other.InputRangeMax && OutputRangeMax == other.OutputRangeMax &&
-           InputFilter == other.InputFilter && OutputFilter == other.OutputFilter &&
-           Resolution == other.Resolution && Values == other.Values &&
-           (Note == other.Note || *Note == *other.Note);
+    return Content == other.Content && (Note == other.Note || *Note == *other.Note);
 }
 
-MapState StateOf(const VoltageMap& map, const std::string& note, const MapState* like) {
-    MapState state{.InputRangeMax = map.InputRangeMax,
-                   .OutputRangeMax = map.OutputRangeMax,
-                   .InputFilter = map.InputFilter,
-                   .OutputFilter = map.OutputFilter,
-                   .Resolution = map.Resolution,
-                   .Values = Millivolts(map.OutputValues.data(), map.Resolution),
-                   .UndoValues = Millivolts(map.UndoValues.data(), map.Resolution)};
-    state.Note = like != nullptr && *like->Note == note ? like->Note
-                                                        : std::make_shared<const std::string>(note);
-    return state;
+MapContent MapState::WholeContent() const {
+    MapContent content = Content;
+    content.Note = *Note;
+    return content;
 }
 
-void ApplyState(const MapState& state, VoltageMap& map) {
-    map.InputRangeMax = state.InputRangeMax;
-    map.OutputRangeMax = state.OutputRangeMax;
-    map.InputRangeIndex = SpanIndex(state.InputRangeMax);
-    map.OutputRangeIndex = SpanIndex(state.OutputRangeMax);
-    map.InputFilter = state.InputFilter;
-    map.OutputFilter = state.OutputFilter;
-    map.Resolution = state.Resolution;
-    map.ResolutionIndex = ResolutionIndexOf(state.Resolution);
-    // n / 1000 is the very double that RoundTo3 gives for n thousandths.
-    for (int k = 0; k < state.Resolution; ++k) {
-        map.OutputValues[k] = state.Values[k] / 1000.0;
-        map.UndoValues[k] = state.UndoValues[k] / 1000.0;
+MapState StateOf(const VoltageMap& map, const MapState* like) {
+    MapState state{.Content = map.Content()};
+    state.Content.Note.clear();
+    std::copy_n(map.UndoValues.begin(), kMaxResolution, state.UndoValues.begin());
+    if (like != nullptr && *like->Note == map.Note) {
+        state.Note = like->Note;
+    } else {
+        state.Note = std::make_shared<const std::string>(map.Note);
     }
+    return state;
 }
 
 EditHistory::EditHistory(MapState start) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "voltage_map.h"
@@ -30,27 +33,21 @@ enum class MapAction {
     ImportPoints,
 };
 
-/// What the history keeps of the map: what a file holds and the UnDo button's snapshot.
-/// Values are held in millivolts, which every stored value is exactly; a note that did not
-/// change is shared with the state before.
+/// What the history keeps of the map: its content and the UnDo button's snapshot. A note
+/// that did not change is shared with the state before rather than copied.
 struct MapState {
-    int InputRangeMax = 15;
-    int OutputRangeMax = 15;
-    int InputFilter = 0;
-    int OutputFilter = 0;
-    int Resolution = 128;
-    std::vector<std::int32_t> Values;
-    std::vector<std::int32_t> UndoValues;
+    MapContent Content;  ///< its Note is empty: the note is held below
     std::shared_ptr<const std::string> Note = std::make_shared<const std::string>();
+    std::array<double, kMaxResolution> UndoValues{};
 
     /// Equal apart from the undo snapshot.
     bool SameMap(const MapState& other) const;
+    /// The content with its note.
+    MapContent WholeContent() const;
 };
 
-/// The state of a map and its note; the note is shared with like when it is the same.
-MapState StateOf(const VoltageMap& map, const std::string& note, const MapState* like);
-/// Puts a state back into the map: the frame, the values and the undo snapshot.
-void ApplyState(const MapState& state, VoltageMap& map);
+/// The state of a map; the note is shared with like when it is the same.
+MapState StateOf(const VoltageMap& map, const MapState* like);
 
 /// Every state of the map since the start or the last load, one per user action, to step
 /// back and forth through. A new action after stepping back drops the steps ahead; beyond
@@ -82,6 +79,12 @@ public:
     /// Steps back possible from here.
     int Steps() const { return static_cast<int>(current_); }
 
+    /// The saved mark: the state a file holds (or the start map, for work never saved).
+    void MarkSaved(MapState saved) { saved_ = std::move(saved); }
+    void ForgetSaved() { saved_.reset(); }
+    /// Whether the current state has the map of the saved mark.
+    bool AtSavedMark() const { return saved_ && saved_->SameMap(Current()); }
+
 private:
     struct Entry {
         MapAction Action;  ///< the action that led here; unused for the first state
@@ -90,4 +93,5 @@ private:
 
     std::vector<Entry> entries_;
     std::size_t current_ = 0;
+    std::optional<MapState> saved_;
 };

@@ -11,7 +11,8 @@ MapDocument::MapDocument() {
     FillStartLine(map_);
     BuildDeviceTable(map_);
     SaveUndoSnapshot(map_);
-    history_.Reset(StateOf(map_, note_, nullptr));
+    history_.Reset(StateOf(map_, nullptr));
+    history_.MarkSaved(history_.Current());
 }
 
 void MapDocument::AddObserver(MapObserver& observer) {
@@ -29,7 +30,7 @@ void MapDocument::Notify(MapChanges changes) {
 }
 
 void MapDocument::Record(MapAction action, bool joinable) {
-    history_.Record(action, StateOf(map_, note_, &history_.Current()), joinable && open_ == action);
+    history_.Record(action, StateOf(map_, &history_.Current()), joinable && open_ == action);
     open_ = joinable ? std::optional(action) : std::nullopt;
 }
 
@@ -46,18 +47,21 @@ void MapDocument::CommitCell(int i, double value) {
 }
 
 void MapDocument::Multiply(double factor) {
+    SaveUndoSnapshot(map_);
     MultiplyOutputs(map_, factor);
     Record(MapAction::Multiply);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::AddOffset(double offset) {
+    SaveUndoSnapshot(map_);
     AddOffsetToOutputs(map_, offset);
     Record(MapAction::AddOffset);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
 
 void MapDocument::CreateLine(double endVoltage) {
+    SaveUndoSnapshot(map_);
     CreateStraightLine(map_, endVoltage);
     Record(MapAction::CreateLine);
     Notify(MapChanges{}.Add(MapChange::Values));
@@ -100,7 +104,7 @@ void MapDocument::DragSelectedPoint(double value) {
     const int s = map_.SelectedPoint;
     // Stored with three decimals first and limited after, as a cell would be.
     map_.SetOutputValue(s, value);
-    map_.SetOutputValue(s, std::clamp<double>(map_.OutputValues[s], 0, map_.OutputRangeMax));
+    map_.SetOutputValue(s, ClampToOutputSpan(map_.OutputValues[s], map_.OutputRangeMax));
     UpdateDeviceTableAt(map_, s);
     Record(MapAction::Drag, true);
     Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = s});
@@ -110,6 +114,7 @@ bool MapDocument::ChangeInputSpan(int listPosition) {
     if (!::ChangeInputSpan(map_, listPosition)) {
         return false;
     }
+    SaveUndoSnapshot(map_);
     Record(MapAction::InputSpan);
     Notify(MapChanges{}.Add(MapChange::InputSpan));
     return true;
@@ -119,6 +124,7 @@ bool MapDocument::ChangeOutputSpan(int listPosition) {
     if (!::ChangeOutputSpan(map_, listPosition)) {
         return false;
     }
+    SaveUndoSnapshot(map_);
     BuildDeviceTable(map_);
     Record(MapAction::OutputSpan);
     Notify(MapChanges{}.Add(MapChange::OutputSpan).Add(MapChange::Values));
@@ -130,6 +136,7 @@ void MapDocument::ChangeResolution(int listPosition) {
     // The chart then draws the curve of the new breakpoints, the one a send would carry.
     BuildDeviceTable(map_);
     EndResolutionChoice(map_);
+    SaveUndoSnapshot(map_);
     Record(MapAction::Resolution);
     Notify(
         MapChanges{}.Add(MapChange::Resolution).Add(MapChange::Values).Add(MapChange::Selection));
@@ -137,30 +144,21 @@ void MapDocument::ChangeResolution(int listPosition) {
 
 void MapDocument::DeclineResolution() {
     EndResolutionChoice(map_);
+    SaveUndoSnapshot(map_);
     Record(MapAction::Resolution);
     Notify(MapChanges{}.Add(MapChange::Selection));
 }
 
-void MapDocument::Load(const VoltageMap& loaded, std::string note) {
-    map_.InputRangeMax = loaded.InputRangeMax;
-    map_.OutputRangeMax = loaded.OutputRangeMax;
-    map_.InputRangeIndex = SpanIndex(loaded.InputRangeMax);
-    map_.OutputRangeIndex = SpanIndex(loaded.OutputRangeMax);
-    map_.InputFilter = loaded.InputFilter;
-    map_.OutputFilter = loaded.OutputFilter;
-    map_.Resolution = loaded.Resolution;
-    map_.ResolutionIndex = ResolutionIndexOf(loaded.Resolution);
-    for (int k = 0; k < map_.Resolution; ++k) {
-        map_.SetOutputValue(k, loaded.OutputValues[k]);
-    }
-    note_ = std::move(note);
+void MapDocument::Load(const MapContent& loaded) {
+    map_.Content() = loaded;
     BuildDeviceTable(map_);
     SaveUndoSnapshot(map_);
     map_.SavedDeviceTable = map_.DeviceTable;
     map_.SavedCurveValid = true;
     map_.SelectedPoint = map_.Resolution;
     // Undoing across a load would put another file's map under this file's name.
-    history_.Reset(StateOf(map_, note_, nullptr));
+    history_.Reset(StateOf(map_, nullptr));
+    history_.MarkSaved(history_.Current());
     open_.reset();
     Notify({.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port)});
 }
@@ -182,8 +180,8 @@ void MapDocument::SetOutputFilter(bool on) {
 }
 
 void MapDocument::SetNote(std::string note) {
-    if (note != note_) {
-        note_ = std::move(note);
+    if (note != map_.Note) {
+        map_.Note = std::move(note);
         Record(MapAction::Note, true);
         Notify(MapChanges{}.Add(MapChange::Note));
     }
@@ -198,7 +196,7 @@ void MapDocument::SetPort(int portNumber) {
 
 void MapDocument::Select(int k) {
     map_.SelectedPoint = std::min(k, map_.Resolution);
-    rangeEnd_ = map_.SelectedPoint;
+    map_.RangeEnd = map_.SelectedPoint;
     Notify(MapChanges{}.Add(MapChange::Selection));
 }
 
@@ -230,6 +228,20 @@ bool MapDocument::StepForward() {
     return true;
 }
 
+void MapDocument::MarkSaved() {
+    history_.MarkSaved(history_.Current());
+}
+
+void MapDocument::MarkSaved(const MapContent& saved) {
+    VoltageMap map;
+    map.Content() = saved;
+    history_.MarkSaved(StateOf(map, nullptr));
+}
+
+void MapDocument::ForgetSaved() {
+    history_.ForgetSaved();
+}
+
 void MapDocument::EndTyping() {
     if (open_ == MapAction::Note) {
         open_.reset();
@@ -239,8 +251,8 @@ void MapDocument::EndTyping() {
 void MapDocument::Restore(const MapState& state) {
     open_.reset();
     const int resolution = map_.Resolution;
-    ApplyState(state, map_);
-    note_ = *state.Note;
+    map_.Content() = state.WholeContent();
+    std::copy_n(state.UndoValues.begin(), kMaxResolution, map_.UndoValues.begin());
     BuildDeviceTable(map_);
     MapChanges changes{.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port) &
                                 ~static_cast<std::uint32_t>(MapChange::Reference) &
@@ -254,7 +266,7 @@ void MapDocument::Restore(const MapState& state) {
 
 void MapDocument::SelectRangeTo(int k) {
     if (map_.HasSelection() && k >= 0 && k < map_.Resolution) {
-        rangeEnd_ = k;
+        map_.RangeEnd = k;
         Notify(MapChanges{}.Add(MapChange::Selection));
     }
 }
@@ -262,7 +274,8 @@ void MapDocument::SelectRangeTo(int k) {
 bool MapDocument::HasRange() const {
     // A load or a resolution change leaves nothing selected, and every selection starts
     // with Select: a range left from before can never come back.
-    return map_.HasSelection() && rangeEnd_ < map_.Resolution && rangeEnd_ != map_.SelectedPoint;
+    return map_.HasSelection() && map_.RangeEnd < map_.Resolution &&
+           map_.RangeEnd != map_.SelectedPoint;
 }
 
 std::optional<BreakpointRange> MapDocument::Range() const {

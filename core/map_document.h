@@ -57,7 +57,8 @@ public:
     MapDocument();
 
     const VoltageMap& Map() const { return map_; }
-    const std::string& Note() const { return note_; }
+    const MapContent& Content() const { return map_.Content(); }
+    const std::string& Note() const { return map_.Note; }
     int SelectedPoint() const { return map_.SelectedPoint; }
     bool HasSelection() const { return map_.HasSelection(); }
 
@@ -96,8 +97,8 @@ public:
     void DeclineResolution();
 
     /// A file's frame, values and note replace the map; the reference curve becomes the
-    /// loaded curve and nothing is selected.
-    void Load(const VoltageMap& loaded, std::string note);
+    /// loaded curve, nothing is selected, and the map counts as saved.
+    void Load(const MapContent& loaded);
     void SetInputFilter(bool on);
     void SetOutputFilter(bool on);
     void SetNote(std::string note);
@@ -111,7 +112,7 @@ public:
     /// nothing while nothing is selected.
     std::optional<BreakpointRange> Range() const;
     /// The moving end of the range; the selected breakpoint when there is no range.
-    int RangeEnd() const { return HasRange() ? rangeEnd_ : map_.SelectedPoint; }
+    int RangeEnd() const { return HasRange() ? map_.RangeEnd : map_.SelectedPoint; }
     bool HasRange() const;
 
     /// An operation on Range(), one undo step.
@@ -129,6 +130,15 @@ public:
     /// One step back or forth through the history; false when there is none.
     bool StepBack();
     bool StepForward();
+    /// The map as it is now is saved: until it changes there is no unsaved work.
+    void MarkSaved();
+    /// The map saved is saved, which may differ from the map as it is now (work restored
+    /// on the file it came from; the start map for work never saved).
+    void MarkSaved(const MapContent& saved);
+    /// No map is known to be saved (its file cannot be read): all of it is unsaved work.
+    void ForgetSaved();
+    /// Whether the map differs from the one last marked saved.
+    bool HasUnsavedWork() const { return !history_.AtSavedMark(); }
     /// The user paused typing the note: further typing is a step of its own.
     void EndTyping();
 
@@ -139,9 +149,8 @@ private:
     void Record(MapAction action, bool joinable = false);
     void Restore(const MapState& state);
 
+    /// The content, the session around it and the device table built from the content.
     VoltageMap map_;
-    int rangeEnd_ = kMaxResolution;
-    std::string note_;
     std::vector<MapObserver*> observers_;
     EditHistory history_;
     /// The action whose further changes join its step.

@@ -17,38 +17,31 @@ double InputLabelValue(const VoltageMap& map, int k) {
 }
 
 bool ChangeInputSpan(VoltageMap& map, int listPosition) {
-    if (listPosition == map.InputRangeIndex) {
+    if (listPosition == map.InputRangeIndex()) {
         return false;
     }
     map.InputRangeMax = SpanAt(listPosition);
-    map.InputRangeIndex = listPosition;
-    SaveUndoSnapshot(map);
     return true;
 }
 
 bool ChangeOutputSpan(VoltageMap& map, int listPosition) {
-    if (listPosition == map.OutputRangeIndex) {
+    if (listPosition == map.OutputRangeIndex()) {
         return false;
     }
     map.OutputRangeMax = SpanAt(listPosition);
-    map.OutputRangeIndex = listPosition;
     ResampleOutputs(map);
-    SaveUndoSnapshot(map);
     return true;
 }
 
 bool IsResolutionDecrease(const VoltageMap& map, int listPosition) {
-    return listPosition > map.ResolutionIndex;
+    return listPosition > map.ResolutionIndex();
 }
 
 void ApplyResolution(VoltageMap& map, int listPosition) {
-    SaveUndoSnapshot(map);
     map.Resolution = ResolutionAt(listPosition);
-    map.ResolutionIndex = listPosition;
     ResampleOutputs(map);
 }
 
 void EndResolutionChoice(VoltageMap& map) {
     map.SelectedPoint = map.Resolution;
-    SaveUndoSnapshot(map);
 }

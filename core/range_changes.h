@@ -18,11 +18,11 @@ void ResampleOutputs(VoltageMap& map);
 double InputLabelValue(const VoltageMap& map, int k);
 
 /// Input span chooser (list position 0, 1, 2): the output values stay as they are and the
-/// same curve spans the new input range; then the undo snapshot.
+/// same curve spans the new input range.
 bool ChangeInputSpan(VoltageMap& map, int listPosition);
 
 /// Output span chooser: the rows stay, every value is resampled onto the new span from the
-/// device table (7.500 on 15 V, entry 128, becomes 2.500 on 5 V); then the undo snapshot.
+/// device table (7.500 on 15 V, entry 128, becomes 2.500 on 5 V).
 bool ChangeOutputSpan(VoltageMap& map, int listPosition);
 
 /// True when the resolution chooser's position means fewer breakpoints; such a choice is
@@ -35,6 +35,5 @@ bool IsResolutionDecrease(const VoltageMap& map, int listPosition);
 /// the old breakpoints; it agrees with the new values at the new breakpoints.
 void ApplyResolution(VoltageMap& map, int listPosition);
 
-/// What follows every resolution choice, applied or declined: nothing selected, then the
-/// undo snapshot.
+/// What follows every resolution choice, applied or declined: nothing selected.
 void EndResolutionChoice(VoltageMap& map);

@@ -1,12 +1,6 @@
 #include "voltage_map.h"
 
-#include "rounding.h"
-
-void VoltageMap::SetOutputValue(int k, double v) {
-    OutputValues[k] = RoundTo3(v);
-}
-
-double MapPointInput(const VoltageMap& map, int k) {
+double MapPointInput(const MapContent& map, int k) {
     return static_cast<double>((k + 1) * map.InputRangeMax) / map.Resolution;
 }
 
@@ -51,11 +45,5 @@ void SaveUndoExcept(VoltageMap& map, int i) {
         if (k != i) {
             map.UndoValues[k] = map.OutputValues[k];
         }
-    }
-}
-
-void FillStartLine(VoltageMap& map) {
-    for (int k = 0; k < map.Resolution; ++k) {
-        map.SetOutputValue(k, static_cast<double>((k + 1) * map.OutputRangeMax) / map.Resolution);
     }
 }

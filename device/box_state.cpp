@@ -2,7 +2,6 @@
 
 #include "data_file.h"
 #include "sent_maps.h"
-#include "voltage_map.h"
 
 void LastSentStream::Refresh(int portNumber) {
     file_ = sent_.NewestFor(portNumber);
@@ -10,14 +9,12 @@ void LastSentStream::Refresh(int portNumber) {
     if (file_.isEmpty()) {
         return;
     }
-    if (const PaxDecodeResult copy = ReadPaxFile(file_); copy.Ok()) {
-        VoltageMap sentMap;
-        ApplyPaxData(sentMap, copy.Data);
-        stream_ = BuildSendStream(sentMap);
+    if (const PaxDecodeResult copy = ReadDataFile(file_); copy.Ok()) {
+        stream_ = BuildSendStream(copy.Data);
     }
 }
 
-BoxState LastSentStream::StateOf(const VoltageMap& map) const {
+BoxState LastSentStream::StateOf(const MapContent& map) const {
     if (!stream_) {
         return BoxState::NothingSent;
     }

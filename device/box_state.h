@@ -6,7 +6,7 @@
 #include "send_stream.h"
 
 class SentMaps;
-struct VoltageMap;
+struct MapContent;
 
 /// Whether the map on screen is what the box on a com number holds, as far as this
 /// computer knows: the box cannot be read back, so the newest copy kept of a send to that
@@ -25,7 +25,7 @@ public:
 
     /// Reads the newest copy of a send to com portNumber.
     void Refresh(int portNumber);
-    BoxState StateOf(const VoltageMap& map) const;
+    BoxState StateOf(const MapContent& map) const;
     /// The copy read by the last refresh; empty when there was none.
     const QString& File() const { return file_; }
 

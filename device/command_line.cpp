@@ -30,19 +30,15 @@ namespace {
 
 const QString kProgram = QStringLiteral("solva-tx: ");
 
-/// Reads the data file into a fresh map and its note; on refusal says why and gives nothing.
-bool LoadMap(const QString& paxPath, VoltageMap& map, QTextStream& err, QString* note = nullptr) {
-    const PaxDecodeResult file = ReadPaxFile(paxPath);
+/// Reads the data file into map; on refusal says why and leaves map as it was.
+bool LoadMap(const QString& paxPath, MapContent& map, QTextStream& err) {
+    const PaxDecodeResult file = ReadDataFile(paxPath);
     if (!file.Ok()) {
         err << kProgram << LoadFailedMessage(Texts(UiLanguage::Eng), paxPath, file) << '\n';
         err.flush();
         return false;
     }
-    FillStartLine(map);
-    ApplyPaxData(map, file.Data);
-    if (note != nullptr) {
-        *note = file.Data.Note;
-    }
+    map = file.Data;
     return true;
 }
 
@@ -129,7 +125,7 @@ private:
 }  // namespace
 
 int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, bool checksum) {
-    VoltageMap map;
+    MapContent map;
     if (!LoadMap(paxPath, map, err)) {
         return kExitBadFile;
     }
@@ -149,8 +145,7 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, b
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
                    QTextStream& err, SentMaps* sent) {
     VoltageMap map;
-    QString note;
-    if (!LoadMap(paxPath, map, err, &note)) {
+    if (!LoadMap(paxPath, map.Content(), err)) {
         return kExitBadFile;
     }
     if (portNumber < 1 || portNumber > 16) {
@@ -171,7 +166,7 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     }
     WriteResult kept;
     if (sent != nullptr &&
-        sent->Keep(map, note, portNumber, QDateTime::currentDateTime(), kept).isEmpty()) {
+        sent->Keep(map, portNumber, QDateTime::currentDateTime(), kept).isEmpty()) {
         // The box has the map all the same: the send counts as done.
         err << kProgram << texts("MsgSentNotKept") << ' ' << sent->Folder() << ' '
             << (kept.TooLarge ? texts("MsgPaxTooLarge") : kept.Error) << '\n';

@@ -11,7 +11,9 @@ SendPacket PacketAt(const VoltageMap& map, int k) {
     return {payload, 0xFF, 0xFF};
 }
 
-SendStream BuildSendStream(VoltageMap map) {
+SendStream BuildSendStream(const MapContent& content) {
+    VoltageMap map;
+    map.Content() = content;
     BuildDeviceTable(map);
     SendStream stream{};
     for (int k = 0; k < kPacketCount; ++k) {

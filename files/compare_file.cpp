@@ -2,7 +2,6 @@
 
 #include "compared_curve.h"
 #include "data_file.h"
-#include "device_table.h"
 #include "file_commands.h"
 #include "file_dialog.h"
 #include "file_messages.h"
@@ -18,14 +17,11 @@ bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& 
 
 bool CompareWithDataFile(MapDocument& document, const QString& fileName, MessageBox& messageBox,
                          const Texts& texts) {
-    const PaxDecodeResult file = ReadPaxFile(fileName);
+    const PaxDecodeResult file = ReadDataFile(fileName);
     if (!file.Ok()) {
         messageBox.Show(LoadFailedMessage(texts, fileName, file), texts("MsgLoadFailedTitle"));
         return false;
     }
-    VoltageMap other;
-    ApplyPaxData(other, file.Data);
-    BuildDeviceTable(other);
-    document.SetReferenceCurve(ComparedDeviceTable(other, document.Map()));
+    document.SetReferenceCurve(ComparedDeviceTable(file.Data, document.Map()));
     return true;
 }

@@ -1,9 +1,10 @@
 #include "data_file.h"
 
+#include "file_text.h"
 #include "whole_file.h"
 
-WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QString& fileName) {
-    const QByteArray bytes = EncodePax(PaxDataFromMap(map, note));
+WriteResult WriteDataFile(const MapContent& map, const QString& fileName) {
+    const QByteArray bytes = EncodePax(map);
     if (bytes.size() > kMaxPaxFileBytes) {
         return {false, true, {}};
     }
@@ -12,11 +13,11 @@ WriteResult WriteDataFile(const VoltageMap& map, const QString& note, const QStr
     return result;
 }
 
-qsizetype DataFileSize(const VoltageMap& map, const QString& note) {
-    return EncodePax(PaxDataFromMap(map, note)).size();
+qsizetype DataFileSize(const MapContent& map) {
+    return EncodePax(map).size();
 }
 
-PaxDecodeResult ReadPaxFile(const QString& fileName) {
+PaxDecodeResult ReadDataFile(const QString& fileName) {
     QByteArray bytes;
     QString error;
     if (!ReadFileHead(fileName, kMaxPaxFileBytes + 1, bytes, error)) {
@@ -28,16 +29,16 @@ PaxDecodeResult ReadPaxFile(const QString& fileName) {
     return DecodePax(bytes);
 }
 
-PaxDecodeResult ReadDataFile(VoltageMap& map, QString& note, const QString& fileName) {
-    PaxDecodeResult result = ReadPaxFile(fileName);
-    if (result.Ok()) {
-        ApplyPaxData(map, result.Data);
-        note = result.Data.Note;
-    }
-    return result;
+MapContent WithNoteAsEdited(MapContent map) {
+    map.Note = QString::fromStdString(map.Note)
+                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                   .toStdString();
+    return map;
 }
 
-bool IsMapChanged(const VoltageMap& map, const QString& note, const QString& fileName) {
-    const PaxDecodeResult file = ReadPaxFile(fileName);
-    return !file.Ok() || !SamePaxContent(file.Data, PaxDataFromMap(map, note));
+bool IsMapChanged(const MapContent& map, const QString& fileName) {
+    const PaxDecodeResult file = ReadDataFile(fileName);
+    MapContent stored = map;
+    stored.Note = NoteWithCrLf(QString::fromStdString(map.Note)).toStdString();
+    return !file.Ok() || file.Data != stored;
 }

@@ -5,7 +5,6 @@
 
 #include "compared_curve.h"
 #include "data_file.h"
-#include "device_table.h"
 #include "file_dialog.h"
 #include "file_messages.h"
 #include "inside_folder.h"
@@ -61,11 +60,11 @@ bool FileCommands::SaveCommand() {
             break;
         }
     }
-    const WriteResult written = WriteDataFile(document_.Map(), Note(), fileName);
+    const WriteResult written = WriteDataFile(document_.Content(), fileName);
     if (!written.Ok) {
-        const QString reason =
-            written.TooLarge ? NoteTooLongMessage(texts_, DataFileSize(document_.Map(), Note()))
-                             : written.Error;
+        const QString reason = written.TooLarge
+                                   ? NoteTooLongMessage(texts_, DataFileSize(document_.Content()))
+                                   : written.Error;
         messageBox_.Show(SaveFailedMessage(texts_, fileName, reason), texts_("MsgSaveFailedTitle"));
         return false;
     }
@@ -73,6 +72,7 @@ bool FileCommands::SaveCommand() {
     workFileName_ = fileName;
     ShowFileTitle();
     document_.TakeSavedCurve();
+    document_.MarkSaved();
     return true;
 }
 
@@ -96,7 +96,7 @@ bool FileCommands::LoadCommand(const QString& givenName) {
 }
 
 bool FileCommands::LoadFile(const QString& fileName) {
-    const PaxDecodeResult file = ReadPaxFile(fileName);
+    const PaxDecodeResult file = ReadDataFile(fileName);
     if (!file.Ok()) {
         messageBox_.Show(LoadFailedMessage(texts_, fileName, file), texts_("MsgLoadFailedTitle"));
         return false;
@@ -104,11 +104,10 @@ bool FileCommands::LoadFile(const QString& fileName) {
     // A kept copy is worked on as a map never saved, so that no save goes back over it.
     currentFileName_ = IsInsideFolder(fileName, recordFolder_) ? QString() : fileName;
     workFileName_ = currentFileName_;
-    VoltageMap loaded;
-    ApplyPaxData(loaded, file.Data);
-    document_.Load(loaded, QString(file.Data.Note)
-                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                               .toStdString());
+    document_.Load(WithNoteAsEdited(file.Data));
+    if (currentFileName_.isEmpty()) {
+        document_.MarkSaved(StartContent());
+    }
     ShowFileTitle();
     // A file written with other line breaks may load and yet be too long to write back.
     NoteFitsAFile();
@@ -116,7 +115,7 @@ bool FileCommands::LoadFile(const QString& fileName) {
 }
 
 bool FileCommands::NoteFitsAFile() {
-    const qsizetype bytes = DataFileSize(document_.Map(), Note());
+    const qsizetype bytes = DataFileSize(document_.Content());
     if (bytes <= kMaxPaxFileBytes) {
         return true;
     }
@@ -124,22 +123,22 @@ bool FileCommands::NoteFitsAFile() {
     return false;
 }
 
-void FileCommands::RestoreWork(const PaxData& map, const QString& note, const QString& fileName) {
-    VoltageMap restored;
-    ApplyPaxData(restored, map);
-    document_.Load(restored, note.toStdString());
+void FileCommands::RestoreWork(const MapContent& map, const QString& fileName) {
+    document_.Load(map);
     currentFileName_ = fileName;
     workFileName_ = fileName;
     ShowFileTitle();
     if (fileName.isEmpty()) {
+        document_.MarkSaved(StartContent());
         return;
     }
-    if (const PaxDecodeResult file = ReadPaxFile(fileName); file.Ok()) {
-        VoltageMap saved;
-        ApplyPaxData(saved, file.Data);
-        BuildDeviceTable(saved);
-        document_.SetReferenceCurve(ComparedDeviceTable(saved, document_.Map()));
+    const PaxDecodeResult file = ReadDataFile(fileName);
+    if (!file.Ok()) {
+        document_.ForgetSaved();
+        return;
     }
+    document_.MarkSaved(WithNoteAsEdited(file.Data));
+    document_.SetReferenceCurve(ComparedDeviceTable(file.Data, document_.Map()));
 }
 
 void FileCommands::ExitCommand() {
@@ -178,8 +177,7 @@ bool FileCommands::CloseHandler() {
 }
 
 bool FileCommands::HasUnsavedWork() const {
-    return workFileName_.isEmpty() ? !IsStartMap()
-                                   : IsMapChanged(document_.Map(), Note(), workFileName_);
+    return document_.HasUnsavedWork();
 }
 
 bool FileCommands::SaveBeforeLoad() {
@@ -195,14 +193,8 @@ bool FileCommands::SaveBeforeLoad() {
     return answer == MessageAnswer::No || SaveCommand();
 }
 
-bool FileCommands::IsStartMap() const {
-    VoltageMap start;
-    FillStartLine(start);
-    return SamePaxContent(PaxDataFromMap(document_.Map(), Note()), PaxDataFromMap(start, {}));
-}
-
 bool FileCommands::MapEqualsItsFile() const {
-    return !currentFileName_.isEmpty() && !IsMapChanged(document_.Map(), Note(), currentFileName_);
+    return !currentFileName_.isEmpty() && !IsMapChanged(document_.Content(), currentFileName_);
 }
 
 void FileCommands::KeepSettings() {
@@ -213,8 +205,4 @@ void FileCommands::ShowFileTitle() {
     host_.SetWindowTitle(currentFileName_.isEmpty()
                              ? QStringLiteral("SOLVA-TX")
                              : QStringLiteral("SOLVA-TX  ") + currentFileName_);
-}
-
-QString FileCommands::Note() const {
-    return QString::fromStdString(document_.Note());
 }

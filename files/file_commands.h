@@ -7,7 +7,7 @@
 #include "texts.h"
 
 class FileDialog;
-struct PaxData;
+struct MapContent;
 class MapDocument;
 class MessageBox;
 
@@ -44,14 +44,15 @@ public:
 
     /// Work left by a run that ended without a clean exit comes back as unsaved work on
     /// fileName (empty for a map never saved); that file's curve is the reference.
-    void RestoreWork(const PaxData& map, const QString& note, const QString& fileName);
+    void RestoreWork(const MapContent& map, const QString& fileName);
 
     /// Full path of the data file last saved or loaded; empty until then.
     const QString& CurrentFileName() const { return currentFileName_; }
     /// The file the map comes from, as the title shows it.
     const QString& WorkFileName() const { return workFileName_; }
     /// Whether the map or note differ from the file they come from, or, never saved, from
-    /// the start map: what a load asks to save first, and what a crash would lose.
+    /// the start map: what a load asks to save first, and what a crash would lose. Answered
+    /// from the map last saved or loaded, without reading the file again.
     bool HasUnsavedWork() const;
     /// Set once the exit command has asked, written the settings and closed the window.
     bool ExitConfirmed() const { return exitConfirmed_; }
@@ -59,14 +60,12 @@ public:
 private:
     /// Whether a load may go on: Yes saves first, and only a saved map goes on.
     bool SaveBeforeLoad();
-    bool IsStartMap() const;
     /// Whether a save can write the map and note; says why not otherwise.
     bool NoteFitsAFile();
     bool MapEqualsItsFile() const;
     /// Leaving the program: the chosen port is kept whatever the answer was.
     void KeepSettings();
     void ShowFileTitle();
-    QString Note() const;
 
     MapDocument& document_;
     FileCommandHost& host_;

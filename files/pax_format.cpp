@@ -64,7 +64,7 @@ QByteArray MillivoltText(double volts) {
     return QByteArray(buffer);
 }
 
-QByteArray EncodePax(const PaxData& data) {
+QByteArray EncodePax(const MapContent& data) {
     const QByteArray crLf("\r\n");
     QByteArray bytes;
     for (const int field : {data.InputRangeMax, data.OutputRangeMax, data.InputFilter,
@@ -72,9 +72,9 @@ QByteArray EncodePax(const PaxData& data) {
         bytes += QByteArray::number(field) + crLf;
     }
     for (int k = 0; k < data.Resolution && k < kMaxResolution; ++k) {
-        bytes += MillivoltText(data.Values[k]) + crLf;
+        bytes += MillivoltText(RoundTo3(data.OutputValues[k])) + crLf;
     }
-    bytes += EncodeFileText(NoteWithCrLf(data.Note)) + crLf;
+    bytes += EncodeFileText(NoteWithCrLf(QString::fromStdString(data.Note))) + crLf;
     return bytes;
 }
 
@@ -86,7 +86,7 @@ PaxDecodeResult DecodePax(const QByteArray& bytes) {
     if (const int line = FirstBinaryLine(lines, 0, kHeaderLines); line != 0) {
         return Refuse(PaxFault::Binary, line);
     }
-    PaxData data;
+    MapContent data;
     const struct {
         int* field;
         std::span<const int> allowed;
@@ -125,9 +125,10 @@ PaxDecodeResult DecodePax(const QByteArray& bytes) {
         if (!(*millivolts >= 0 && *millivolts <= maxMillivolts)) {
             return Refuse(PaxFault::ValueOutOfRange, index + 1);
         }
-        data.Values[k] = RoundTo3(*millivolts / 1000);
+        data.OutputValues[k] = RoundTo3(*millivolts / 1000);
     }
-    data.Note = lines.mid(kHeaderLines + data.Resolution).join(QStringLiteral("\r\n"));
+    data.Note =
+        lines.mid(kHeaderLines + data.Resolution).join(QStringLiteral("\r\n")).toStdString();
     PaxDecodeResult result;
     result.Data = data;
     return result;

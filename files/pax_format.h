@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "pax_data.h"
+#include "map_content.h"
 
 /// No data file comes near this: 133 short lines and a note typed by hand. Anything
 /// larger is refused before it is decoded: the note editor lays out a long line in
@@ -26,7 +26,7 @@ enum class PaxFault {
 };
 
 struct PaxDecodeResult {
-    PaxData Data;  ///< meaningful only when Fault is None
+    MapContent Data;  ///< meaningful only when Fault is None; the note with CR LF
     PaxFault Fault = PaxFault::None;
     int Line = 0;    ///< first bad line, counted from 1; 0 for faults of the whole file
     QString Detail;  ///< the system's reason for CannotRead, when it gave one
@@ -37,7 +37,7 @@ struct PaxDecodeResult {
 /// The file's bytes: five header lines, one millivolt line per breakpoint, then the
 /// note's lines, each ended by CR LF, in Windows-1250 where it can hold the note and UTF-8
 /// otherwise (see EncodeFileText). An empty note is one empty last line.
-QByteArray EncodePax(const PaxData& data);
+QByteArray EncodePax(const MapContent& data);
 
 /// Reads a whole file and refuses it at its first bad line, so that nothing of a bad file
 /// is ever applied. Every line after the values belongs to the note, empty leading lines

@@ -53,16 +53,17 @@ int RunFromPointsCommand(const PointsCommandOptions& options, char decimalSepara
     }
     const PointsFit fit = FitPoints(points.Reading.Points, frame.InputRangeMax,
                                     frame.OutputRangeMax, frame.Resolution);
-    VoltageMap map;
+    MapContent map;
+    map.Note = options.Note.toStdString();
     map.InputRangeMax = frame.InputRangeMax;
     map.OutputRangeMax = frame.OutputRangeMax;
     map.Resolution = frame.Resolution;
     for (int k = 0; k < frame.Resolution; ++k) {
         map.SetOutputValue(k, fit.Values[k]);
     }
-    const WriteResult written = WriteDataFile(map, options.Note, options.MapFile);
+    const WriteResult written = WriteDataFile(map, options.MapFile);
     if (written.TooLarge) {
-        return Say(err, "--note: " + NoteTooLongMessage(texts, DataFileSize(map, options.Note)),
+        return Say(err, "--note: " + NoteTooLongMessage(texts, DataFileSize(map)),
                    kPointsBadArgument);
     }
     if (!written.Ok) {

@@ -26,8 +26,8 @@ QString SentMaps::UserFolder() {
 
 SentMaps::SentMaps(QString folder) : folder_(std::move(folder)) {}
 
-QString SentMaps::Keep(const VoltageMap& map, const QString& note, int portNumber,
-                       const QDateTime& when, WriteResult& result) {
+QString SentMaps::Keep(const MapContent& map, int portNumber, const QDateTime& when,
+                       WriteResult& result) {
     QDir dir(folder_);
     if (!dir.mkpath(QStringLiteral("."))) {
         result = {false, false, {}};
@@ -42,7 +42,7 @@ QString SentMaps::Keep(const VoltageMap& map, const QString& note, int portNumbe
                                 .arg(when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")))
                                 .arg(portNumber));
     } while (QFileInfo::exists(path));  // another instance of the program may have kept one
-    result = WriteDataFile(map, note, path);
+    result = WriteDataFile(map, path);
     if (!result.Ok) {
         return {};
     }
@@ -92,10 +92,10 @@ QStringList SentMaps::KeptNames() const {
     return names;
 }
 
-void KeepSentMap(SentMaps& sent, const VoltageMap& map, const QString& note, MessageBox& messageBox,
+void KeepSentMap(SentMaps& sent, const MapContent& map, int portNumber, MessageBox& messageBox,
                  const Texts& texts) {
     WriteResult result;
-    if (sent.Keep(map, note, map.PortNumber, QDateTime::currentDateTime(), result).isEmpty()) {
+    if (sent.Keep(map, portNumber, QDateTime::currentDateTime(), result).isEmpty()) {
         const QString reason = result.TooLarge ? texts("MsgPaxTooLarge") : result.Error;
         messageBox.Show(texts("MsgSentNotKept") + QLatin1Char('\n') + sent.Folder() +
                             QLatin1Char('\n') + reason,

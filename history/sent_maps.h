@@ -8,7 +8,6 @@
 
 class MessageBox;
 class Texts;
-struct VoltageMap;
 
 /// The maps that reached the box, each as a data file. The box cannot be read back, so the
 /// newest file is what it holds. Files are named by a running number, the local date and
@@ -23,11 +22,10 @@ public:
 
     explicit SentMaps(QString folder = UserFolder());
 
-    /// Writes the map and note as the newest send to com portNumber and removes the oldest
-    /// files beyond kKeptCount. The path of the new file, or empty with result saying why
-    /// (no reason at all when the folder could not be made).
-    QString Keep(const VoltageMap& map, const QString& note, int portNumber, const QDateTime& when,
-                 WriteResult& result);
+    /// Writes the map as the newest send to com portNumber and removes the oldest files
+    /// beyond kKeptCount. The path of the new file, or empty with result saying why (no
+    /// reason at all when the folder could not be made).
+    QString Keep(const MapContent& map, int portNumber, const QDateTime& when, WriteResult& result);
     /// The newest file kept; empty when there is none.
     QString Newest() const;
     /// The newest file kept of a send to com portNumber; empty when there is none.
@@ -45,6 +43,7 @@ private:
     QString folder_;
 };
 
-/// A send from the window completed: keeps the map with the note, or tells why it could not.
-void KeepSentMap(SentMaps& sent, const VoltageMap& map, const QString& note, MessageBox& messageBox,
+/// A send from the window to com portNumber completed: keeps the map, or tells why it could
+/// not.
+void KeepSentMap(SentMaps& sent, const MapContent& map, int portNumber, MessageBox& messageBox,
                  const Texts& texts);

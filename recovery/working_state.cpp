@@ -10,10 +10,11 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("SOLVA-TX recovery ");
-/// Raised whenever the layout below changes.
-const QByteArray kFormat = QByteArrayLiteral("1");
+/// Raised whenever the layout below changes; 2 added the com number.
+const QByteArray kFormat = QByteArrayLiteral("2");
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
-constexpr int kHeaderLines = 6;
+constexpr int kHeaderLines = 7;
+constexpr int kMaxPortNumber = 16;
 constexpr qsizetype kChecksumLine = 40 + 2;  // hex SHA-1 and CR LF
 
 QByteArray Checksum(QByteArrayView bytes) {
@@ -41,16 +42,17 @@ QString RecoveryProgramVersion() {
 }
 
 QByteArray EncodeRecovery(const WorkingState& state) {
-    PaxData map = state.Map;
+    MapContent map = state.Map;
     map.Note.clear();
     const QByteArray pax = EncodePax(map);
-    const QByteArray note = state.Note.toUtf8();
+    const QByteArray note = QByteArray::fromStdString(state.Map.Note);
     QByteArray bytes;
     bytes.reserve(256 + pax.size() + note.size() + state.FileName.size() * 3);
     bytes += kMagic + kFormat + kCrLf;
     bytes += RecoveryProgramVersion().toUtf8() + kCrLf;
     bytes += state.Changed.toUTC().toString(Qt::ISODateWithMs).toLatin1() + kCrLf;
     bytes += (state.Saved ? "1" : "0") + kCrLf;
+    bytes += QByteArray::number(state.PortNumber) + kCrLf;
     // A file name may hold any character, a line break too.
     bytes += QUrl::toPercentEncoding(state.FileName, "/\\:") + kCrLf;
     bytes += QByteArray::number(pax.size()) + ' ' + QByteArray::number(note.size()) + kCrLf;
@@ -86,7 +88,7 @@ RecoveryDecodeResult DecodeRecovery(const QByteArray& bytes) {
         Checksum(QByteArrayView(bytes).first(bodySize)) != bytes.mid(bodySize, 40)) {
         return Refuse(RecoveryFault::Damaged);
     }
-    const QList<QByteArray> sizes = header[5].split(' ');
+    const QList<QByteArray> sizes = header[6].split(' ');
     const qsizetype paxSize = sizes.size() == 2 ? Count(sizes[0]) : -1;
     const qsizetype noteSize = sizes.size() == 2 ? Count(sizes[1]) : -1;
     if (paxSize < 0 || noteSize < 0 || at + paxSize + noteSize != bodySize) {
@@ -97,14 +99,16 @@ RecoveryDecodeResult DecodeRecovery(const QByteArray& bytes) {
     state.Changed = QDateTime::fromString(QString::fromLatin1(header[2]), Qt::ISODateWithMs);
     const PaxDecodeResult map = DecodePax(bytes.mid(at, paxSize));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    state.Note = utf8(QByteArrayView(bytes).sliced(at + paxSize, noteSize));
+    const QString note = utf8(QByteArrayView(bytes).sliced(at + paxSize, noteSize));
+    const qsizetype port = Count(header[4]);
     if (!state.Changed.isValid() || (header[3] != "0" && header[3] != "1") || !map.Ok() ||
-        utf8.hasError()) {
+        utf8.hasError() || port < 1 || port > kMaxPortNumber) {
         return Refuse(RecoveryFault::Damaged);
     }
     state.Map = map.Data;
-    state.Map.Note.clear();
+    state.Map.Note = note.toStdString();
     state.Saved = header[3] == "1";
-    state.FileName = QUrl::fromPercentEncoding(header[4]);
+    state.PortNumber = static_cast<int>(port);
+    state.FileName = QUrl::fromPercentEncoding(header[5]);
     return result;
 }

@@ -4,17 +4,18 @@
 #include <QDateTime>
 #include <QString>
 
-#include "pax_data.h"
+#include "map_content.h"
 
-/// What a crash must not take: the map on screen, its note, the file it belongs to and
-/// whether it is saved there.
+/// What a crash must not take: the map on screen with its note (as the note box holds it, of
+/// any length), the file it belongs to, whether it is saved there, and what the user chose
+/// in the session that no file keeps.
 struct WorkingState {
-    PaxData Map;       ///< frame and values; the note is kept apart, of any length
-    QString Note;      ///< as the note box holds it
+    MapContent Map;
     QString FileName;  ///< the file last saved or loaded; empty when there is none
     /// Nothing to lose: the map and note equal that file, or with no file the start map.
     bool Saved = false;
-    QDateTime Changed;  ///< the last change, in UTC
+    QDateTime Changed;   ///< the last change, in UTC
+    int PortNumber = 1;  ///< the com number chosen, which the settings file keeps only on exit
 
     bool operator==(const WorkingState&) const = default;
 };

@@ -85,7 +85,7 @@ private:
 
 class ReportWriter {
 public:
-    ReportWriter(ReportPage& page, const VoltageMap& map, const Texts& texts, char separator)
+    ReportWriter(ReportPage& page, const MapContent& map, const Texts& texts, char separator)
         : page_(page), map_(map), texts_(texts), separator_(separator) {}
 
     void Head(const ReportSource& source, const QDateTime& made) {
@@ -225,14 +225,14 @@ private:
     }
 
     ReportPage& page_;
-    const VoltageMap& map_;
+    const MapContent& map_;
     const Texts& texts_;
     char separator_;
 };
 
 }  // namespace
 
-bool WriteMapReport(const VoltageMap& map, const ReportSource& source, UiLanguage language,
+bool WriteMapReport(const MapContent& map, const ReportSource& source, UiLanguage language,
                     char separator, const QDateTime& made, const QString& pdfPath, QString& error) {
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -5,7 +5,7 @@
 
 #include "texts.h"
 
-struct VoltageMap;
+struct MapContent;
 
 /// Where the map of a report comes from, besides the map itself.
 struct ReportSource {
@@ -21,5 +21,5 @@ struct ReportSource {
 /// bytes a send puts on the line. Voltages take the given decimal separator, as the window
 /// shows them. An existing file is replaced only by a whole report; on failure error says
 /// why and nothing is written.
-bool WriteMapReport(const VoltageMap& map, const ReportSource& source, UiLanguage language,
+bool WriteMapReport(const MapContent& map, const ReportSource& source, UiLanguage language,
                     char separator, const QDateTime& made, const QString& pdfPath, QString& error);

@@ -9,7 +9,6 @@
 #include "data_file.h"
 #include "file_messages.h"
 #include "map_report.h"
-#include "pax_data.h"
 #include "voltage_map.h"
 
 int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QString& language,
@@ -22,20 +21,18 @@ int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QStri
     }
     const UiLanguage lang =
         language == LanguageCode(UiLanguage::Eng) ? UiLanguage::Eng : UiLanguage::Hun;
-    const PaxDecodeResult file = ReadPaxFile(paxPath);
+    const PaxDecodeResult file = ReadDataFile(paxPath);
     if (!file.Ok()) {
         err << program << LoadFailedMessage(Texts(lang), paxPath, file) << '\n';
         return kExitBadFile;
     }
-    VoltageMap map;
-    FillStartLine(map);
-    ApplyPaxData(map, file.Data);
     const QFileInfo info(paxPath);
-    const ReportSource source{info.absoluteFilePath(), info.lastModified(), false, file.Data.Note};
+    const ReportSource source{info.absoluteFilePath(), info.lastModified(), false,
+                              QString::fromStdString(file.Data.Note)};
     // Voltages with the separator the window would show them with on this computer.
     const char separator = QLocale::system().toString(0.5, 'f', 1).at(1).toLatin1();
     QString error;
-    if (!WriteMapReport(map, source, lang, separator, QDateTime::currentDateTime(), pdfPath,
+    if (!WriteMapReport(file.Data, source, lang, separator, QDateTime::currentDateTime(), pdfPath,
                         error)) {
         err << program << Texts(lang)("MsgReportSaveFailed") << ' ' << pdfPath << ": " << error
             << '\n';

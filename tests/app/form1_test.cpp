@@ -278,7 +278,7 @@ TEST_F(Form1Test, EveryCommandReadsTheMapTheCellsShow) {
         EXPECT_EQ(form.Map().OutputValues[row], value) << name;
     }
     QTest::mouseRelease(form.W.Command7, Qt::LeftButton);
-    EXPECT_EQ(ReadPaxFile(saved).Data.Values[2], 7.5);
+    EXPECT_EQ(ReadDataFile(saved).Data.OutputValues[2], 7.5);
     EXPECT_EQ(platform.clipboard.text.split('\n').value(7), "7.500");
 }
 
@@ -458,11 +458,16 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
             port, QLocale::c(), dir.filePath("SOLVA-TX.ini"));
     };
     auto crashed = start(first);
+    crashed->W.Combo1->setCurrentIndex(2);
+    emit crashed->W.Combo1->activated(2);  // com 3, which no settings file keeps yet
     crashed->Table->SetCellText(5, "9");
     crashed->Cells->CommitCell(5);
+    WriteResult kept;  // what com 3 was last sent: the map on screen
+    SentMaps(first.folders.SentMaps()).Keep(crashed->Map(), 3, QDateTime::currentDateTime(), kept);
     const QDir folder(first.folders.Recovery());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList({"*.recovery"}).isEmpty(); }));
     auto next = start(second);
+    EXPECT_EQ(next->Box->Label()->text(), "BOX: nem ismert");  // com 1
     second.messageBox.answers = {MessageAnswer::Yes, MessageAnswer::No};
     next->OfferLeftWork();
     EXPECT_TRUE(second.messageBox.shown.empty());
@@ -473,6 +478,8 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
         second.messageBox.shown[0].prompt.endsWith("\nAdatállomány: (még nem volt mentve)"));
     EXPECT_EQ(std::tuple(next->Table->CellText(5), next->windowTitle()),
               std::tuple(QString("9.000"), QString("SOLVA-TX")));
+    EXPECT_EQ(std::tuple(next->W.Combo1->currentIndex(), next->Box->Label()->text()),
+              std::tuple(2, QString("BOX: azonos")));
     EXPECT_TRUE(next->close());  // No to the save question
     EXPECT_TRUE(folder.entryList({"*.recovery"}).isEmpty());
 }
@@ -507,7 +514,8 @@ TEST_F(Form1Commands, ClosingCountsTheTypedCellAndKeepsTheNoteAsTyped) {
     const QString path = dir.filePath("note.pax");
     VoltageMap saved;
     FillStartLine(saved);
-    ASSERT_TRUE(WriteDataFile(saved, QString::fromUtf8("100\u00a0%"), path).Ok);
+    saved.Note = "100\u00a0%";
+    ASSERT_TRUE(WriteDataFile(saved, path).Ok);
     platform.fileDialog.names = {path};
     QTest::mouseClick(form.W.Command3, Qt::LeftButton);
     ASSERT_EQ(form.Files->CurrentFileName(), path);

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "curve_operations.h"
 #include "device_table.h"
 #include "map_document.h"
 #include "point_stepping.h"
@@ -32,29 +31,35 @@ std::vector<double> Outputs(const VoltageMap& map) {
 }
 
 TEST(CurveOperations, MultiplyClampsToTheOutputSpan) {
-    VoltageMap map = Ready(8, 10, {6.0, 3.25, 5.0, 5.001, 0, 1.234, 4.999, 10});
-    MultiplyOutputs(map, 2);
+    MapDocument document;
+    document.Load(Ready(8, 10, {6.0, 3.25, 5.0, 5.001, 0, 1.234, 4.999, 10}));
+    const VoltageMap& map = document.Map();
+    document.Multiply(2);
     EXPECT_EQ(Outputs(map), (std::vector<double>{10.0, 6.5, 10.0, 10.0, 0, 2.468, 9.998, 10.0}));
-    MultiplyOutputs(map, 0);
+    document.Multiply(0);
     EXPECT_EQ(Outputs(map), std::vector<double>(8, 0.0));
     EXPECT_EQ(map.UndoValues[1], 6.5);
 }
 
 TEST(CurveOperations, OffsetClampsAtBothEnds) {
-    VoltageMap map = Ready(8, 15, {0.117, 1.5, 7.5, 9.999, 10.0, 10.001, 12.0, 15.0});
-    AddOffsetToOutputs(map, 5);
+    MapDocument document;
+    document.Load(Ready(8, 15, {0.117, 1.5, 7.5, 9.999, 10.0, 10.001, 12.0, 15.0}));
+    const VoltageMap& map = document.Map();
+    document.AddOffset(5);
     EXPECT_EQ(Outputs(map), (std::vector<double>{5.117, 6.5, 12.5, 14.999, 15, 15, 15, 15}));
-    AddOffsetToOutputs(map, -15);
+    document.AddOffset(-15);
     EXPECT_EQ(Outputs(map), std::vector<double>(8, 0.0));
     EXPECT_EQ(map.UndoValues[0], 5.117);
 }
 
 TEST(CurveOperations, StraightLineToTenVoltsAtEightBreakpoints) {
-    VoltageMap map = Ready(8, 15, std::vector<double>(8, 15.0));
-    map.UndoValues[0] = 1.0;  // an older snapshot the line must replace
-    CreateStraightLine(map, 10);
+    MapDocument document;
+    document.Load(Ready(8, 15, std::vector<double>(8, 15.0)));
+    const VoltageMap& map = document.Map();
+    document.Multiply(0.5);  // an older snapshot, of 15 V, that the line must replace
+    document.CreateLine(10);
     EXPECT_EQ(Outputs(map), (std::vector<double>{1.25, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10}));
-    EXPECT_EQ(map.UndoValues[0], 15.0);
+    EXPECT_EQ(map.UndoValues[0], 7.5);
 }
 
 TEST(PointStepping, OneStepAndItsLimit) {
@@ -80,33 +85,15 @@ TEST(PointStepping, OneStepAndItsLimit) {
     }
 }
 
-TEST(PointStepper, RepeatsToTheLimitWithOneMessageAndOneUndoSnapshot) {
-    MapDocument document;
-    document.CommitCell(3, 0.040);  // the snapshot keeps 0.469 for it; the press replaces it
-    document.Select(3);
-    PointStepper stepper;
-    const StepResult press = stepper.Press(document, Down);  // 0.025, then 0.010 after 70 ms
-    EXPECT_EQ(std::pair(press.NextPauseMs, stepper.Tick(document).NextPauseMs), std::pair(70, 5));
-    int limits = press.LimitHit;
-    EXPECT_FALSE(stepper.Press(document, Up).Stepped);  // a second press while held
-    for (int tick = 0; tick < 5; ++tick) {
-        limits += stepper.Tick(document).LimitHit;
-    }
-    EXPECT_EQ(limits, 1);
-    EXPECT_EQ(document.Map().OutputValues[3], 0.0);
-    EXPECT_EQ(document.Map().UndoValues[3], 0.040);
-    EXPECT_FALSE(stepper.Held());
-}
-
 TEST(ResolutionChange, From64To128InterpolatesTheNewBreakpoints) {
     std::vector<double> values(64, 3.1);
     values[0] = 2.0;
     values[1] = 3.0;
-    VoltageMap map = Ready(64, 10, values);
-    map.ResolutionIndex = 1;
+    MapDocument document;
+    document.Load(Ready(64, 10, values));
+    const VoltageMap& map = document.Map();
     ASSERT_FALSE(IsResolutionDecrease(map, 0));
-    ApplyResolution(map, 0);
-    EndResolutionChoice(map);
+    document.ChangeResolution(0);
     // Device table of the 64 old breakpoints (S = 4, one unit 10/256 V): entries 4, 8,
     // 12 are N(51.2) = 51, N(76.8) = 77, N(79.36) = 79; between them entry 2 is N(25.6) = 26,
     // entry 6 is N((2 + 0.5) * 25.6) = 64 and entry 10 is N((3 + 0.05) * 25.6) = 78.
@@ -117,31 +104,32 @@ TEST(ResolutionChange, From64To128InterpolatesTheNewBreakpoints) {
 }
 
 TEST(OutputSpanChange, FifteenToFiveAndBackOnTheDeviceTableGrid) {
-    VoltageMap map = Ready(128, 15);
-    map.SelectedPoint = 63;
-    map.SetOutputValue(62, 7.52);  // entry 126: N(128.34) = 128
-    BuildDeviceTable(map);
-    ASSERT_TRUE(ChangeOutputSpan(map, 0));
+    MapDocument document;
+    const VoltageMap& map = document.Map();
+    document.CommitCell(62, 7.52);  // entry 126: N(128.34) = 128
+    document.Select(63);
+    ASSERT_TRUE(document.ChangeOutputSpan(0));
     EXPECT_EQ(map.OutputValues[62], 2.5);   // entry 126 = 128, not 7.52 / 3
     EXPECT_EQ(map.OutputValues[0], 0.039);  // entry 2: 10 / 256 = 0.0390625
     EXPECT_EQ(map.UndoValues[62], 2.5);
     EXPECT_EQ(map.SelectedPoint, 63);
-    ASSERT_TRUE(ChangeOutputSpan(map, 2));
+    ASSERT_TRUE(document.ChangeOutputSpan(2));
     EXPECT_EQ(map.OutputValues[62], 7.5);
     EXPECT_EQ(map.OutputValues[0], 0.117);  // entry 2: 30 / 256 = 0.1171875
-    EXPECT_FALSE(ChangeOutputSpan(map, 2));
+    EXPECT_FALSE(document.ChangeOutputSpan(2));
 }
 
 TEST(InputSpanChange, ValuesStayAndLabelsAreExact) {
-    VoltageMap map = Ready(128, 15);
-    map.SetOutputValue(0, 1.0);
-    ASSERT_TRUE(ChangeInputSpan(map, 0));
+    MapDocument document;
+    const VoltageMap& map = document.Map();
+    document.CommitCell(0, 1.0);
+    ASSERT_TRUE(document.ChangeInputSpan(0));
     EXPECT_EQ(InputLabelValue(map, 2), 0.117);  // 0.1171875
     EXPECT_EQ(map.OutputValues[0], 1.0);
     EXPECT_EQ(map.UndoValues[0], 1.0);
-    ASSERT_TRUE(ChangeInputSpan(map, 2));
+    ASSERT_TRUE(document.ChangeInputSpan(2));
     EXPECT_EQ(InputLabelValue(map, 2), 0.352);  // 0.3515625, not 3 x 0.117
-    EXPECT_FALSE(ChangeInputSpan(map, 2));
+    EXPECT_FALSE(document.ChangeInputSpan(2));
 }
 
 }  // namespace

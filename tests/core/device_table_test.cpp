@@ -76,10 +76,11 @@ TEST(ConfigByte, SpansAndFilters) {
     };
     for (const Case c : {Case{5, 5, 0, 0, 0}, Case{15, 5, 1, 0, 6}, Case{10, 15, 0, 0, 9},
                          Case{5, 10, 0, 1, 96}}) {
-        const VoltageMap map{.InputRangeMax = c.in,
+        const MapContent map{.InputRangeMax = c.in,
                              .OutputRangeMax = c.out,
                              .InputFilter = c.inFilter,
-                             .OutputFilter = c.outFilter};
+                             .OutputFilter = c.outFilter,
+                             .Note = {}};
         EXPECT_EQ(BuildConfigByte(map), c.expected)
             << c.in << " V in, " << c.out << " V out, filters " << c.inFilter << c.outFilter;
     }

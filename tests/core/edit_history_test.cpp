@@ -91,7 +91,7 @@ TEST(EditHistory, ANewChangeDropsTheStepsAheadAndALoadStartsAfresh) {
     EXPECT_EQ(document.Map().OutputValues[0], 1.0);
     VoltageMap file;
     file.Resolution = 8;
-    document.Load(file, "");
+    document.Load(file);
     EXPECT_FALSE(document.StepBack());
 }
 

@@ -40,7 +40,7 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
         {"same port", [&] { document.SetPort(1); }, ""},
         {"port", [&] { document.SetPort(3); }, "Port; "},
         {"saved", [&] { document.TakeSavedCurve(); }, "Reference; "},
-        {"load", [&] { document.Load(file, "n"); },
+        {"load", [&] { file.Note = "n", document.Load(file); },
          "Values InputSpan OutputSpan Resolution Filters Note Selection Reference; "},
     };
     for (const auto& step : steps) {

@@ -26,9 +26,11 @@ TEST(BoxState, TheNewestSendToTheChosenNumberDecides) {
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 0));
     last.Refresh(1);
     EXPECT_EQ(last.StateOf(start), BoxState::NothingSent);
-    sent.Keep(changed, "", 1, when, result);
-    sent.Keep(start, "a note", 1, when, result);
-    sent.Keep(changed, "", 11, when, result);
+    VoltageMap noted = start;
+    noted.Note = "a note";
+    sent.Keep(changed, 1, when, result);
+    sent.Keep(noted, 1, when, result);
+    sent.Keep(changed, 11, when, result);
     QFile bad(sent.Folder() + "/000009_bad_com2.pax");
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("15\r\n") == 4);
     bad.close();

@@ -12,6 +12,7 @@
 #include "points_command.h"
 #include "qt_printers.h"
 #include "failing_files.h"
+#include "voltage_map.h"
 
 namespace {
 
@@ -49,6 +50,11 @@ VoltageMap EditedMap(int inputSpan, int outputSpan, int filters, int resolution)
     return map;
 }
 
+MapContent WithNote(MapContent map, const QString& note) {
+    map.Note = note.toStdString();
+    return map;
+}
+
 class DataFileTest : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -60,10 +66,10 @@ protected:
 TEST(PaxFormatTest, DefaultMapWithNoteAbcIsTheHandWrittenFile) {
     VoltageMap map;
     FillStartLine(map);
-    const QByteArray written = EncodePax(PaxDataFromMap(map, QStringLiteral("abc")));
+    const QByteArray written = EncodePax(WithNote(map, QStringLiteral("abc")));
     EXPECT_EQ(written, ReadBytes(SOLVA_FILES_TEST_DATA "/default_abc.pax"));
     // Every line break of a note is stored as CR LF, leading empty lines included.
-    EXPECT_TRUE(EncodePax(PaxDataFromMap(map, QStringLiteral("\r\n\na\rb")))
+    EXPECT_TRUE(EncodePax(WithNote(map, QStringLiteral("\r\n\na\rb")))
                     .endsWith("15000\r\n\r\n\r\na\r\nb\r\n"));
     EXPECT_EQ(MillivoltText(1.001), "1001");  // although 1.001 * 1000 lies just below 1001
 }
@@ -77,14 +83,16 @@ TEST_F(DataFileTest, RoundTripsGiveIdenticalCellsAndNotesAndNoChange) {
         const VoltageMap saved =
             EditedMap(SpanAt(v % 3), SpanAt(v / 3 % 3), v / 9 % 4, ResolutionAt(v / 36));
         const QString note = notes[v % std::size(notes)];
-        ASSERT_TRUE(WriteDataFile(saved, note, path).Ok);
+        ASSERT_TRUE(WriteDataFile(WithNote(saved, note), path).Ok);
         VoltageMap loaded = EditedMap(10, 10, 3, 128);
-        QString loadedNote = QStringLiteral("old");
-        ASSERT_TRUE(ReadDataFile(loaded, loadedNote, path).Ok()) << v;
+        const PaxDecodeResult read = ReadDataFile(path);
+        ASSERT_TRUE(read.Ok()) << v;
+        loaded.Content() = read.Data;
+        const QString loadedNote = QString::fromStdString(read.Data.Note);
         EXPECT_EQ(loadedNote, note) << v;
         // Frame and values to the millivolt, so the cells read the same.
-        EXPECT_TRUE(PaxDataFromMap(loaded, {}) == PaxDataFromMap(saved, {})) << v;
-        EXPECT_FALSE(IsMapChanged(loaded, loadedNote, path)) << v;
+        EXPECT_TRUE(WithNote(loaded, {}) == WithNote(saved, {})) << v;
+        EXPECT_FALSE(IsMapChanged(loaded, path)) << v;
     }
 }
 
@@ -92,17 +100,18 @@ TEST_F(DataFileTest, SmallChangesAreSeen) {
     const QString path = Path("map.pax");
     const VoltageMap saved = EditedMap(15, 15, 0, 128);
     const QString note = QStringLiteral("note");
-    ASSERT_TRUE(WriteDataFile(saved, note, path).Ok);
+    ASSERT_TRUE(WriteDataFile(WithNote(saved, note), path).Ok);
     VoltageMap lastValue = saved;
     lastValue.SetOutputValue(127, 4.832);  // from 4.831 V
-    EXPECT_TRUE(IsMapChanged(lastValue, note, path));
-    EXPECT_TRUE(IsMapChanged(saved, note + "\r\n", path));
-    ASSERT_TRUE(WriteDataFile(saved, QStringLiteral("a\r\nb"), path).Ok);
-    EXPECT_FALSE(IsMapChanged(saved, QStringLiteral("a\nb"), path));  // the editor's line feeds
+    EXPECT_TRUE(IsMapChanged(WithNote(lastValue, note), path));
+    EXPECT_TRUE(IsMapChanged(WithNote(saved, note + "\r\n"), path));
+    ASSERT_TRUE(WriteDataFile(WithNote(saved, QStringLiteral("a\r\nb")), path).Ok);
+    // The editor's line feeds.
+    EXPECT_FALSE(IsMapChanged(WithNote(saved, QStringLiteral("a\nb")), path));
     // Only a save keeps the work when the file has gone or no longer reads.
-    EXPECT_TRUE(IsMapChanged(saved, {}, Path("never-written.pax")));
+    EXPECT_TRUE(IsMapChanged(WithNote(saved, {}), Path("never-written.pax")));
     ASSERT_TRUE(QFile::resize(path, 20));
-    EXPECT_TRUE(IsMapChanged(saved, {}, path));
+    EXPECT_TRUE(IsMapChanged(WithNote(saved, {}), path));
 }
 
 // Every class of bad input, read as the load command reads it.
@@ -143,7 +152,7 @@ TEST_F(DataFileTest, BadFilesAreRefusedAtTheirFirstBadLine) {
             file.write(c.bytes);
             file.close();
         }
-        const PaxDecodeResult result = ReadPaxFile(file.fileName());
+        const PaxDecodeResult result = ReadDataFile(file.fileName());
         EXPECT_EQ(std::tuple(result.Fault, result.Line), std::tuple(c.fault, c.line)) << c.name;
     }
 }
@@ -164,11 +173,11 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
         {"Windows-1250 note", FileOf(kEightPoints + Lines{note1250, "\xE9n"}),
          "Árvíztűrő tükörfúrógép ŐŰ Šš€\r\nén"},
     };
-    PaxData expected = DecodePax(crLf).Data;
-    ASSERT_EQ(expected.Values[7], 15.0);
+    MapContent expected = DecodePax(crLf).Data;
+    ASSERT_EQ(expected.OutputValues[7], 15.0);
     for (const auto& c : cases) {
         const PaxDecodeResult result = DecodePax(c.bytes);
-        expected.Note = c.note;
+        expected.Note = c.note.toStdString();
         ASSERT_TRUE(result.Ok()) << c.name;
         EXPECT_EQ(result.Data, expected) << c.name;
     }
@@ -177,14 +186,14 @@ TEST(PaxFormatTest, TolerableVariationsAndOlderNotesAreRead) {
 TEST_F(DataFileTest, AFailedSaveLeavesTheOldFileByteForByte) {
     const QString path = Path("map.pax");
     const VoltageMap map = EditedMap(15, 15, 0, 128);
-    ASSERT_TRUE(WriteDataFile(EditedMap(5, 5, 0, 8), QStringLiteral("old"), path).Ok);
+    ASSERT_TRUE(WriteDataFile(WithNote(EditedMap(5, 5, 0, 8), QStringLiteral("old")), path).Ok);
     const QByteArray old = ReadBytes(path);
 
     WriteResult result;
     {
         const FileSizeLimit full(100);
         ASSERT_TRUE(full.IsSet());
-        result = WriteDataFile(map, QStringLiteral("new"), path);
+        result = WriteDataFile(WithNote(map, QStringLiteral("new")), path);
     }
     EXPECT_FALSE(result.Ok || result.Error.isEmpty());
     EXPECT_EQ(ReadBytes(path), old);

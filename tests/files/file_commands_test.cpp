@@ -96,7 +96,7 @@ TEST_F(FileCommandsTest, OverwriteNoThenCancelWritesNothingAndYesSaves) {
     platform.messageBox.answers = {MessageAnswer::Yes};
     SetNote(QStringLiteral("abc"));
     EXPECT_TRUE(SaveAs("old.pax"));
-    EXPECT_FALSE(IsMapChanged(Map(), Note(), Path("old.pax")));
+    EXPECT_FALSE(IsMapChanged(Map(), Path("old.pax")));
     EXPECT_TRUE(Map().SavedCurveValid && Map().SavedDeviceTable == Map().DeviceTable);
 }
 
@@ -159,7 +159,7 @@ TEST(FileCommandsAskTest, UnsavedWorkIsOfferedForSavingFirst) {
     for (const auto& c : cases) {
         const std::string row = std::to_string(&c - cases);
         Session s;
-        ASSERT_TRUE(WriteDataFile(s.Map(), {}, s.Path("start.pax")).Ok);
+        ASSERT_TRUE(WriteDataFile(s.Map(), s.Path("start.pax")).Ok);
         s.SetNote(c.start == NoteTyped ? "n" : "");
         if (c.start >= Loaded) {
             ASSERT_TRUE(s.LoadEightPoints("n"));
@@ -205,7 +205,7 @@ TEST(FileCommandsAskTest, UnsavedWorkIsOfferedForSavingFirst) {
         const bool left = c.done && c.command != Load;
         EXPECT_EQ(ReadBytes(s.Path("SOLVA-TX.ini")), left ? "12\r\n" : "") << row;
         if (left && c.saveAs) {
-            EXPECT_FALSE(IsMapChanged(s.Map(), s.Note(), s.Path(c.saveAs))) << row;
+            EXPECT_FALSE(IsMapChanged(s.Map(), s.Path(c.saveAs))) << row;
         }
     }
 }
@@ -246,7 +246,7 @@ TEST_F(FileCommandsTest, AKeptCopyOpensUnsavedAndNothingIsSavedAmongTheCopies) {
     commands.KeepOutOf(Path("sent"));
     ASSERT_TRUE(SaveAs("work/mine.pax"));
     document.CommitCell(0, 2.0);
-    ASSERT_TRUE(WriteDataFile(Map(), {}, Path("sent/000001_x_com3.pax")).Ok);
+    ASSERT_TRUE(WriteDataFile(Map(), Path("sent/000001_x_com3.pax")).Ok);
     const QByteArray copy = ReadBytes(Path("sent/000001_x_com3.pax"));
     platform.messageBox.answers = {MessageAnswer::No};  // mine.pax has changed
     ASSERT_TRUE(commands.LoadCommand(Path("sent/./000001_x_com3.pax")));
@@ -271,15 +271,17 @@ TEST_F(FileCommandsTest, AKeptCopyOpensUnsavedAndNothingIsSavedAmongTheCopies) {
 // Work left by a crash comes back unsaved on its file, whose own curve is the reference.
 TEST_F(FileCommandsTest, RestoredWorkIsUnsavedWorkOnItsFile) {
     ASSERT_TRUE(SaveAs("mine.pax"));  // the start line: device-table entry m is m
-    PaxData work = PaxDataFromMap(Map(), {});
-    work.Values[3] = 9;  // breakpoint 3 is entry 8: N(9 * 256 / 15) = 154
-    commands.RestoreWork(work, "restored", Path("mine.pax"));
+    MapContent work = Map().Content();
+    work.OutputValues[3] = 9;  // breakpoint 3 is entry 8: N(9 * 256 / 15) = 154
+    work.Note = "restored";
+    commands.RestoreWork(work, Path("mine.pax"));
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
               std::tuple(Path("mine.pax"), "SOLVA-TX  " + Path("mine.pax")));
     EXPECT_EQ(std::tuple(Map().DeviceTable[8], Map().SavedDeviceTable[8], Note()),
               std::tuple(154, 8, QStringLiteral("restored")));
     EXPECT_TRUE(commands.HasUnsavedWork());
-    commands.RestoreWork(work, "", "");
+    work.Note.clear();
+    commands.RestoreWork(work, "");
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title), std::tuple(QString(), "SOLVA-TX"));
     EXPECT_TRUE(commands.HasUnsavedWork());
 }

@@ -24,7 +24,8 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     FillStartLine(map);
     WriteResult result;
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 3, 59));
-    const QString kept = sent.Keep(map, "box\r\n2", 3, when, result);
+    map.Note = "box\r\n2";
+    const QString kept = sent.Keep(map, 3, when, result);
 
     EXPECT_EQ(kept, dir.filePath("sent/000502_2026-12-07_14-03-59_com3.pax"));
     EXPECT_EQ(sent.Newest(), kept);

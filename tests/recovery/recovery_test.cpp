@@ -18,8 +18,9 @@ WorkingState State(double firstVolts, const QString& fileName, bool saved = fals
     WorkingState state;
     state.Map.OutputRangeMax = 10;
     state.Map.Resolution = 8;
-    state.Map.Values = {firstVolts, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10};
-    state.Note = QString::fromUtf8("első sor\nárvíztűrő\ttükörfúrógép");
+    state.Map.OutputValues = {firstVolts, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10};
+    state.Map.Note = "első sor\nárvíztűrő\ttükörfúrógép";
+    state.PortNumber = 12;
     state.FileName = fileName;
     state.Saved = saved;
     state.Changed = QDateTime(QDate(2026, 12, 7), QTime(8, 30, 12)).toUTC();
@@ -51,7 +52,7 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
     QByteArray flipped = bytes;
     flipped[flipped.indexOf("1250\r\n")] = '2';  // 1.25 V becomes 2.25 V
     QByteArray otherFormat = bytes;
-    otherFormat.replace("recovery 1\r\n", "recovery 2\r\n");
+    otherFormat.replace("recovery 2\r\n", "recovery 1\r\n");  // the layout before the port
     const struct {
         const char* name;
         QByteArray bytes;

@@ -116,7 +116,7 @@ TEST_F(CellEditorTest, AfterALoadTheEditedCellSelectsAgainAndRowsBeyondAreOutOfR
     editor.SelectCell(4);
     VoltageMap file;
     file.Resolution = 16;
-    document.Load(file, {});
+    document.Load(file);
     observer.calls.clear();
     editor.SelectCell(4);
     EXPECT_EQ(observer.calls, "Selection; ");
