@@ -13,7 +13,7 @@ for language in hun eng; do
     (cd "$home" && env -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM HOME="$home" \
         XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         LC_ALL=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- \
+        xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1366x768x24" dbus-run-session -- \
         /usr/bin/python3 "$OLDPWD/scripts/accessibility_check.py" "$program" "$language")
     rm -rf "$home"
 done
