@@ -165,9 +165,15 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                 .FileName = Files->WorkFileName(),
                                 .Saved = !Files->HasUnsavedWork(),
                                 .Changed = {},
-                                .PortNumber = Map().PortNumber};
+                                .PortNumber = Map().PortNumber,
+                                .SelectedPoint = document_.SelectedPoint(),
+                                .RangeEnd = document_.RangeEnd(),
+                                .CurveBoxes = {W.Text3->text(), W.Text4->text(), W.Text5->text()}};
         },
         platform_.messageBox, Msg);
+    for (QLineEdit* box : {W.Text3, W.Text4, W.Text5}) {
+        connect(box, &QLineEdit::textChanged, recovery_.get(), &WorkRecovery::Changed);
+    }
     // After the load procedure: the table's rows exist by now.
     new KeyboardShortcuts(
         this, W.Command2, W.Command3, W.Command10, [this] { document_.StepBack(); },
@@ -263,6 +269,13 @@ void Form1::OfferLeftWork() {
         // The port first: the BOX caption of the restored map is the one for that port.
         document_.SetPort(work.PortNumber);
         Files->RestoreWork(work.Map, work.FileName);
+        // As after a chart click, the selected breakpoint is the edited cell.
+        document_.Select(work.SelectedPoint);
+        document_.SelectRangeTo(work.RangeEnd);
+        Edit.EditedCell = document_.SelectedPoint();
+        W.Text3->setText(work.CurveBoxes[0]);
+        W.Text4->setText(work.CurveBoxes[1]);
+        W.Text5->setText(work.CurveBoxes[2]);
     });
 }
 

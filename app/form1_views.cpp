@@ -28,7 +28,7 @@ void Form1::MapChanged(const MapChanges& changes) {
     }
     Box->Show(Map());
     DescribeChart();
-    if (recovery_ && (changes.Flags & ~static_cast<std::uint32_t>(MapChange::Selection)) != 0) {
+    if (recovery_) {
         recovery_->Changed();
     }
 }

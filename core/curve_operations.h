@@ -2,10 +2,10 @@
 
 struct VoltageMap;
 
-// Whole-curve operations of the Multiply, Add, Create and UnDo buttons. Each leaves the
-// device table rebuilt; the undo snapshot before, and redrawing the chart, the marker and
-// the point box, stay with the caller. The parameters are values the entry rules have
-// accepted.
+// Whole-curve operations of the Multiply, Add, Create and UnDo buttons. They change the
+// values alone: the device table, the undo snapshot before, and redrawing the chart, the
+// marker and the point box, stay with the caller. The parameters are values the entry rules
+// have accepted.
 
 /// Every output times factor, clamped to OutputRangeMax.
 void MultiplyOutputs(VoltageMap& map, double factor);
@@ -14,10 +14,7 @@ void MultiplyOutputs(VoltageMap& map, double factor);
 void AddOffsetToOutputs(VoltageMap& map, double offset);
 
 /// Writes the straight line from 0 V to endVoltage at the top of the input span:
-/// breakpoint k gets (k+1) * endVoltage / Resolution. No snapshot, no device table.
-void FillLine(VoltageMap& map, double endVoltage);
-
-/// FillLine, device table.
+/// breakpoint k gets (k+1) * endVoltage / Resolution.
 void CreateStraightLine(VoltageMap& map, double endVoltage);
 
 /// Writes the undo snapshot back. It takes no snapshot itself, so a second undo repeats

@@ -9,7 +9,7 @@
 
 MapDocument::MapDocument() {
     FillStartLine(map_);
-    BuildDeviceTable(map_);
+    RefreshDeviceTable({.Flags = kWholeMap});
     SaveUndoSnapshot(map_);
     history_.Reset(StateOf(map_, nullptr));
     history_.MarkSaved(history_.Current());
@@ -23,7 +23,18 @@ void MapDocument::RemoveObserver(MapObserver& observer) {
     std::erase(observers_, &observer);
 }
 
+void MapDocument::RefreshDeviceTable(const MapChanges& changes) {
+    // The table depends on the values, the output span and the resolution alone.
+    if (changes.Has(MapChange::Values) || changes.Has(MapChange::OutputSpan) ||
+        changes.Has(MapChange::Resolution)) {
+        BuildDeviceTable(map_);
+    } else if (changes.Has(MapChange::Value)) {
+        UpdateDeviceTableAt(map_, changes.Point);
+    }
+}
+
 void MapDocument::Notify(MapChanges changes) {
+    RefreshDeviceTable(changes);
     for (MapObserver* observer : observers_) {
         observer->MapChanged(changes);
     }
@@ -37,7 +48,6 @@ void MapDocument::Record(MapAction action, bool joinable) {
 void MapDocument::CommitCell(int i, double value) {
     const double before = map_.OutputValues[i];
     map_.SetOutputValue(i, value);
-    UpdateDeviceTableAt(map_, i);
     const double after = map_.OutputValues[i];
     if (after != before && after != map_.UndoValues[i]) {
         SaveUndoExcept(map_, i);
@@ -78,7 +88,6 @@ void MapDocument::Paste(int first, const std::vector<double>& values) {
     for (std::size_t n = 0; n < values.size() && first + n < std::size_t(map_.Resolution); ++n) {
         map_.SetOutputValue(first + static_cast<int>(n), values[n]);
     }
-    BuildDeviceTable(map_);
     Record(MapAction::Paste);
     Notify(MapChanges{}.Add(MapChange::Values));
 }
@@ -105,7 +114,6 @@ void MapDocument::DragSelectedPoint(double value) {
     // Stored with three decimals first and limited after, as a cell would be.
     map_.SetOutputValue(s, value);
     map_.SetOutputValue(s, ClampToOutputSpan(map_.OutputValues[s], map_.OutputRangeMax));
-    UpdateDeviceTableAt(map_, s);
     Record(MapAction::Drag, true);
     Notify({.Flags = static_cast<std::uint32_t>(MapChange::Value), .Point = s});
 }
@@ -125,16 +133,15 @@ bool MapDocument::ChangeOutputSpan(int listPosition) {
         return false;
     }
     SaveUndoSnapshot(map_);
-    BuildDeviceTable(map_);
     Record(MapAction::OutputSpan);
     Notify(MapChanges{}.Add(MapChange::OutputSpan).Add(MapChange::Values));
     return true;
 }
 
 void MapDocument::ChangeResolution(int listPosition) {
+    // The chart then draws the curve of the new breakpoints, the one a send would carry:
+    // the notification rebuilds the table, which the resampling read as it was.
     ApplyResolution(map_, listPosition);
-    // The chart then draws the curve of the new breakpoints, the one a send would carry.
-    BuildDeviceTable(map_);
     EndResolutionChoice(map_);
     SaveUndoSnapshot(map_);
     Record(MapAction::Resolution);
@@ -151,9 +158,9 @@ void MapDocument::DeclineResolution() {
 
 void MapDocument::Load(const MapContent& loaded) {
     map_.Content() = loaded;
-    BuildDeviceTable(map_);
     SaveUndoSnapshot(map_);
-    map_.SavedDeviceTable = map_.DeviceTable;
+    // The reference is the loaded curve; the map's own table follows with the notification.
+    map_.SavedDeviceTable = DeviceTableOf(loaded);
     map_.SavedCurveValid = true;
     map_.SelectedPoint = map_.Resolution;
     // Undoing across a load would put another file's map under this file's name.
@@ -253,7 +260,6 @@ void MapDocument::Restore(const MapState& state) {
     const int resolution = map_.Resolution;
     map_.Content() = state.WholeContent();
     std::copy_n(state.UndoValues.begin(), kMaxResolution, map_.UndoValues.begin());
-    BuildDeviceTable(map_);
     MapChanges changes{.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port) &
                                 ~static_cast<std::uint32_t>(MapChange::Reference) &
                                 ~static_cast<std::uint32_t>(MapChange::Selection)};
@@ -293,7 +299,6 @@ void MapDocument::ApplyToRange(RangeOperation operation, double parameter) {
     SaveUndoSnapshot(map_);
     ApplyRangeOperation(std::span(map_.OutputValues).first(map_.Resolution), *range, operation,
                         parameter, map_.OutputRangeMax);
-    BuildDeviceTable(map_);
     constexpr MapAction kActions[] = {MapAction::RangeSet, MapAction::RangeMultiply,
                                       MapAction::RangeAdd, MapAction::Interpolate,
                                       MapAction::Smooth};
@@ -306,7 +311,6 @@ void MapDocument::ImportPoints(const std::vector<double>& values) {
     for (int k = 0; k < map_.Resolution; ++k) {
         map_.SetOutputValue(k, values[k]);
     }
-    BuildDeviceTable(map_);
     Record(MapAction::ImportPoints);
     Notify(MapChanges{}.Add(MapChange::Values));
 }

@@ -47,9 +47,11 @@ public:
 };
 
 /// The one owner of the voltage map, its note and the state derived from them. Every
-/// change goes through one of its operations, which keeps the device table built from the
-/// values, records the change in the history and tells the observers once what changed.
-/// Values passed in have been accepted by the entry rules.
+/// change goes through one of its operations, which records the change in the history and
+/// tells the observers once what changed; telling them first brings the device table in step
+/// with the content, so that no operation keeps it itself. The configuration byte is not
+/// kept: BuildConfigByte reads it from the content in a few comparisons. Values passed in
+/// have been accepted by the entry rules.
 class MapDocument {
 public:
     /// The start map: both spans 15 V, 128 breakpoints on the straight line from 0 V to
@@ -143,6 +145,10 @@ public:
     void EndTyping();
 
 private:
+    /// The one place the device table follows the content: rebuilt after a change of the
+    /// values, the output span or the resolution, updated around the breakpoint of a Value.
+    void RefreshDeviceTable(const MapChanges& changes);
+    /// Ends every operation that changed something: the device table, then the observers.
     void Notify(MapChanges changes);
     /// Records the map after action; joinable actions (a hold, a drag, typing) go on in
     /// one step until another action or a new press.

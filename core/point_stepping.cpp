@@ -1,6 +1,5 @@
 #include "point_stepping.h"
 
-#include "device_table.h"
 #include "voltage_map.h"
 
 double StepSize(int outputRangeMax) {
@@ -18,6 +17,5 @@ bool StepSelectedPoint(VoltageMap& map, StepDirection direction) {
     if (limitHit) {
         map.SetOutputValue(p, ClampToOutputSpan(v, M));
     }
-    UpdateDeviceTableAt(map, p);
     return limitHit;
 }

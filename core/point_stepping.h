@@ -8,6 +8,6 @@ enum class StepDirection { Down, Up };
 double StepSize(int outputRangeMax);
 
 /// Moves the selected breakpoint by one step, stored with three decimals as a cell holds
-/// it, clamps it to 0 (down) or OutputRangeMax (up) when it went past, and updates its
-/// device-table entries. Returns whether it hit that limit. Needs a selected breakpoint.
+/// it, and clamps it to 0 (down) or OutputRangeMax (up) when it went past. Returns whether
+/// it hit that limit. Needs a selected breakpoint.
 bool StepSelectedPoint(VoltageMap& map, StepDirection direction);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <array>
-#include <cstdint>
 #include <optional>
+
+#include "send_stream.h"
 
 /// A port that does not exist on this computer.
 inline constexpr int kNoSuchPortCode = 8002;
@@ -16,9 +16,6 @@ struct SerialError {
 
 /// Every port operation gives nothing on success, or the error that stops the transfer.
 using SerialStatus = std::optional<SerialError>;
-
-/// One write to the port: the payload byte and the two 0xFF bytes behind it.
-using SendPacket = std::array<std::uint8_t, 3>;
 
 /// The line settings "2400,n,8,1" with no flow control, the only ones the box speaks.
 struct LineSettings {

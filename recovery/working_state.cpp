@@ -10,10 +10,11 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("SOLVA-TX recovery ");
-/// Raised whenever the layout below changes; 2 added the com number.
-const QByteArray kFormat = QByteArrayLiteral("2");
+/// Raised whenever the layout below changes; 2 added the com number, 3 the selection and
+/// the curve boxes.
+const QByteArray kFormat = QByteArrayLiteral("3");
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
-constexpr int kHeaderLines = 7;
+constexpr int kHeaderLines = 9;
 constexpr int kMaxPortNumber = 16;
 constexpr qsizetype kChecksumLine = 40 + 2;  // hex SHA-1 and CR LF
 
@@ -33,6 +34,12 @@ qsizetype Count(const QByteArray& text) {
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     return ok && value >= 0 && QByteArray::number(value) == text ? value : -1;
+}
+
+/// A breakpoint as we write it, 0 .. kMaxResolution (none); -1 for anything else.
+int Breakpoint(const QByteArray& text) {
+    const qsizetype k = Count(text);
+    return k <= kMaxResolution ? static_cast<int>(k) : -1;
 }
 
 }  // namespace
@@ -56,6 +63,14 @@ QByteArray EncodeRecovery(const WorkingState& state) {
     // A file name may hold any character, a line break too.
     bytes += QUrl::toPercentEncoding(state.FileName, "/\\:") + kCrLf;
     bytes += QByteArray::number(pax.size()) + ' ' + QByteArray::number(note.size()) + kCrLf;
+    bytes +=
+        QByteArray::number(state.SelectedPoint) + ' ' + QByteArray::number(state.RangeEnd) + kCrLf;
+    // Encoded, a text holds no blank: one blank parts the three.
+    QByteArrayList boxes;
+    for (const QString& text : state.CurveBoxes) {
+        boxes += QUrl::toPercentEncoding(text);
+    }
+    bytes += boxes.join(' ') + kCrLf;
     bytes += pax;
     bytes += note;
     bytes += Checksum(bytes) + kCrLf;
@@ -101,9 +116,17 @@ RecoveryDecodeResult DecodeRecovery(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString note = utf8(QByteArrayView(bytes).sliced(at + paxSize, noteSize));
     const qsizetype port = Count(header[4]);
+    const QList<QByteArray> selection = header[7].split(' ');
+    const QList<QByteArray> boxes = header[8].split(' ');
+    state.SelectedPoint = selection.size() == 2 ? Breakpoint(selection[0]) : -1;
+    state.RangeEnd = selection.size() == 2 ? Breakpoint(selection[1]) : -1;
     if (!state.Changed.isValid() || (header[3] != "0" && header[3] != "1") || !map.Ok() ||
-        utf8.hasError() || port < 1 || port > kMaxPortNumber) {
+        utf8.hasError() || port < 1 || port > kMaxPortNumber || state.SelectedPoint < 0 ||
+        state.RangeEnd < 0 || boxes.size() != qsizetype(state.CurveBoxes.size())) {
         return Refuse(RecoveryFault::Damaged);
+    }
+    for (std::size_t b = 0; b < state.CurveBoxes.size(); ++b) {
+        state.CurveBoxes[b] = QUrl::fromPercentEncoding(boxes[qsizetype(b)]);
     }
     state.Map = map.Data;
     state.Map.Note = note.toStdString();

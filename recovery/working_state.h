@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <array>
 
 #include "map_content.h"
 
@@ -16,6 +17,12 @@ struct WorkingState {
     bool Saved = false;
     QDateTime Changed;   ///< the last change, in UTC
     int PortNumber = 1;  ///< the com number chosen, which the settings file keeps only on exit
+    /// The selected breakpoint and the moving end of its range; Resolution or more: none.
+    int SelectedPoint = kMaxResolution;
+    int RangeEnd = kMaxResolution;
+    /// The texts of the factor, offset and line-end boxes, as they stood.
+    std::array<QString, 3> CurveBoxes{QStringLiteral("1"), QStringLiteral("0"),
+                                      QStringLiteral("0")};
 
     bool operator==(const WorkingState&) const = default;
 };

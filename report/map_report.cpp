@@ -12,7 +12,7 @@
 
 #include "device_table.h"
 #include "number_text.h"
-#include "stream_checksum.h"
+#include "send_stream.h"
 #include "voltage_map.h"
 
 namespace {
@@ -122,7 +122,8 @@ public:
             y += 5;
         }
         page_.SetFont(9, true);
-        page_.Text(kLeft, y, Pair("MsgReportChecksum", StreamChecksum(map_)));
+        page_.Text(kLeft, y,
+                   Pair("MsgReportChecksum", QString::fromStdString(StreamChecksum(map_))));
     }
 
     /// The first lines of the note; the rest stays in the file.

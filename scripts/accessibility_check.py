@@ -2,6 +2,7 @@
 
 Run by accessibility-check.sh inside an X display and a D-Bus session:
 accessibility_check.py PROGRAM hun|eng
+Exit status 1: a control is unnamed or a name is missing; 2: the editor never appeared.
 """
 import subprocess
 import sys
@@ -53,7 +54,7 @@ def main():
         app = find_application("solva-tx", 20)
         if app is None:
             print("accessibility: the editor did not appear on the accessibility bus")
-            return 1
+            return 2
         controls = [node for node in walk(app) if is_control(node)]
         unnamed = [f"{node.getRoleName()} in {node.parent.getRoleName()} {node.parent.name!r}"
                    for node in controls

@@ -462,6 +462,10 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
     emit crashed->W.Combo1->activated(2);  // com 3, which no settings file keeps yet
     crashed->Table->SetCellText(5, "9");
     crashed->Cells->CommitCell(5);
+    crashed->Document().Select(7);
+    crashed->Document().SelectRangeTo(3);
+    crashed->W.Text3->setText("2.5");  // a factor typed, not yet used
+    crashed->W.Text5->setText("12");
     WriteResult kept;  // what com 3 was last sent: the map on screen
     SentMaps(first.folders.SentMaps()).Keep(crashed->Map(), 3, QDateTime::currentDateTime(), kept);
     const QDir folder(first.folders.Recovery());
@@ -480,6 +484,9 @@ TEST(Recovery, WorkLeftByACrashComesBackAtTheNextStart) {
               std::tuple(QString("9.000"), QString("SOLVA-TX")));
     EXPECT_EQ(std::tuple(next->W.Combo1->currentIndex(), next->Box->Label()->text()),
               std::tuple(2, QString("BOX: azonos")));
+    EXPECT_EQ(std::tuple(next->Document().SelectedPoint(), next->Document().RangeEnd(),
+                         next->W.Text3->text(), next->W.Text4->text(), next->W.Text5->text()),
+              std::tuple(7, 3, QString("2.5"), QString("0"), QString("12")));
     EXPECT_TRUE(next->close());  // No to the save question
     EXPECT_TRUE(folder.entryList({"*.recovery"}).isEmpty());
 }

@@ -214,21 +214,21 @@ TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
         "Largest difference between the points and the output of the BOX: 59 mV, at the "
         "point 15.000 V \u2192 15.000 V (line 2)\n";
     const Case cases[] = {
-        {[](auto&) {}, kPointsWritten, difference},
-        {[](auto& o) { o.Resolution = "100"; }, kPointsBadArgument,
+        {[](auto&) {}, kExitDone, difference},
+        {[](auto& o) { o.Resolution = "100"; }, kExitUsage,
          "--resolution must be 128, 64, 32, 16 or 8, not \"100\"\n"},
-        {[](auto& o) { o.InputSpan = "12"; }, kPointsBadArgument,
+        {[](auto& o) { o.InputSpan = "12"; }, kExitUsage,
          "--input-span must be 5, 10 or 15, not \"12\"\n"},
-        {[](auto& o) { o.OutputSpan = "x"; }, kPointsBadArgument,
+        {[](auto& o) { o.OutputSpan = "x"; }, kExitUsage,
          "--output-span must be 5, 10 or 15, not \"x\"\n"},
-        {[](auto& o) { o.Note = QString(65536, 'n'); }, kPointsBadArgument, "--note: The note"},
-        {[this](auto& o) { o.PointsFile = Path("none.txt"); }, kPointsBadFile,
+        {[](auto& o) { o.Note = QString(65536, 'n'); }, kExitUsage, "--note: The note"},
+        {[this](auto& o) { o.PointsFile = Path("none.txt"); }, kExitBadFile,
          "The points were not imported; no value has changed.\n" + Path("none.txt") +
              "\nThe file cannot be read."},
-        {[this](auto& o) { o.PointsFile = Path("bad.txt"); }, kPointsBadFile,
+        {[this](auto& o) { o.PointsFile = Path("bad.txt"); }, kExitBadFile,
          "The points were not imported; no value has changed.\n" + Path("bad.txt") +
              "\nBad line: 3\nThe input voltage is outside the input span: 0 - 15 V.\n"},
-        {[this](auto& o) { o.MapFile = Path("no/out.pax"); }, kPointsNotWritten,
+        {[this](auto& o) { o.MapFile = Path("no/out.pax"); }, kExitNotWritten,
          "The data file could not be saved:\n" + Path("no/out.pax")},
     };
     for (const Case& c : cases) {
@@ -241,7 +241,7 @@ TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
         EXPECT_EQ(RunFromPointsCommand(options, '.', stream), c.status);
         EXPECT_TRUE(err.startsWith("solva-tx: " + c.err)) << err.toStdString();
         const bool written = QFile::exists(Path("out.pax"));
-        EXPECT_EQ(written, c.status == kPointsWritten);
+        EXPECT_EQ(written, c.status == kExitDone);
         if (written) {
             EXPECT_EQ(ReadBytes(Path("out.pax")), FileOf(kEightPoints + Lines{"batch 7"}));
             QFile::remove(Path("out.pax"));

@@ -21,6 +21,9 @@ WorkingState State(double firstVolts, const QString& fileName, bool saved = fals
     state.Map.OutputValues = {firstVolts, 2.5, 3.75, 5, 6.25, 7.5, 8.75, 10};
     state.Map.Note = "első sor\nárvíztűrő\ttükörfúrógép";
     state.PortNumber = 12;
+    state.SelectedPoint = 6;
+    state.RangeEnd = 2;
+    state.CurveBoxes = {"1,5", "", "- 2%0A"};  // as typed: a comma, nothing, a blank, a %
     state.FileName = fileName;
     state.Saved = saved;
     state.Changed = QDateTime(QDate(2026, 12, 7), QTime(8, 30, 12)).toUTC();
@@ -52,7 +55,7 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
     QByteArray flipped = bytes;
     flipped[flipped.indexOf("1250\r\n")] = '2';  // 1.25 V becomes 2.25 V
     QByteArray otherFormat = bytes;
-    otherFormat.replace("recovery 2\r\n", "recovery 1\r\n");  // the layout before the port
+    otherFormat.replace("recovery 3\r\n", "recovery 2\r\n");  // before the selection
     const struct {
         const char* name;
         QByteArray bytes;

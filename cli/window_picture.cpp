@@ -12,7 +12,7 @@
 
 #include "cell_editor.h"
 #include "chart_view.h"
-#include "command_line.h"
+#include "exit_status.h"
 #include "form1.h"
 #include "progress_window.h"
 #include "table_view.h"
@@ -80,7 +80,7 @@ WindowPicture::WindowPicture(PictureState state, QString path)
     // A build waits for the picture: a state that never comes back must not hang it.
     QTimer::singleShot(kGiveUpMs, [] {
         std::fprintf(stderr, "solva-tx: the picture's state did not end in time\n");
-        std::_Exit(kExitOutputError);
+        std::_Exit(kExitNotWritten);
     });
     port_.halfway = [this] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -144,7 +144,7 @@ int WindowPicture::Take(Form1& form) {
     if (!taken_) {
         std::fprintf(stderr, "solva-tx: nothing opened for the picture\n");
     }
-    return saved_ ? kExitSent : kExitOutputError;
+    return saved_ ? kExitDone : kExitNotWritten;
 }
 
 void WindowPicture::Watch() {

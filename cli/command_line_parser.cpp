@@ -122,7 +122,7 @@ CommandRequest ParseCommandLine(const QStringList& arguments, const QList<Comman
 bool NamesConsoleMode(const QString& argument, const QList<CommandMode>& modes) {
     for (const CommandMode& mode : modes) {
         for (const QString& name : mode.names) {
-            if (mode.run != nullptr && Spells(argument, name)) {
+            if (!mode.window && Spells(argument, name)) {
                 return true;
             }
         }

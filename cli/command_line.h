@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "command_line_parser.h"
+#include "exit_status.h"
 
 class Clock;
 class PortAssignments;
@@ -12,15 +13,6 @@ struct SerialDevice;
 class QIODevice;
 class QTextStream;
 class SerialPort;
-
-/// Exit statuses of the command-line modes.
-enum DeviceCommandExit {
-    kExitSent = 0,
-    kExitBadFile = 1,      ///< the data file is missing or refused; nothing was sent
-    kExitUsage = 2,        ///< the command line was refused; nothing was done
-    kExitOutputError = 3,  ///< the stream could not be written out
-    kExitPortError = 4     ///< the port could not be opened or the transfer broke off
-};
 
 /// --stream FILE.pax: writes to out exactly the 768 bytes that a send of the file puts on
 /// the line after the break; with checksum, their CRC-32 as one line of eight hex digits.
@@ -46,9 +38,9 @@ bool RefusedAmongSentCopies(const QString& outputPath);
 /// --last-sent: the path of the newest map kept; none gives kExitBadFile and a line on err.
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err);
 
-/// Every way of running the program; the first is the editor. The modes without a window
-/// run on standard output and standard error, with the real port, clock, the user's port
-/// assignments and the user's folder of maps sent.
+/// Every way of running the program, each with its runner; the first is the editor. The
+/// modes without a window run on standard output and standard error, with the real port,
+/// clock, the user's port assignments and the user's folder of maps sent.
 const QList<CommandMode>& CommandModes();
 /// The options that serve one mode each.
 const QList<CommandCompanion>& CommandCompanions();

@@ -1,5 +1,8 @@
 #include "send_stream.h"
 
+#include <cstdio>
+
+#include "crc32.h"
 #include "device_table.h"
 #include "rounding.h"
 #include "voltage_map.h"
@@ -23,6 +26,13 @@ SendStream BuildSendStream(const MapContent& content) {
         }
     }
     return stream;
+}
+
+std::string StreamChecksum(const MapContent& map) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08X",
+                  static_cast<unsigned>(Crc32(BuildSendStream(map))));
+    return digits;
 }
 
 int ProgressBlocksAfter(int k) {

@@ -42,14 +42,14 @@ int RunFromPointsCommand(const PointsCommandOptions& options, char decimalSepara
         {frame.OutputRangeMax, "--output-span must be 5, 10 or 15, not \"" + options.OutputSpan}};
     for (const auto& [value, message] : numbers) {
         if (value == 0) {
-            return Say(err, message + '"', kPointsBadArgument);
+            return Say(err, message + '"', kExitUsage);
         }
     }
     const Texts texts(UiLanguage::Eng);
     const PointsSource points = ReadPointsFile(options.PointsFile, frame);
     if (!points.Ok()) {
         return Say(err, PointsRefusedMessage(texts, options.PointsFile, points, frame),
-                   kPointsBadFile);
+                   kExitBadFile);
     }
     const PointsFit fit = FitPoints(points.Reading.Points, frame.InputRangeMax,
                                     frame.OutputRangeMax, frame.Resolution);
@@ -63,15 +63,13 @@ int RunFromPointsCommand(const PointsCommandOptions& options, char decimalSepara
     }
     const WriteResult written = WriteDataFile(map, options.MapFile);
     if (written.TooLarge) {
-        return Say(err, "--note: " + NoteTooLongMessage(texts, DataFileSize(map)),
-                   kPointsBadArgument);
+        return Say(err, "--note: " + NoteTooLongMessage(texts, DataFileSize(map)), kExitUsage);
     }
     if (!written.Ok) {
-        return Say(err, SaveFailedMessage(texts, options.MapFile, written.Error),
-                   kPointsNotWritten);
+        return Say(err, SaveFailedMessage(texts, options.MapFile, written.Error), kExitNotWritten);
     }
     return Say(err, PointsDifferenceMessage(texts, points.Reading, fit, decimalSeparator),
-               kPointsWritten);
+               kExitDone);
 }
 
 int RunFromPointsCommand(const PointsCommandOptions& options) {

@@ -7,7 +7,7 @@
 
 struct CommandRequest;
 
-/// Runs a mode without a window; gives the exit status.
+/// Runs a mode; gives the exit status.
 using CommandRunner = int (*)(const CommandRequest&);
 
 /// One way the program can be run: at most one mode is chosen per command line.
@@ -16,7 +16,8 @@ struct CommandMode {
     QString valueName;    ///< what the option's value is ("FILE"); empty for a switch
     QString description;  ///< for --help
     int files = 0;        ///< how many data files may follow
-    CommandRunner run = nullptr;  ///< null: the mode runs the main window
+    CommandRunner run = nullptr;
+    bool window = false;  ///< runs in the window application (draws text or shows the window)
 };
 
 /// An option that only serves one mode, such as the port of --send.
@@ -34,7 +35,8 @@ struct CommandRequest {
     QString value;                    ///< the mode option's value
     QHash<QString, QString> options;  ///< the companions given, by name
     QStringList files;
-    QString error;  ///< a usage error: nothing is run
+    QString error;        ///< a usage error: nothing is run
+    bool display = true;  ///< false: there is no display, a window is drawn offscreen
 };
 
 /// Refuses every command line that would leave something given unused: an unknown option,
@@ -43,7 +45,8 @@ struct CommandRequest {
 CommandRequest ParseCommandLine(const QStringList& arguments, const QList<CommandMode>& modes,
                                 const QList<CommandCompanion>& companions);
 
-/// Whether an argument spells one of the options of a mode that runs without a window.
+/// Whether an argument spells one of the options of a mode that runs without the window
+/// application.
 bool NamesConsoleMode(const QString& argument, const QList<CommandMode>& modes);
 
 /// The --help text of the modes and companions, ending with the list of exit statuses.

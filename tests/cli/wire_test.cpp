@@ -71,9 +71,9 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
         QString err;
         const char* outFile = nullptr;  // where the stream goes instead of a buffer
     } cases[] = {
-        {hand, 5, kExitSent, HandStream(), {}, progress},
-        {hand, 0, kExitSent, {}, HandStream(), QString()},
-        {hand, 0, kExitOutputError, {}, {}, fullDisk, "/dev/full"},
+        {hand, 5, kExitDone, HandStream(), {}, progress},
+        {hand, 0, kExitDone, {}, HandStream(), QString()},
+        {hand, 0, kExitNotWritten, {}, {}, fullDisk, "/dev/full"},
         {badSpan, 5, kExitBadFile, {}, {}, badFile},
         {hand, 6, kExitPortError, {}, {}, noSuchPort},
         {hand, 17, kExitUsage, {}, {}, badPort},
@@ -103,18 +103,18 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     SentMaps sent(dir.filePath("sent"));
     QString err;
     QTextStream errors(&err);
-    ASSERT_EQ(RunSendCommand(hand, 5, port, clock, errors, &sent), kExitSent);
+    ASSERT_EQ(RunSendCommand(hand, 5, port, clock, errors, &sent), kExitDone);
     EXPECT_EQ(RunSendCommand(hand, 6, port, clock, errors, &sent), kExitPortError);
     EXPECT_EQ(QDir(dir.filePath("sent")).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(sent.Newest().endsWith("_com5.pax"));
     QBuffer stream;
     ASSERT_TRUE(stream.open(QIODevice::WriteOnly));
-    ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitSent);
+    ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitDone);
     EXPECT_EQ(Bytes(stream), HandStream());
     // --checksum: zlib.crc32 of the bytes above, worked out in Python.
     QBuffer checksum;
     ASSERT_TRUE(checksum.open(QIODevice::WriteOnly));
-    ASSERT_EQ(RunStreamCommand(hand, checksum, errors, true), kExitSent);
+    ASSERT_EQ(RunStreamCommand(hand, checksum, errors, true), kExitDone);
     EXPECT_EQ(checksum.data(), "52D795A1\n");
     // Without a route, com N is the N-th standard serial port.
     qunsetenv("SOLVA_TX_COM9");

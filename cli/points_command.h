@@ -2,15 +2,9 @@
 
 #include <QString>
 
-class QTextStream;
+#include "exit_status.h"
 
-/// Exit statuses of --from-points.
-enum PointsCommandExit {
-    kPointsWritten = 0,
-    kPointsBadFile = 1,      ///< the points file is missing or refused; nothing written
-    kPointsBadArgument = 2,  ///< a resolution, span or note the map cannot take
-    kPointsNotWritten = 3    ///< the map file could not be written
-};
+class QTextStream;
 
 /// The command line's words, as given; the numbers are checked by the command.
 struct PointsCommandOptions {

@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QTextStream>
 
-#include "command_line.h"
 #include "data_file.h"
+#include "exit_status.h"
 #include "file_messages.h"
 #include "map_report.h"
 #include "voltage_map.h"
@@ -36,7 +36,7 @@ int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QStri
                         error)) {
         err << program << Texts(lang)("MsgReportSaveFailed") << ' ' << pdfPath << ": " << error
             << '\n';
-        return kExitOutputError;
+        return kExitNotWritten;
     }
-    return kExitSent;
+    return kExitDone;
 }

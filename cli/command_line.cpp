@@ -22,9 +22,9 @@
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
-#include "stream_checksum.h"
 #include "texts.h"
 #include "voltage_map.h"
+#include "window_modes.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ QString SourceText(PortSource source, int portNumber) {
 int OutputFailed(QTextStream& err, const QString& reason) {
     err << kProgram << "cannot write the stream: " << reason << '\n';
     err.flush();
-    return kExitOutputError;
+    return kExitNotWritten;
 }
 
 /// The progress window as lines of text: one line per progress block, then the end.
@@ -131,7 +131,7 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, b
     }
     const SendStream stream = BuildSendStream(map);
     const QByteArray bytes =
-        checksum ? (StreamChecksum(map) + '\n').toLatin1()
+        checksum ? QByteArray::fromStdString(StreamChecksum(map) + '\n')
                  : QByteArray(reinterpret_cast<const char*>(stream.data()), kStreamSize);
     const qint64 written = out.write(bytes);
     // A file keeps the bytes in its buffer: a full disk shows only when they go out.
@@ -139,7 +139,7 @@ int RunStreamCommand(const QString& paxPath, QIODevice& out, QTextStream& err, b
     if (written != bytes.size() || (file != nullptr && !file->flush())) {
         return OutputFailed(err, out.errorString());
     }
-    return kExitSent;
+    return kExitDone;
 }
 
 int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clock& clock,
@@ -172,7 +172,7 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
             << (kept.TooLarge ? texts("MsgPaxTooLarge") : kept.Error) << '\n';
         err.flush();
     }
-    return kExitSent;
+    return kExitDone;
 }
 
 void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
@@ -218,7 +218,7 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
     }
     out << newest << '\n';
     out.flush();
-    return kExitSent;
+    return kExitDone;
 }
 
 namespace {
@@ -230,7 +230,7 @@ int RunStreamMode(const CommandRequest& request) {
     QTextStream err(stderr);
     const int status =
         RunStreamCommand(request.value, out, err, request.options.contains("checksum"));
-    if (status == kExitSent && std::fflush(stdout) != 0) {
+    if (status == kExitDone && std::fflush(stdout) != 0) {
         return OutputFailed(err, QString::fromLocal8Bit(std::strerror(errno)));
     }
     return status;
@@ -254,7 +254,7 @@ int RunSendMode(const CommandRequest& request) {
 int RunPortsMode(const CommandRequest&) {
     QTextStream out(stdout);
     RunPortsCommand(out, PortAssignments(), FindSerialDevices());
-    return kExitSent;
+    return kExitDone;
 }
 
 int RunLastSentMode(const CommandRequest&) {
@@ -284,7 +284,7 @@ int RunFromPointsMode(const CommandRequest& request) {
 int RunVersionMode(const CommandRequest&) {
     QTextStream(stdout) << QCoreApplication::applicationName() << ' '
                         << QCoreApplication::applicationVersion() << '\n';
-    return kExitSent;
+    return kExitDone;
 }
 
 int RunHelpMode(const CommandRequest&) {
@@ -301,18 +301,20 @@ int RunHelpMode(const CommandRequest&) {
         "the port "
         "could not "
         "be opened or the transfer broke off");
-    return kExitSent;
+    return kExitDone;
 }
 
 }  // namespace
 
 const QList<CommandMode>& CommandModes() {
     static const QList<CommandMode> modes = {
-        {{}, {}, {}, 1},
+        {{}, {}, {}, 1, RunEditorMode, true},
         {{"screenshot"},
          "FILE",
          "Start as usual, write a picture of the main window to FILE and exit.",
-         1},
+         1,
+         RunScreenshotMode,
+         true},
         {{"stream"},
          "FILE",
          "Write to standard output the 768 bytes that sending FILE puts on the line.",
@@ -322,7 +324,9 @@ const QList<CommandMode>& CommandModes() {
         {{"report"},
          "FILE",
          "Write the one-page A4 PDF report of the map in FILE to OUT.pdf: --report FILE OUT.pdf.",
-         1},
+         1,
+         RunReportMode,
+         true},
         {{"ports"},
          {},
          "List the device each com port opens and the serial devices found.",
