@@ -25,9 +25,7 @@ MapState StateOf(const VoltageMap& map, const MapState* like) {
     return state;
 }
 
-EditHistory::EditHistory(MapState start) {
-    Reset(std::move(start));
-}
+EditHistory::EditHistory() : entries_(1) {}
 
 void EditHistory::Reset(MapState state) {
     entries_.clear();

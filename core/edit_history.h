@@ -56,7 +56,8 @@ class EditHistory {
 public:
     static constexpr int kMaxSteps = 1000;
 
-    explicit EditHistory(MapState start = {});
+    /// One step, an empty map, until the owner resets it to its start.
+    EditHistory();
 
     /// The start or a load: this state alone, nothing to step to.
     void Reset(MapState state);

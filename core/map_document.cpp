@@ -11,6 +11,10 @@ MapDocument::MapDocument() {
     FillStartLine(map_);
     RefreshDeviceTable({.Flags = kWholeMap});
     SaveUndoSnapshot(map_);
+    StartHistory();
+}
+
+void MapDocument::StartHistory() {
     history_.Reset(StateOf(map_, nullptr));
     history_.MarkSaved(history_.Current());
 }
@@ -164,8 +168,7 @@ void MapDocument::Load(const MapContent& loaded) {
     map_.SavedCurveValid = true;
     map_.SelectedPoint = map_.Resolution;
     // Undoing across a load would put another file's map under this file's name.
-    history_.Reset(StateOf(map_, nullptr));
-    history_.MarkSaved(history_.Current());
+    StartHistory();
     open_.reset();
     Notify({.Flags = kWholeMap & ~static_cast<std::uint32_t>(MapChange::Port)});
 }

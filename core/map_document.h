@@ -154,6 +154,8 @@ private:
     /// one step until another action or a new press.
     void Record(MapAction action, bool joinable = false);
     void Restore(const MapState& state);
+    /// The history starts again from the map as it is now, which counts as saved.
+    void StartHistory();
 
     /// The content, the session around it and the device table built from the content.
     VoltageMap map_;
