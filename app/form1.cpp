@@ -120,12 +120,12 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                    : ReportSource{file, info.lastModified(), IsMapChanged(Map(), file), NoteText()};
     };
     // Typing joins one step of the history until it pauses.
-    noteTyping_.setSingleShot(true);
-    noteTyping_.setInterval(kNotePauseMs);
-    connect(&noteTyping_, &QTimer::timeout, this, [this] { document_.EndTyping(); });
     connect(W.Text2, &QPlainTextEdit::textChanged, this, [this] {
+        const Clock::TimePoint now = platform_.clock.Now();
+        if (now - std::exchange(noteTyped_, now) >= kNotePause) {
+            document_.EndTyping();
+        }
         document_.SetNote(NoteBoxText().toStdString());
-        noteTyping_.start();
     });
     auto* undoMenu = new UndoButtonMenu(W.Command10, platform_.popupMenu, document_, Msg, this);
     connect(undoMenu, &UndoButtonMenu::StepBackChosen, this, [this] { StepThroughHistory(true); });
@@ -170,7 +170,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                 .RangeEnd = document_.RangeEnd(),
                                 .CurveBoxes = {W.Text3->text(), W.Text4->text(), W.Text5->text()}};
         },
-        platform_.messageBox, Msg);
+        platform_.messageBox, Msg, platform_.clock);
     for (QLineEdit* box : {W.Text3, W.Text4, W.Text5}) {
         connect(box, &QLineEdit::textChanged, recovery_.get(), &WorkRecovery::Changed);
     }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QLocale>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
 #include "chart_editing.h"
+#include "clock.h"
 #include "dialog_language.h"
 #include "edit_state.h"
 #include "file_command_host.h"
@@ -156,8 +156,8 @@ private:
     bool CloseWindow() override { return close(); }
 
     /// A pause this long ends a stretch of typing in the note: one step of the history.
-    static constexpr int kNotePauseMs = 1000;
-    QTimer noteTyping_;
+    static constexpr std::chrono::milliseconds kNotePause{1000};
+    Clock::TimePoint noteTyped_{};
     Platform platform_;
     QLocale locale_;
     DialogLanguage dialogLanguage_;

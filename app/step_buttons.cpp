@@ -21,6 +21,7 @@ StepButtons::StepButtons(QPushButton* stepDown, QPushButton* stepUp, MapDocument
       messageBox_(messageBox),
       texts_(texts),
       held_(stepButtonHeld) {
+    repeat_.setObjectName(QStringLiteral("StepRepeat"));
     repeat_.setSingleShot(true);
     repeat_.setTimerType(Qt::PreciseTimer);
     connect(&repeat_, &QTimer::timeout, this, &StepButtons::Tick);

@@ -58,7 +58,8 @@ private:
 
     PointStepper stepper_;
     StepDirection direction_ = StepDirection::Down;
-    QTimer repeat_;
+    /// A child named "StepRepeat", so that tests can run the repeats without waiting.
+    QTimer repeat_{this};
     /// A press that waits for the pending check of the selected cell to fill it.
     QTimer waitForCell_;
     bool waiting_ = false;

@@ -9,6 +9,7 @@
 #include "data_file.h"
 #include "device_table.h"
 #include "message_box.h"
+#include "qt_platform.h"
 #include "texts.h"
 #include "work_recovery.h"
 
@@ -61,8 +62,9 @@ void BM_RecoveryWriteOnWindowThread(benchmark::State& state) {
     Work work;
     SilentMessageBox messageBox;
     const Texts texts;
+    QtClock clock;
     WorkRecovery recovery(
-        work.dir.filePath("recovery"), [&] { return work.State(); }, messageBox, texts);
+        work.dir.filePath("recovery"), [&] { return work.State(); }, messageBox, texts, clock);
     for (auto _ : state) {
         recovery.WriteNow();
         state.PauseTiming();

@@ -45,8 +45,13 @@ void MapDocument::Notify(MapChanges changes) {
 }
 
 void MapDocument::Record(MapAction action, bool joinable) {
-    history_.Record(action, StateOf(map_, &history_.Current()), joinable && open_ == action);
-    open_ = joinable ? std::optional(action) : std::nullopt;
+    MapState state = StateOf(map_, &history_.Current());
+    // Only a change opens a step: a drag whose first move changes nothing must not join
+    // the step before it.
+    const bool changed = !state.SameMap(history_.Current());
+    const bool joins = joinable && open_ == action;
+    history_.Record(action, std::move(state), joins);
+    open_ = joinable && (changed || joins) ? std::optional(action) : std::nullopt;
 }
 
 void MapDocument::CommitCell(int i, double value) {

@@ -8,16 +8,18 @@
 #include "whole_file.h"
 
 WorkRecovery::WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
-                           const Texts& texts, QObject* parent)
+                           const Texts& texts, Clock& clock, QObject* parent)
     : QObject(parent),
       source_(std::move(source)),
       messageBox_(messageBox),
       texts_(texts),
       left_(folder),
       own_(folder),
-      writer_(new QObject) {
+      writer_(new QObject),
+      clock_(clock) {
     writer_->moveToThread(&thread_);
     thread_.start();
+    timer_.setObjectName(QStringLiteral("RecoveryWrite"));
     timer_.setSingleShot(true);
     timer_.setInterval(kWriteDelayMs);
     connect(&timer_, &QTimer::timeout, this, &WorkRecovery::WriteNow);
@@ -31,8 +33,12 @@ WorkRecovery::~WorkRecovery() {
 
 void WorkRecovery::Changed() {
     changed_ = QDateTime::currentDateTimeUtc();
-    if (!timer_.isActive()) {
+    const Clock::TimePoint now = clock_.Now();
+    if (!unwritten_) {
+        unwritten_ = now;
         timer_.start();
+    } else if (now - *unwritten_ >= std::chrono::milliseconds(kWriteDelayMs)) {
+        WriteNow();
     }
 }
 
@@ -65,6 +71,7 @@ void WorkRecovery::Flush() {
 
 QByteArray WorkRecovery::CurrentBytes() {
     timer_.stop();
+    unwritten_.reset();
     WorkingState state = source_();
     state.Changed = changed_.isValid() ? changed_ : QDateTime::currentDateTimeUtc();
     return EncodeRecovery(state);
@@ -79,6 +86,7 @@ void WorkRecovery::ShowFailure(const QString& error) {
 
 void WorkRecovery::CleanExit() {
     timer_.stop();
+    unwritten_.reset();
     QMetaObject::invokeMethod(
         writer_, [this] { own_.Remove(); }, Qt::BlockingQueuedConnection);
 }

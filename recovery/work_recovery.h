@@ -4,6 +4,9 @@
 #include <QThread>
 #include <QTimer>
 #include <functional>
+#include <optional>
+
+#include "clock.h"
 
 #include "recovery_files.h"
 #include "working_state.h"
@@ -26,11 +29,12 @@ public:
     using Restore = std::function<void(const WorkingState&)>;
 
     WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
-                 const Texts& texts, QObject* parent = nullptr);
+                 const Texts& texts, Clock& clock, QObject* parent = nullptr);
     ~WorkRecovery() override;
 
-    /// The map, the note or its file changed: the state is written within kWriteDelayMs.
-    /// A write never waits for a pause in the changes, so a long drag is kept as it goes.
+    /// The map, the note or its file changed: the state is written within kWriteDelayMs,
+    /// by the timer or by a change that comes later. A write never waits for a pause in the
+    /// changes, so a long drag is kept as it goes.
     void Changed();
     /// Hands the state to the writer at once.
     void WriteNow();
@@ -63,7 +67,11 @@ private:
     OwnRecoveryFile own_;
     QThread thread_;
     QObject* writer_;  ///< lives on thread_; what runs there runs through it
-    QTimer timer_;
+    Clock& clock_;
+    /// A child named "RecoveryWrite", so that tests can run a write without waiting.
+    QTimer timer_{this};
+    /// When the oldest change not yet handed to the writer was made.
+    std::optional<Clock::TimePoint> unwritten_;
     QDateTime changed_;
     /// A failed write is told once per run, not at every change.
     bool failureShown_ = false;

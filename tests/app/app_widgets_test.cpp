@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "curve_commands.h"
@@ -159,14 +160,15 @@ protected:
 };
 
 TEST_F(StepButtonsTest, StepsPastTheSpanClampWithOneMessage) {
+    QTimer* repeat = buttons.findChild<QTimer*>("StepRepeat");
     Select(0.010, 15);
     QTest::mouseClick(Command6, Qt::LeftButton);
-    QTest::qWait(80);
-    EXPECT_EQ(observer.calls, "Value 5; ");  // the limit ends the hold
+    EXPECT_FALSE(repeat->isActive());  // the limit ends the hold
+    EXPECT_EQ(observer.calls, "Value 5; ");
     texts.SetLanguage(UiLanguage::Eng);
     Select(14.995, 15);
     QTest::mouseClick(Command7, Qt::LeftButton);
-    QTest::qWait(80);
+    EXPECT_FALSE(repeat->isActive());
     EXPECT_EQ(map.OutputValues[5], 15.0);
     ASSERT_EQ(messageBox.shown.size(), 2u);
     EXPECT_EQ(messageBox.shown[0].prompt + messageBox.shown[0].title,
@@ -193,7 +195,13 @@ TEST_F(StepButtonsTest, PressWhoseReleaseAPromptTookIsAShortClick) {
     QObject::connect(&table, &TableView::CellFocusLost,
                      [this] { QTest::mouseRelease(&prompt, Qt::LeftButton); });
     QTest::mousePress(Command7, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !StepButtonHeld; }, 500));
+    QTimer* repeat = buttons.findChild<QTimer*>("StepRepeat");
+    ASSERT_TRUE(repeat->isActive());
+    EXPECT_EQ(repeat->interval(), 70);  // the first pause
+    QCoreApplication::processEvents();  // the focus change, whose prompt takes the release
+    repeat->stop();                     // it runs out
+    QMetaObject::invokeMethod(repeat, "timeout");
+    EXPECT_FALSE(StepButtonHeld || repeat->isActive());
     EXPECT_DOUBLE_EQ(map.OutputValues[5], 5.020);
     EXPECT_EQ(map.UndoValues[5], 5.0);
     EXPECT_FALSE(Command7->isDown());

@@ -26,6 +26,7 @@ TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
         {{"--stream", "a", "--stream", "b"}, "solva-tx: --stream is given twice"},
         {{"-v", "--version"}, "solva-tx: --version is given twice"},
         {{"--screenshot", "--stream", "m"}, "solva-tx: --screenshot needs a value before --stream"},
+        {{"--screenshot", "--stream=x"}, "solva-tx: --screenshot needs a value before --stream=x"},
         {{"--stream="}, "solva-tx: --stream needs a value"},
         {{"--bogus"}, "solva-tx: Unknown option 'bogus'."},
     };
@@ -38,5 +39,17 @@ TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
                                           : "--" + mode->names[0] + ' ' + request.value,
                   expected)
             << arguments.join(' ').toStdString();
+    }
+}
+
+// Only a mode that runs without the window keeps the window from opening, spelt either way.
+TEST(CommandLine, ConsoleModesAreKnownBeforeTheWindowOpens) {
+    for (const auto& [argument, console] : {std::pair("--stream=m.pax", true),
+                                            {"--stream", true},
+                                            {"-v", true},
+                                            {"--streams", false},
+                                            {"--screenshot=s.png", false},
+                                            {"m.pax", false}}) {
+        EXPECT_EQ(NamesConsoleMode(argument, CommandModes()), console) << argument;
     }
 }

@@ -62,6 +62,12 @@ TEST(DatasheetPoints, LinesReadOrRefused) {
          None,
          0,
          {5, 6}},
+        {"\xEF\xBB\xBF"
+         "1.5;2\n2.5;3",
+         '.',
+         None,
+         0,
+         {1, 2}},
         {"1.5,2\n2.5, 3", '.', None, 0, {1, 2}},  // the comma separates where it is no decimal
         {"1.5,2\n2.5,3", ',', NotTwoNumbers, 1, {}},
         {"in out\nmore text\n1 1\n2 2", '.', NotTwoNumbers, 2, {}},  // one header only

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "device_table.h"
 #include "voltage_map.h"
 
@@ -45,29 +43,6 @@ TEST(DeviceTable, SegmentsInterpolateTheVoltagesNotTheRoundedEntries) {
     // From the voltages: (0.029 + 0.059 / 4) * 256 / 15 = 0.747 gives 1; the rounded
     // entries would give 0 + 2 / 4 = 0.5, that is 0.
     EXPECT_EQ(map.DeviceTable[40], 1);
-}
-
-TEST(DeviceTable, UpdateAtLeavesWhatAFullBuildWould) {
-    std::mt19937 random(20261206);
-    for (int resolution : {128, 64, 32, 16, 8}) {
-        for (int outputMax : {5, 10, 15}) {
-            std::uniform_real_distribution<double> volts(0.0, outputMax);
-            VoltageMap map = MapWith(resolution, outputMax, 0.0);
-            for (int k = 0; k < resolution; ++k) {
-                map.SetOutputValue(k, volts(random));
-            }
-            BuildDeviceTable(map);
-            for (int round = 0; round < 50; ++round) {
-                const int p = std::uniform_int_distribution<int>(0, resolution - 1)(random);
-                map.SetOutputValue(p, round % 7 == 0 ? outputMax : volts(random));
-                UpdateDeviceTableAt(map, p);
-                VoltageMap rebuilt = map;
-                BuildDeviceTable(rebuilt);
-                ASSERT_EQ(map.DeviceTable, rebuilt.DeviceTable)
-                    << "resolution " << resolution << ", span " << outputMax << ", point " << p;
-            }
-        }
-    }
 }
 
 TEST(ConfigByte, SpansAndFilters) {

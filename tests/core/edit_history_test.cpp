@@ -44,21 +44,22 @@ TEST(EditHistory, EachActionIsOneStepBackToTheStartAndForwardToTheSameMap) {
          },
          6, MapAction::Step},
         {[&] {
-             document.BeginDrag();
-             document.DragSelectedPoint(3);
-             document.DragSelectedPoint(4);
+             document.BeginDrag(), document.DragSelectedPoint(3), document.DragSelectedPoint(4);
          },
          7, MapAction::Drag},
-        {[&] { document.BeginDrag(); }, 7, MapAction::Drag},
-        {[&] { document.SetNote("a"), document.SetNote("ab"); }, 8, MapAction::Note},
-        {[&] { document.EndTyping(), document.SetNote("abc"); }, 9, MapAction::Note},
-        {[&] { document.ChangeInputSpan(1); }, 10, MapAction::InputSpan},
-        {[&] { document.ChangeOutputSpan(1); }, 11, MapAction::OutputSpan},
-        {[&] { document.SetOutputFilter(true); }, 12, MapAction::Filter},
-        {[&] { document.SetPort(4), document.TakeSavedCurve(); }, 12, MapAction::Filter},
-        {[&] { document.DeclineResolution(); }, 12, MapAction::Filter},
-        {[&] { document.CreateLine(5); }, 13, MapAction::CreateLine},
-        {[&] { document.ChangeResolution(3); }, 14, MapAction::Resolution},
+        // A drag whose first move changes nothing is still a step of its own.
+        {[&] { document.BeginDrag(), document.DragSelectedPoint(4); }, 7, MapAction::Drag},
+        {[&] { document.DragSelectedPoint(5); }, 8, MapAction::Drag},
+        {[&] { document.SetNote("a"), document.SetNote("ab"); }, 9, MapAction::Note},
+        {[&] { document.EndTyping(), document.SetNote("abc"); }, 10, MapAction::Note},
+        {[&] { document.ChangeInputSpan(1); }, 11, MapAction::InputSpan},
+        {[&] { document.ChangeOutputSpan(1); }, 12, MapAction::OutputSpan},
+        {[&] { document.SetInputFilter(true); }, 13, MapAction::Filter},
+        {[&] { document.SetOutputFilter(true); }, 14, MapAction::Filter},
+        {[&] { document.SetPort(4), document.TakeSavedCurve(); }, 14, MapAction::Filter},
+        {[&] { document.DeclineResolution(); }, 14, MapAction::Filter},
+        {[&] { document.CreateLine(5); }, 15, MapAction::CreateLine},
+        {[&] { document.ChangeResolution(3); }, 16, MapAction::Resolution},
     };
     for (const auto& a : actions) {
         a.action();
@@ -93,6 +94,32 @@ TEST(EditHistory, ANewChangeDropsTheStepsAheadAndALoadStartsAfresh) {
     file.Resolution = 8;
     document.Load(file);
     EXPECT_FALSE(document.StepBack());
+}
+
+// A step back restores what the choosers show, so that choosing the span again counts; a
+// breakpoint stays selected only while the resolution stays. Breakpoint 5 holds 0.703 V.
+TEST(EditHistory, SteppingRestoresTheChoosersAndEndsASelectionOfAnotherResolution) {
+    MapDocument document;
+    ASSERT_TRUE(document.ChangeInputSpan(0));
+    ASSERT_TRUE(document.ChangeOutputSpan(1));
+    document.StepBack();
+    document.StepBack();
+    EXPECT_EQ(document.Map().InputRangeIndex(), 2);  // 15 V
+    EXPECT_EQ(document.Map().OutputRangeIndex(), 2);
+    EXPECT_TRUE(document.ChangeInputSpan(0));
+    EXPECT_TRUE(document.ChangeOutputSpan(1));
+
+    document.Select(5);
+    document.CommitCell(5, 2);
+    document.StepBack();
+    EXPECT_EQ(document.SelectedPoint(), 5);
+    document.ChangeResolution(1);
+    document.Select(3);
+    document.StepBack();
+    EXPECT_FALSE(document.HasSelection());
+    document.Select(100);
+    document.StepForward();
+    EXPECT_FALSE(document.HasSelection());
 }
 
 TEST(EditHistory, KeepsTheNewestThousandSteps) {

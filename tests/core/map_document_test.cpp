@@ -10,7 +10,8 @@
 namespace {
 
 // Every operation tells once what it changed, and leaves the device table as a full build
-// from the values would: the table is never stale, whatever follows.
+// from the values would: the table is never stale, whatever follows, and a cell's update of
+// its own entries (first, inner or last breakpoint) is the full build's.
 TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
     MapDocument document;
     RecordingObserver observer(document);
@@ -34,6 +35,10 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
         {"resolution", [&] { document.ChangeResolution(2); }, "Values Resolution Selection; "},
         {"declined", [&] { document.DeclineResolution(); }, "Selection; "},
         {"paste", [&] { document.Paste(30, pasted); }, "Values; "},
+        {"back", [&] { document.StepBack(); },
+         "Values InputSpan OutputSpan Resolution Filters Note; "},
+        {"back to 128", [&] { document.StepBack(); },
+         "Values InputSpan OutputSpan Resolution Filters Note Selection; "},
         {"filter off again", [&] { document.SetInputFilter(false); }, ""},
         {"filter", [&] { document.SetOutputFilter(true); }, "Filters; "},
         {"note", [&] { document.SetNote("x"); }, "Note; "},
@@ -42,6 +47,8 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
         {"saved", [&] { document.TakeSavedCurve(); }, "Reference; "},
         {"load", [&] { file.Note = "n", document.Load(file); },
          "Values InputSpan OutputSpan Resolution Filters Note Selection Reference; "},
+        {"first of 8", [&] { document.CommitCell(0, 0.3); }, "Value 0; "},
+        {"last of 8", [&] { document.CommitCell(7, 15); }, "Value 7; "},
     };
     for (const auto& step : steps) {
         observer.calls.clear();
@@ -66,6 +73,19 @@ TEST(MapDocument, ResolutionAfterAnOutputSpanChangeReadsTheNewSpansTable) {
     document.ChangeResolution(0);
     EXPECT_EQ(document.Map().OutputValues[0], 0.039);
     EXPECT_EQ(document.Map().OutputValues[1], 0.059);
+}
+
+// Breakpoints 9 and 10 hold 1.172 and 1.289 V on the 15 V start line. A cell typed back to
+// what it shows, or to what UnDo would give it, leaves UnDo taking back the whole Multiply.
+TEST(MapDocument, ACellTypedBackToAnOldValueKeepsTheUndoOfAMultiply) {
+    for (const double typed : {1.758, 1.172}) {
+        MapDocument document;
+        document.Multiply(1.5);
+        document.CommitCell(9, typed);
+        document.UndoLastChange();
+        EXPECT_EQ(document.Map().OutputValues[9], 1.172) << typed;
+        EXPECT_EQ(document.Map().OutputValues[10], 1.289) << typed;
+    }
 }
 
 // Breakpoint 9 holds 1.172 V on the 15 V start line.

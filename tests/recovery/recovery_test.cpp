@@ -6,13 +6,18 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "failing_files.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
 #include "texts.h"
 #include "work_recovery.h"
 
 namespace {
+
+/// The version line every recovery file of this build carries.
+const QByteArray kVersionLine = QByteArray("\r\n") + SOLVA_TEST_VERSION + "\r\n";
 
 WorkingState State(double firstVolts, const QString& fileName, bool saved = false) {
     WorkingState state;
@@ -69,7 +74,7 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
         {"one value changed", flipped, RecoveryFault::Damaged, ""},
         {"a data file", "15\r\n15\r\n0\r\n0\r\n8\r\n", RecoveryFault::Damaged, ""},
         {"another layout", otherFormat, RecoveryFault::OtherVersion, ""},
-        {"another program", QByteArray(bytes).replace("\r\n1.0.0\r\n", "\r\n0.9.1\r\n"),
+        {"another program", QByteArray(bytes).replace(kVersionLine, "\r\n0.9.1\r\n"),
          RecoveryFault::OtherVersion, "0.9.1"},
     };
     for (const auto& c : cases) {
@@ -112,14 +117,18 @@ TEST(RecoveryFiles, RunningInstancesKeepTheirOwnAndLeftWorkIsTakenOnce) {
     EXPECT_EQ(third.Claim(), QStringList({killed, lockless}));  // newest first
     EXPECT_TRUE(fourth.Claim().isEmpty());                      // claimed by third
 
-    third.Release(killed);
     EXPECT_EQ(third.SetAside(lockless), dir.filePath("x.refused"));
+    Put(lockless, "", 60);  // damaged again under the same name
+    EXPECT_EQ(third.Claim(), QStringList{lockless});
+    EXPECT_EQ(third.SetAside(lockless), dir.filePath("x-2.refused"));
+    third.Release(killed);
     EXPECT_EQ(fourth.Claim(), QStringList{killed});
     fourth.Discard(killed);
     const QStringList own = Names(dir.path());
     ASSERT_EQ(own.size(), 1);
     EXPECT_EQ(Read(dir.filePath(own[0])), "1");
-    EXPECT_EQ(Names(dir.path(), "*"), QStringList({own[0], own[0] + ".lock", "x.refused"}));
+    EXPECT_EQ(Names(dir.path(), "*"),
+              QStringList({own[0], own[0] + ".lock", "x-2.refused", "x.refused"}));
 }
 
 class Recovery : public ::testing::Test {
@@ -127,6 +136,7 @@ protected:
     QTemporaryDir dir;
     FakeMessageBox messageBox;
     Texts texts;
+    FakeClock clock;
     WorkingState current = State(4, "now.pax");
     std::vector<WorkingState> restored;
 
@@ -147,7 +157,7 @@ TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
     texts.SetLanguage(UiLanguage::Eng);
     messageBox.answers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::Yes};
     WorkRecovery recovery(
-        dir.path(), [this] { return current; }, messageBox, texts);
+        dir.path(), [this] { return current; }, messageBox, texts, clock);
     Offer(recovery);
 
     ASSERT_EQ(messageBox.shown.size(), 3u);
@@ -173,39 +183,75 @@ TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
 }
 
 TEST_F(Recovery, OtherVersionsAreRefusedInHungarianToo) {
-    Left("a.recovery", EncodeRecovery(State(1, "a.pax")).replace("\r\n1.0.0\r\n", "\r\n2.0.0\r\n"),
-         0);
+    Left("a.recovery", EncodeRecovery(State(1, "a.pax")).replace(kVersionLine, "\r\n0.0.1\r\n"), 0);
     WorkRecovery recovery(
-        dir.path(), [this] { return current; }, messageBox, texts);
+        dir.path(), [this] { return current; }, messageBox, texts, clock);
     Offer(recovery);
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_EQ(messageBox.shown[0].prompt,
               "A helyreállítási állományt a program egy másik változata írta, nem állítható "
-              "vissza.\nVáltozat: 2.0.0\nFélretéve ide:\n" +
+              "vissza.\nVáltozat: 0.0.1\nFélretéve ide:\n" +
                   QDir::toNativeSeparators(dir.filePath("a.refused")));
     EXPECT_TRUE(restored.empty());
 }
 
+// A change is written once its timer runs out, or by a change that comes kWriteDelayMs after
+// the first unwritten one: a long drag is kept as it goes.
 TEST_F(Recovery, AChangeIsWrittenSoonAndACleanExitLeavesNothing) {
     WorkRecovery recovery(
-        dir.filePath("sub"), [this] { return current; }, messageBox, texts);
+        dir.filePath("sub"), [this] { return current; }, messageBox, texts, clock);
     const QString folder = dir.filePath("sub");
+    const auto written = [&] {
+        recovery.Flush();
+        const QStringList names = Names(folder);
+        return names.isEmpty() ? WorkingState{}
+                               : DecodeRecovery(Read(folder + "/" + names[0])).State;
+    };
+    auto* timer = recovery.findChild<QTimer*>("RecoveryWrite");
+    ASSERT_NE(timer, nullptr);
     recovery.Changed();
     current = State(6, "later.pax");  // what the write finds is what it keeps
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !Names(folder).isEmpty(); }, 5000));
-    WorkingState written = DecodeRecovery(Read(folder + "/" + Names(folder)[0])).State;
-    EXPECT_LE(written.Changed.secsTo(QDateTime::currentDateTimeUtc()), 5);
-    written.Changed = current.Changed;
-    EXPECT_EQ(written, current);
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 500);
+    QMetaObject::invokeMethod(timer, "timeout");
+    WorkingState first = written();
+    EXPECT_LE(first.Changed.secsTo(QDateTime::currentDateTimeUtc()), 5);
+    first.Changed = current.Changed;
+    EXPECT_EQ(first, current);
 
+    current = State(7, "later.pax");
+    for (const int ms : {0, 300, 199, 1}) {
+        clock.now += std::chrono::milliseconds(ms);
+        recovery.Changed();
+        EXPECT_EQ(written().Map.OutputValues[0], ms == 1 ? 7 : 6) << ms;
+    }
     recovery.CleanExit();
     EXPECT_TRUE(QDir(dir.filePath("sub")).isEmpty());
+}
+
+// The work a crash left stays on disk until it is kept again as this instance's own.
+TEST_F(Recovery, LeftWorkStaysWhenItCannotBeKeptAgain) {
+    const QByteArray left = EncodeRecovery(State(3, "a.pax"));
+    Left("left.recovery", left, 10);
+    messageBox.answers = {MessageAnswer::Yes};
+    current.Map.Note = std::string(2000, 'x');  // too long to write; a lock file is not
+    WorkRecovery recovery(
+        dir.path(), [this] { return current; }, messageBox, texts, clock);
+    {
+        const FileSizeLimit full(1000);
+        ASSERT_TRUE(full.IsSet());
+        Offer(recovery);
+    }
+    EXPECT_EQ(restored.size(), 1u);
+    EXPECT_EQ(messageBox.shown.size(), 2u);  // the question, then the failed write
+    EXPECT_EQ(Names(dir.path()), QStringList{"left.recovery"});
+    EXPECT_EQ(Read(dir.filePath("left.recovery")), left);
 }
 
 TEST_F(Recovery, AFolderThatCannotBeMadeIsToldOnce) {
     Put(dir.filePath("file"), "");
     WorkRecovery recovery(
-        dir.filePath("file/sub"), [this] { return current; }, messageBox, texts);
+        dir.filePath("file/sub"), [this] { return current; }, messageBox, texts, clock);
     recovery.WriteNow();
     recovery.WriteNow();
     recovery.Flush();

@@ -68,6 +68,12 @@ TEST(MapReport, ShowsTheMapItsFileAndTheChecksumOnOnePage) {
     const qsizetype at = lines.indexOf(table[0]);
     ASSERT_GT(at, head.size());
     EXPECT_EQ(lines.mid(at, table.size()), table);
+    // The chart's labels: the output axis from 10 V down, then the input axis to 5 V.
+    const QStringList labels =
+        lines.mid(head.size(), at - head.size()).filter(QRegularExpression("^[0-9, ]+$"));
+    EXPECT_EQ(labels.join('|'),
+              "10,0|9,0|8,0|7,0|6,0|5,0|4,0|3,0|2,0|1,0|0,0|"
+              "0,0 0,5 1,0 1,5 2,0 2,5 3,0 3,5 4,0 4,5 5,0");
 }
 
 TEST(MapReport, ARefusedFileGivesTheLoadMessageAndWritesNothing) {

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "cell_editor.h"
+#include "clipboard.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
 #include "recording_observer.h"
@@ -86,13 +87,24 @@ TEST_F(CellEditorTest, EmptiedCellGetsItsOwnAcceptableTextBack) {
     EXPECT_TRUE(inputBox.asked.empty());
 }
 
-TEST_F(CellEditorTest, EscRestoresTheClickedTextWithoutAnyCheck) {
+// Esc brings back the text of the click without any check; after a paste, the pasted text,
+// which then stands.
+TEST_F(CellEditorTest, EscBringsBackTheClickedOrThePastedText) {
     ShowForm();
     editor.SelectCell(7);
     table.SetCellText(7, "abc");
     QTest::keyClick(table.Text1[7], Qt::Key_Escape);
     EXPECT_EQ(table.CellText(7), "0.938");
     EXPECT_TRUE(inputBox.asked.empty());
+    FakeMessageBox messageBox;
+    FakeClipboard clipboard;
+    clipboard.text = "2.5\n3.5\n";
+    CellClipboard paste{document, table, state, editor, texts, messageBox, clipboard};
+    QTest::keyClick(table.Text1[7], Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(table.Text1[7], Qt::Key_Escape);
+    editor.CommitCell(7);
+    EXPECT_EQ(table.CellText(7), "2.500");
+    EXPECT_EQ(map.OutputValues[7], 2.5);
 }
 
 // Row 11 is clicked while row 3 holds a refused text; its re-prompt takes the release.
