@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "sent_maps.h"
 #include "texts.h"
 #include "twips.h"
 #include "voltage_map.h"
@@ -22,6 +23,8 @@ StateLook LookOf(BoxState state) {
             return {"MsgBoxSame", "MsgBoxSameBefore", "MsgBoxSameAfter", "#1b7d2c"};
         case BoxState::Different:
             return {"MsgBoxDifferent", "MsgBoxDifferentBefore", "MsgBoxDifferentAfter", "#b34700"};
+        case BoxState::CutOff:
+            return {"MsgBoxCutOff", "MsgBoxCutOffBefore", "MsgBoxCutOffAfter", "#c00000"};
         case BoxState::NothingSent:
             break;
     }
@@ -47,12 +50,15 @@ void BoxStateView::Refresh(int portNumber) {
 }
 
 void BoxStateView::Show(const VoltageMap& map) {
-    const StateLook look = LookOf(last_.StateOf(map));
+    const BoxState state = last_.StateOf(map);
+    const StateLook look = LookOf(state);
     label_->setText(texts_(look.caption));
     const QRect room = TwipsRect(15, 15, 1185, 225);
     const int width = std::min(room.width(), label_->sizeHint().width() + 4);
     label_->setGeometry(room.center().x() - width / 2 + 1, room.y(), width, room.height());
     label_->setStyleSheet(QStringLiteral("color: %1").arg(QLatin1String(look.color)));
-    label_->setToolTip(texts_(look.tipBefore) + QString::number(portNumber_) +
-                       texts_(look.tipAfter));
+    // A send cut off is named by when and where it began.
+    const QString what = state == BoxState::CutOff ? SentMaps::SentLabel(last_.CutOffFile())
+                                                   : QString::number(portNumber_);
+    label_->setToolTip(texts_(look.tipBefore) + what + texts_(look.tipAfter));
 }

@@ -39,11 +39,13 @@
 #include "press_completion.h"
 #include "progress_window.h"
 #include "range_commands.h"
+#include "recovery_sign.h"
 #include "send_button_menu.h"
 #include "send_map.h"
-#include "tab_cycle.h"
+#include "send_record.h"
 #include "sent_maps.h"
 #include "step_buttons.h"
+#include "tab_cycle.h"
 #include "table_view.h"
 #include "twips.h"
 #include "undo_button_menu.h"
@@ -110,6 +112,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
     Sent = std::make_unique<SentMaps>(platform_.folders.SentMaps());
     Files->KeepOutOf(Sent->Folder());
     Box = std::make_unique<BoxStateView>(W.Frame3, *Sent, Msg);
+    RecoveryWarning = std::make_unique<RecoverySign>(W.Frame5, Msg);
     Frame7Menu = new ChartMenu(*Frame7, document_, Msg, platform_,
                                [this] { return Sent->NewestFor(Map().PortNumber); });
     Frame7Menu->ReportSourceOf = [this] {
@@ -171,6 +174,10 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
                                 .CurveBoxes = {W.Text3->text(), W.Text4->text(), W.Text5->text()}};
         },
         platform_.messageBox, Msg, platform_.clock);
+    connect(recovery_.get(), &WorkRecovery::WritingFailed, this,
+            [this](const QString& reason) { RecoveryWarning->SetFailure(reason); });
+    connect(recovery_.get(), &WorkRecovery::WritingWorks, this,
+            [this] { RecoveryWarning->SetFailure({}); });
     for (QLineEdit* box : {W.Text3, W.Text4, W.Text5}) {
         connect(box, &QLineEdit::textChanged, recovery_.get(), &WorkRecovery::Changed);
     }
@@ -277,13 +284,29 @@ void Form1::OfferLeftWork() {
         W.Text4->setText(work.CurveBoxes[1]);
         W.Text5->setText(work.CurveBoxes[2]);
     });
+    TellCutOffSends();
+}
+
+void Form1::TellCutOffSends() {
+    const QStringList cutOff = Sent->CutOffSends();
+    if (cutOff.isEmpty()) {
+        return;
+    }
+    // One message for every port: the caption keeps saying it for the port chosen.
+    QString prompt = Msg("MsgCutOffAtStart");
+    for (const QString& record : cutOff) {
+        prompt += QLatin1Char('\n') + SentMaps::SentLabel(record);
+    }
+    platform_.messageBox.Show(prompt, QStringLiteral("SOLVA-TX"));
 }
 
 void Form1::SendMapToDevice() {
-    if (transfer_->SendMapToDevice(Map())) {
-        KeepSentMap(*Sent, Map(), Map().PortNumber, platform_.messageBox, Msg);
-        RefreshBoxState();
+    SentMapsRecord record(*Sent);
+    if (transfer_->SendMapToDevice(Map(), &record) && !record.Kept()) {
+        ReportSentNotKept(*Sent, record.Result(), platform_.messageBox, Msg);
     }
+    // A send cut off is on record too.
+    RefreshBoxState();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -323,6 +346,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     dialogLanguage_.SetHungarian(language == UiLanguage::Hun);
     ShowLanguageBorders();
     Box->Show(Map());
+    RecoveryWarning->Show();
     ShowGuidePicture();
     NameForScreenReader();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));

@@ -17,6 +17,7 @@
 #include "voltage_map.h"
 
 class BoxStateView;
+class RecoverySign;
 class CellClipboard;
 class CellEditor;
 class ChartMenu;
@@ -76,6 +77,8 @@ public:
     std::unique_ptr<PortAssignments> Ports;
     /// Whether the map on screen is what the box on the chosen com number holds.
     std::unique_ptr<BoxStateView> Box;
+    /// Stays while unsaved work is not being kept for recovery.
+    std::unique_ptr<RecoverySign> RecoveryWarning;
 
     /// Flag clicks: switch every text to the language, unless it is already active.
     void HungarianFlagClicked();
@@ -87,7 +90,7 @@ public:
     /// it, or shown as refused. True when it was loaded.
     bool OpenFile(const QString& fileName);
     /// At start, before a file named on the command line: offers the work that a run
-    /// ended by a crash left behind.
+    /// ended by a crash left behind, then tells of the sends that one cut off.
     void OfferLeftWork();
 
     /// The page the web-page picture and F1 open: the user guide in the language, beside the
@@ -125,6 +128,8 @@ private:
     /// The copy of the last send to the chosen com number read again, and shown against
     /// the map.
     void RefreshBoxState();
+    /// At start: the sends on record as cut off, in one message.
+    void TellCutOffSends();
     /// The range menus and keys, and the keys of the chart.
     void ConnectRange();
     void ChartKeyPressed(int key);

@@ -1,6 +1,7 @@
 #include "send_button_menu.h"
 
 #include <QPushButton>
+#include <algorithm>
 
 #include "popup_menu.h"
 #include "sent_maps.h"
@@ -21,23 +22,36 @@ SendButtonMenu::SendButtonMenu(QPushButton* Command1, PopupMenu& menu, const Sen
 
 void SendButtonMenu::Open(const QPoint& pos) {
     const QStringList copies = sent_.NewestFirst(kListedCopies);
+    QStringList cutOff = sent_.CutOffSends();
+    std::reverse(cutOff.begin(), cutOff.end());
     std::vector<MenuItem> items;
-    if (copies.isEmpty()) {
+    QStringList paths;  // of items[2...]
+    if (copies.isEmpty() && cutOff.isEmpty()) {
         items.push_back({texts_("MsgLoadLastSent") + texts_("MsgNothingSent"), false});
     } else {
-        items.push_back({texts_("MsgLoadLastSent")});
+        items.push_back({texts_("MsgLoadLastSent"), !copies.isEmpty()});
         items.push_back({});
-        // The checksum matches a report of the map and --stream --checksum of its file.
+        // A send cut off comes first: until a complete send, it is what the box may hold.
+        for (const QString& record : cutOff) {
+            items.push_back({ListedLabel(record) + texts_("MsgSendCutOffMark")});
+            paths.append(record);
+        }
         for (const QString& copy : copies) {
-            const QString checksum = PaxFileChecksum(copy);
-            items.push_back({SentMaps::SentLabel(copy) + QStringLiteral("  CRC-32 ") +
-                             (checksum.isEmpty() ? QStringLiteral("?") : checksum)});
+            items.push_back({ListedLabel(copy)});
+            paths.append(copy);
         }
     }
     const int choice = menu_.Choose(items, Command1_->mapToGlobal(pos));
     if (choice == 0 && !copies.isEmpty()) {
         load_(copies.first());
     } else if (choice >= 2) {
-        load_(copies.at(choice - 2));
+        load_(paths.at(choice - 2));
     }
+}
+
+QString SendButtonMenu::ListedLabel(const QString& path) {
+    // The checksum matches a report of the map and --stream --checksum of its file.
+    const QString checksum = PaxFileChecksum(path);
+    return SentMaps::SentLabel(path) + QStringLiteral("  CRC-32 ") +
+           (checksum.isEmpty() ? QStringLiteral("?") : checksum);
 }

@@ -10,7 +10,7 @@ class Texts;
 
 /// The right-click menu of the send button: loads the last map sent, which is what the box
 /// holds, or one of the newest copies listed with when, where and the checksum of what was
-/// sent, through the load command.
+/// sent, through the load command. A send cut off is listed first, marked as such.
 class SendButtonMenu : public QObject {
     Q_OBJECT
 
@@ -24,6 +24,8 @@ private:
     static constexpr int kListedCopies = 10;
 
     void Open(const QPoint& pos);
+    /// When, where and the checksum of what was sent.
+    static QString ListedLabel(const QString& path);
 
     QPushButton* Command1_;
     PopupMenu& menu_;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "data_file.h"
 #include "file_messages.h"
@@ -19,6 +20,7 @@
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "send_map.h"
+#include "send_record.h"
 #include "send_stream.h"
 #include "sent_maps.h"
 #include "serial_devices.h"
@@ -158,16 +160,19 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     TextProgress progress(err, texts);
     TextMessageBox messageBox(err);
     DeviceTransfer transfer(port, progress, clock, messageBox, texts);
-    if (!transfer.SendMapToDevice(map)) {
+    std::optional<SentMapsRecord> record;
+    if (sent != nullptr) {
+        record.emplace(*sent);
+    }
+    if (!transfer.SendMapToDevice(map, record ? &*record : nullptr)) {
         err << kProgram << "sending to com " << portNumber << " (" << PortDeviceName(portNumber)
             << ") failed\n";
         err.flush();
         return kExitPortError;
     }
-    WriteResult kept;
-    if (sent != nullptr &&
-        sent->Keep(map, portNumber, QDateTime::currentDateTime(), kept).isEmpty()) {
+    if (record && !record->Kept()) {
         // The box has the map all the same: the send counts as done.
+        const WriteResult& kept = record->Result();
         err << kProgram << texts("MsgSentNotKept") << ' ' << sent->Folder() << ' '
             << (kept.TooLarge ? texts("MsgPaxTooLarge") : kept.Error) << '\n';
         err.flush();
@@ -211,6 +216,17 @@ bool RefusedAmongSentCopies(const QString& outputPath) {
 
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err) {
     const QString newest = sent.Newest();
+    // A box that a send broke off on holds a mixture or its old map: no copy stands for it.
+    const QStringList cutOff = sent.CutOffSends();
+    for (const QString& record : cutOff) {
+        err << kProgram << "the send of " << SentMaps::SentLabel(record)
+            << " was cut off: what that BOX holds is not known; the map being sent: " << record
+            << '\n';
+    }
+    if (!cutOff.isEmpty()) {
+        err.flush();
+        return kExitPortError;
+    }
     if (newest.isEmpty()) {
         err << kProgram << "no map has been sent yet (" << sent.Folder() << ")\n";
         err.flush();

@@ -36,6 +36,8 @@ void RunPortsCommand(QTextStream& out, const PortAssignments& assignments,
 bool RefusedAmongSentCopies(const QString& outputPath);
 
 /// --last-sent: the path of the newest map kept; none gives kExitBadFile and a line on err.
+/// While a send is on record as cut off, no copy stands for what its box holds: each such
+/// send is named on err, nothing goes to out, and the status is kExitPortError.
 int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err);
 
 /// Every way of running the program, each with its runner; the first is the editor. The

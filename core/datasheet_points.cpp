@@ -7,6 +7,7 @@
 #include <string>
 
 #include "device_table.h"
+#include "field_splitter.h"
 #include "number_text.h"
 #include "rounding.h"
 
@@ -20,41 +21,6 @@ std::string_view Trimmed(std::string_view s) {
         return {};
     }
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
-
-/// The fields of a line: runs of blanks separate, and so does one hard separator (';', and
-/// ',' when commas are no decimal mark) with blanks around it. Two hard separators in a row
-/// leave an empty field.
-std::vector<std::string_view> Fields(std::string_view line, bool commaSeparates) {
-    std::vector<std::string_view> fields;
-    std::size_t i = 0;
-    while (true) {
-        const std::size_t start = i;
-        while (i < line.size() && kBlanks.find(line[i]) == std::string_view::npos &&
-               line[i] != ';' && !(commaSeparates && line[i] == ',')) {
-            ++i;
-        }
-        fields.push_back(line.substr(start, i - start));
-        while (i < line.size() && kBlanks.find(line[i]) != std::string_view::npos) {
-            ++i;
-        }
-        if (i < line.size() && (line[i] == ';' || (commaSeparates && line[i] == ','))) {
-            ++i;
-            while (i < line.size() && kBlanks.find(line[i]) != std::string_view::npos) {
-                ++i;
-            }
-        } else if (i == line.size()) {
-            return fields;
-        }
-    }
-}
-
-/// A number with the locale's decimal separator or a point.
-std::optional<double> ReadNumber(std::string_view field, char decimalSeparator) {
-    if (auto value = ParseNumber(field, decimalSeparator)) {
-        return value;
-    }
-    return ParseNumber(field, '.');
 }
 
 bool HasLetter(std::string_view line) {
@@ -89,9 +55,7 @@ double OutputAt(const std::vector<DatasheetPoint>& points, double input, std::si
 
 PointsReading ReadDatasheetPoints(std::string_view text, char decimalSeparator, int inputRangeMax,
                                   int outputRangeMax) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);  // the byte order mark some editors write
-    }
+    text = WithoutByteOrderMark(text);
     PointsReading reading;
     std::set<double> inputs;
     bool headerAllowed = true;
@@ -107,18 +71,21 @@ PointsReading ReadDatasheetPoints(std::string_view text, char decimalSeparator, 
         if (line.empty() || line.front() == '#' || line.front() == ';') {
             continue;
         }
-        const auto fields = Fields(line, decimalSeparator == '.');
+        const SplitFields split = SplitLine(line, decimalSeparator);
         std::optional<double> input, output;
-        if (fields.size() == 2) {
-            input = ReadNumber(fields[0], decimalSeparator);
-            output = ReadNumber(fields[1], decimalSeparator);
+        if (split.Fields.size() == 2) {
+            input = FieldNumber(split.Fields[0], split.CommaIsDecimal);
+            output = FieldNumber(split.Fields[1], split.CommaIsDecimal);
         }
         if (!input || !output) {
             if (headerAllowed && HasLetter(line)) {
                 headerAllowed = false;
                 continue;
             }
-            return Refused(PointsProblem::NotTwoNumbers, lineNumber);
+            PointsReading refused = Refused(PointsProblem::NotTwoNumbers, lineNumber);
+            refused.BadLineSeparator = split.Separator;
+            refused.BadLineCommaIsDecimal = split.CommaIsDecimal;
+            return refused;
         }
         headerAllowed = false;
         if (*input < 0 || *input > inputRangeMax) {

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "field_splitter.h"
 #include "voltage_map.h"
 
 /// One (input, output) pair of a sensor's datasheet, in volts.
@@ -26,16 +27,19 @@ struct PointsReading {
     std::vector<DatasheetPoint> Points;  ///< sorted by input; empty when refused
     PointsProblem Problem = PointsProblem::None;
     int BadLine = 0;  ///< the first refused line; 0 for TooFewPoints
+    /// For NotTwoNumbers: how that line's columns were read, for the message.
+    FieldSeparator BadLineSeparator = FieldSeparator::Spaces;
+    bool BadLineCommaIsDecimal = false;
 
     bool Ok() const { return Problem == PointsProblem::None; }
 };
 
-/// Reads one pair a line. The two numbers are separated by a tab, a semicolon or spaces, or
-/// by a comma where the locale's decimal separator is the point; each is written with the
-/// locale's separator or a point. Empty lines, lines starting with '#' or ';' and one
-/// leading line of text (a header with a letter in it) are skipped. Every input must lie in
-/// 0 .. inputRangeMax and every output in 0 .. outputRangeMax, no input twice, at least two
-/// points; the first line that breaks a rule refuses the whole text.
+/// Reads one pair a line, its fields split by SplitLine: a tab, a semicolon or spaces, or
+/// a comma where the locale's decimal separator is the point; each number is written with a
+/// point, or with a comma where SplitLine reads it as the decimal separator. Empty lines, lines
+/// starting with '#' or ';' and one leading line of text (a header with a letter in it) are
+/// skipped. Every input must lie in 0 .. inputRangeMax and every output in 0 .. outputRangeMax, no
+/// input twice, at least two points; the first line that breaks a rule refuses the whole text.
 PointsReading ReadDatasheetPoints(std::string_view text, char decimalSeparator, int inputRangeMax,
                                   int outputRangeMax);
 

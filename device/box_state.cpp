@@ -5,6 +5,7 @@
 
 void LastSentStream::Refresh(int portNumber) {
     file_ = sent_.NewestFor(portNumber);
+    cutOff_ = sent_.CutOffFor(portNumber);
     stream_.reset();
     if (file_.isEmpty()) {
         return;
@@ -15,6 +16,9 @@ void LastSentStream::Refresh(int portNumber) {
 }
 
 BoxState LastSentStream::StateOf(const MapContent& map) const {
+    if (!cutOff_.isEmpty()) {
+        return BoxState::CutOff;
+    }
     if (!stream_) {
         return BoxState::NothingSent;
     }

@@ -14,7 +14,8 @@ struct MapContent;
 enum class BoxState {
     NothingSent,  ///< no copy of a send to that number, or none that can be read
     Same,         ///< sending the map would put the same 768 bytes on the line
-    Different
+    Different,
+    CutOff  ///< the last send to that number broke off: the box holds a mixture or its old map
 };
 
 /// The bytes of the last send to one com number. They are read from the copy once per port
@@ -28,9 +29,12 @@ public:
     BoxState StateOf(const MapContent& map) const;
     /// The copy read by the last refresh; empty when there was none.
     const QString& File() const { return file_; }
+    /// The record of the send cut off found by the last refresh; empty when there was none.
+    const QString& CutOffFile() const { return cutOff_; }
 
 private:
     const SentMaps& sent_;
     QString file_;
+    QString cutOff_;
     std::optional<SendStream> stream_;
 };

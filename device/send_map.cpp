@@ -6,6 +6,7 @@
 #include "device_table.h"
 #include "message_box.h"
 #include "progress_view.h"
+#include "send_record.h"
 #include "send_stream.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -29,7 +30,7 @@ DeviceTransfer::DeviceTransfer(SerialPort& port, ProgressView& progress, Clock& 
                                MessageBox& messageBox, const Texts& texts)
     : port_(port), progress_(progress), clock_(clock), messageBox_(messageBox), texts_(texts) {}
 
-bool DeviceTransfer::SendMapToDevice(const VoltageMap& map) {
+bool DeviceTransfer::SendMapToDevice(const VoltageMap& map, SendRecord* record) {
     // The event pass below may deliver a second click on the send button.
     if (running_) {
         return false;
@@ -38,7 +39,7 @@ bool DeviceTransfer::SendMapToDevice(const VoltageMap& map) {
     clock_.ProcessEvents();
     VoltageMap sent = map;
     BuildDeviceTable(sent);
-    const SerialStatus error = Transfer(sent);
+    const SerialStatus error = Transfer(sent, record);
     // Input that came since the last pass goes too, not to the message box or the window.
     clock_.ProcessEventsWithoutInput();
     if (error) {
@@ -51,8 +52,14 @@ bool DeviceTransfer::SendMapToDevice(const VoltageMap& map) {
     return !error;
 }
 
-SerialStatus DeviceTransfer::Transfer(const VoltageMap& map) {
+SerialStatus DeviceTransfer::Transfer(const VoltageMap& map, SendRecord* record) {
+    if (record != nullptr) {
+        record->Begin(map);
+    }
     if (SerialStatus error = OpenPort(map.PortNumber)) {
+        if (record != nullptr) {
+            record->Withdraw();
+        }
         return error;
     }
     if (SerialStatus error = HoldBreak()) {
@@ -64,6 +71,10 @@ SerialStatus DeviceTransfer::Transfer(const VoltageMap& map) {
     }
     if (SerialStatus error = port_.Close()) {
         return error;
+    }
+    // The box holds the map now: a kill during the end display must not lose that.
+    if (record != nullptr) {
+        record->Complete(map);
     }
     ShowEnd();
     return {};

@@ -7,6 +7,7 @@
 class Clock;
 class MessageBox;
 class ProgressView;
+class SendRecord;
 class Texts;
 struct VoltageMap;
 
@@ -19,13 +20,14 @@ public:
 
     /// Sends the map, its device table built afresh, to port map.PortNumber. Any error ends
     /// in one message box, with the port closed so that a new attempt can open it. True when
-    /// every packet has left the port.
-    bool SendMapToDevice(const VoltageMap& map);
+    /// every packet has left the port. The record, when given, learns of the send before the
+    /// port opens and of its completion before the end display.
+    bool SendMapToDevice(const VoltageMap& map, SendRecord* record = nullptr);
     /// True while a transfer is under way (its waits let the window paint).
     bool IsRunning() const { return running_; }
 
 private:
-    SerialStatus Transfer(const VoltageMap& map);
+    SerialStatus Transfer(const VoltageMap& map, SendRecord* record);
     SerialStatus OpenPort(int portNumber);
     SerialStatus HoldBreak();
     SerialStatus SendPackets(const VoltageMap& map);

@@ -1,5 +1,6 @@
 #include "points_file.h"
 
+#include "entry_prompts.h"
 #include "number_text.h"
 #include "rounding.h"
 #include "whole_file.h"
@@ -70,6 +71,10 @@ QString PointsRefusedMessage(const Texts& texts, const QString& source, const Po
         const int span = reading.Problem == PointsProblem::InputOutsideSpan ? frame.InputRangeMax
                                                                             : frame.OutputRangeMax;
         message += QString::number(span) + texts("MsgPointsSpanTail");
+    }
+    if (reading.Problem == PointsProblem::NotTwoNumbers) {
+        message +=
+            u'\n' + SeparatorsNote(texts, reading.BadLineSeparator, reading.BadLineCommaIsDecimal);
     }
     return message;
 }

@@ -10,6 +10,7 @@
 WorkRecovery::WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
                            const Texts& texts, Clock& clock, QObject* parent)
     : QObject(parent),
+      folder_(folder),
       source_(std::move(source)),
       messageBox_(messageBox),
       texts_(texts),
@@ -45,10 +46,9 @@ void WorkRecovery::Changed() {
 void WorkRecovery::WriteNow() {
     QMetaObject::invokeMethod(writer_, [this, bytes = CurrentBytes()] {
         QString error;
-        if (!own_.Write(bytes, error)) {
-            QMetaObject::invokeMethod(
-                this, [this, error] { ShowFailure(error); }, Qt::QueuedConnection);
-        }
+        const bool written = own_.Write(bytes, error);
+        QMetaObject::invokeMethod(
+            this, [this, written, error] { WriteEnded(written, error); }, Qt::QueuedConnection);
     });
 }
 
@@ -58,10 +58,27 @@ bool WorkRecovery::WriteAndWait() {
     QString error;
     QMetaObject::invokeMethod(
         writer_, [&] { written = own_.Write(bytes, error); }, Qt::BlockingQueuedConnection);
-    if (!written) {
-        ShowFailure(error);
-    }
+    WriteEnded(written, error);
     return written;
+}
+
+void WorkRecovery::WriteEnded(bool written, const QString& error) {
+    if (written) {
+        if (!std::exchange(failure_, {}).isEmpty()) {
+            emit WritingWorks();
+        }
+        return;
+    }
+    ShowFailure(error);
+    if (const QString reason = FailureText(error); reason != failure_) {
+        failure_ = reason;
+        emit WritingFailed(reason);
+    }
+}
+
+QString WorkRecovery::FailureText(const QString& error) const {
+    const QString folder = QDir::toNativeSeparators(folder_);
+    return error.isEmpty() || error == folder ? folder : folder + u'\n' + error;
 }
 
 void WorkRecovery::Flush() {
@@ -79,7 +96,7 @@ QByteArray WorkRecovery::CurrentBytes() {
 
 void WorkRecovery::ShowFailure(const QString& error) {
     if (!std::exchange(failureShown_, true)) {
-        messageBox_.Show(texts_("MsgRecoveryNotWritten") + u'\n' + error,
+        messageBox_.Show(texts_("MsgRecoveryNotWritten") + u'\n' + FailureText(error),
                          QStringLiteral("SOLVA-TX"));
     }
 }

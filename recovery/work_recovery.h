@@ -50,7 +50,19 @@ public:
     /// without a question; a file that cannot be read back is set aside with a message.
     void OfferLeftWork(const Restore& restore);
 
+    /// The folder the work is kept in.
+    const QString& Folder() const { return folder_; }
+
+signals:
+    /// A write failed while the last one worked, or with another reason: the work is not
+    /// being kept until WritingWorks. reason names the folder and why.
+    void WritingFailed(const QString& reason);
+    /// A write worked after one that failed.
+    void WritingWorks();
+
 private:
+    /// On the window's thread after every write.
+    void WriteEnded(bool written, const QString& error);
     QByteArray CurrentBytes();
     /// Writes the state and returns once it is on disk; false when it could not be.
     bool WriteAndWait();
@@ -58,7 +70,10 @@ private:
     bool Offer(const QString& path, const Restore& restore);
     void Refuse(const QString& path, const RecoveryDecodeResult& result);
     void ShowFailure(const QString& error);
+    /// The folder and, when the system says more, why.
+    QString FailureText(const QString& error) const;
 
+    QString folder_;
     StateSource source_;
     MessageBox& messageBox_;
     const Texts& texts_;
@@ -73,6 +88,7 @@ private:
     /// When the oldest change not yet handed to the writer was made.
     std::optional<Clock::TimePoint> unwritten_;
     QDateTime changed_;
-    /// A failed write is told once per run, not at every change.
+    /// A failed write is told once per run, not at every change; the sign stays meanwhile.
     bool failureShown_ = false;
+    QString failure_;  ///< why the last write failed; empty when it worked
 };

@@ -17,6 +17,8 @@ const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 constexpr int kHeaderLines = 9;
 constexpr int kMaxPortNumber = 16;
 constexpr qsizetype kChecksumLine = 40 + 2;  // hex SHA-1 and CR LF
+/// A version longer than this is quoted in part: the line may be anything at all.
+constexpr qsizetype kVersionQuoted = 40;
 
 QByteArray Checksum(QByteArrayView bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
@@ -27,6 +29,17 @@ RecoveryDecodeResult Refuse(RecoveryFault fault, const QString& version = {}) {
     result.Fault = fault;
     result.Version = version;
     return result;
+}
+
+bool ChecksumHolds(const QByteArray& bytes, qsizetype headerEnd) {
+    const qsizetype bodySize = bytes.size() - kChecksumLine;
+    return bodySize >= headerEnd && bytes.endsWith(kCrLf) &&
+           Checksum(QByteArrayView(bytes).first(bodySize)) == bytes.mid(bodySize, 40);
+}
+
+QString QuotedVersion(const QByteArray& line) {
+    const QString version = QString::fromUtf8(line.left(kVersionQuoted * 4));
+    return version.size() > kVersionQuoted ? version.left(kVersionQuoted) + QChar(0x2026) : version;
 }
 
 /// A whole decimal count written as we write it; -1 for anything else.
@@ -94,19 +107,23 @@ RecoveryDecodeResult DecodeRecovery(const QByteArray& bytes) {
         if (i == 0 && header[0].sliced(kMagic.size()) != kFormat) {
             return Refuse(RecoveryFault::OtherVersion);
         }
+        // One layout, one checksum: a version line is shown only from a file that is whole.
         if (i == 1 && header[1] != RecoveryProgramVersion().toUtf8()) {
-            return Refuse(RecoveryFault::OtherVersion, QString::fromUtf8(header[1]));
+            return ChecksumHolds(bytes, at)
+                       ? Refuse(RecoveryFault::OtherVersion, QuotedVersion(header[1]))
+                       : Refuse(RecoveryFault::Damaged);
         }
     }
-    const qsizetype bodySize = bytes.size() - kChecksumLine;
-    if (bodySize < at || !bytes.endsWith(kCrLf) ||
-        Checksum(QByteArrayView(bytes).first(bodySize)) != bytes.mid(bodySize, 40)) {
+    if (!ChecksumHolds(bytes, at)) {
         return Refuse(RecoveryFault::Damaged);
     }
+    const qsizetype bodySize = bytes.size() - kChecksumLine;
     const QList<QByteArray> sizes = header[6].split(' ');
     const qsizetype paxSize = sizes.size() == 2 ? Count(sizes[0]) : -1;
     const qsizetype noteSize = sizes.size() == 2 ? Count(sizes[1]) : -1;
-    if (paxSize < 0 || noteSize < 0 || at + paxSize + noteSize != bodySize) {
+    // Compared part by part: a sum of sizes that no writer wrote may overflow.
+    if (paxSize < 0 || noteSize < 0 || paxSize > bodySize - at ||
+        noteSize != bodySize - at - paxSize) {
         return Refuse(RecoveryFault::Damaged);
     }
     RecoveryDecodeResult result;

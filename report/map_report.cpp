@@ -23,6 +23,7 @@ constexpr double kRight = 195;
 constexpr int kNoteLines = 4;
 constexpr int kRowsPerColumn = 32;
 constexpr int kGridDivisions = 10;
+constexpr double kWrappedLine = 4.5;  // millimetres from baseline to baseline
 
 const QColor kCurveRed(0xE0, 0x00, 0x00);
 const QColor kAxisGreen(0x00, 0x80, 0x00);
@@ -55,10 +56,15 @@ public:
     }
 
     /// Text whose baseline starts at (x, y), cut with an ellipsis at width millimetres.
-    void Text(double x, double y, const QString& text, double width = kRight - kLeft) {
-        p_.drawText(
-            At(x, y),
-            QFontMetricsF(p_.font(), p_.device()).elidedText(text, Qt::ElideRight, U(width)));
+    void Text(double x, double y, const QString& text, double width = kRight - kLeft,
+              Qt::TextElideMode cut = Qt::ElideRight) {
+        p_.drawText(At(x, y),
+                    QFontMetricsF(p_.font(), p_.device()).elidedText(text, cut, U(width)));
+    }
+
+    /// Whether text fits in width millimetres.
+    bool Fits(const QString& text, double width = kRight - kLeft) const {
+        return QFontMetricsF(p_.font(), p_.device()).horizontalAdvance(text) <= U(width);
     }
 
     /// Text ending at x on the baseline y.
@@ -88,16 +94,13 @@ public:
     ReportWriter(ReportPage& page, const MapContent& map, const Texts& texts, char separator)
         : page_(page), map_(map), texts_(texts), separator_(separator) {}
 
-    void Head(const ReportSource& source, const QDateTime& made) {
+    /// The baseline of its last line.
+    double Head(const ReportSource& source, const QDateTime& made) {
         page_.Painter().setPen(Qt::black);
         page_.SetFont(14, true);
         page_.Text(kLeft, 20, texts_("MsgReportTitle"));
         page_.SetFont(9);
-        const QString file = source.fileName.isEmpty()
-                                 ? texts_("MsgReportNotSaved")
-                                 : QDir::toNativeSeparators(source.fileName) +
-                                       (source.changed ? texts_("MsgReportChanged") : QString());
-        page_.Text(kLeft, 29, Pair("MsgReportFile", file));
+        const double fileEnd = FileLines(source, 29);
         const int byte = BuildConfigByte(map_);
         const QString config =
             QStringLiteral("0x%1 (%2)")
@@ -115,7 +118,7 @@ public:
             {Pair("MsgReportInputFilter", map_.InputFilter == 1 ? on : off),
              Pair("MsgReportOutputFilter", map_.OutputFilter == 1 ? on : off)},
         };
-        double y = 34;
+        double y = fileEnd + 5;
         for (const auto& row : rows) {
             page_.Text(kLeft, y, row[0], 90);
             page_.Text(kLeft + 95, y, row[1], 85);
@@ -124,18 +127,19 @@ public:
         page_.SetFont(9, true);
         page_.Text(kLeft, y,
                    Pair("MsgReportChecksum", QString::fromStdString(StreamChecksum(map_))));
+        return y;
     }
 
-    /// The first lines of the note; the rest stays in the file.
-    void Note(const QString& note) {
+    /// The first lines of the note from baseline top; the rest stays in the file.
+    void Note(const QString& note, double top) {
         page_.SetFont(9);
-        page_.Text(kLeft, 61, texts_("MsgReportNote"));
+        page_.Text(kLeft, top, texts_("MsgReportNote"));
         page_.SetFont(8);
         QStringList lines = note.split(QLatin1Char('\n'));
         if (lines.size() > kNoteLines) {
             lines = lines.mid(0, kNoteLines - 1) << texts_("MsgReportNoteCut");
         }
-        double y = 61;
+        double y = top;
         for (const QString& line : lines) {
             page_.Text(kLeft + 25, y, line, kRight - kLeft - 25);
             y += 4;
@@ -218,6 +222,62 @@ public:
     }
 
 private:
+    /// The file from baseline y: where the line is too long the folder loses the folders
+    /// in its middle, and then the file's own name and the mark go on lines of their own.
+    /// They are never cut. The baseline of the last line.
+    double FileLines(const ReportSource& source, double y) {
+        const QString label = texts_("MsgReportFile") + QLatin1Char(' ');
+        if (source.fileName.isEmpty()) {
+            page_.Text(kLeft, y, label + texts_("MsgReportNotSaved"));
+            return y;
+        }
+        const QString path = QDir::toNativeSeparators(source.fileName);
+        const qsizetype cut = path.lastIndexOf(QDir::separator()) + 1;
+        QString folder = path.left(cut);
+        const QString name =
+            path.mid(cut) + (source.changed ? texts_("MsgReportChanged") : QString());
+        if (!page_.Fits(label + folder + name)) {
+            folder = WithoutMiddleFolders(folder);
+        }
+        if (page_.Fits(label + folder + name)) {
+            page_.Text(kLeft, y, label + folder + name);
+            return y;
+        }
+        page_.Text(kLeft, y, label + folder, kRight - kLeft, Qt::ElideMiddle);
+        for (const QString& line : Wrapped(name)) {
+            y += kWrappedLine;
+            page_.Text(kLeft, y, line);
+        }
+        return y;
+    }
+
+    /// "/mérések/2026/december/" as "/mérések/…/december/".
+    static QString WithoutMiddleFolders(const QString& folder) {
+        const QStringList parts = folder.split(QDir::separator());
+        if (parts.size() < 5) {
+            return folder;
+        }
+        return QStringList{parts[0], parts[1], QStringLiteral("\u2026"), parts[parts.size() - 2],
+                           QString()}
+            .join(QDir::separator());
+    }
+
+    /// Lines of the page's width, broken at a blank where one fits, else where the width ends.
+    QStringList Wrapped(QString text) const {
+        QStringList lines;
+        while (!page_.Fits(text)) {
+            qsizetype end = text.size() - 1;
+            while (end > 1 && !page_.Fits(text.left(end))) {
+                --end;
+            }
+            const qsizetype blank = text.lastIndexOf(QLatin1Char(' '), end);
+            end = blank > 0 ? blank : end;
+            lines << text.left(end);
+            text = text.mid(text[end] == QLatin1Char(' ') ? end + 1 : end);
+        }
+        return lines << text;
+    }
+
     QString Pair(const char* key, const QString& value) const {
         return texts_(key) + QLatin1Char(' ') + value;
     }
@@ -252,8 +312,8 @@ bool WriteMapReport(const MapContent& map, const ReportSource& source, UiLanguag
         painter.setRenderHint(QPainter::Antialiasing);
         ReportPage page(painter);
         ReportWriter report(page, map, texts, separator);
-        report.Head(source, made);
-        report.Note(source.note);
+        // A file that takes more lines moves the note down, into the room above the chart.
+        report.Note(source.note, report.Head(source, made) + 7);
         report.Chart(80, 180);
         report.Table(188);
         if (!painter.end()) {

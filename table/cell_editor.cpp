@@ -156,7 +156,10 @@ void CellEditor::CellKeyDown(int i, int key) {
             }
             break;
         case Qt::Key_Escape:
-            table_.SetCellText(i, state_.TextBeforeEdit);
+            // The text of the value the cell holds: after a Shift+click or a paste the text
+            // kept from the click belongs to another cell, and Esc must change no value.
+            table_.SetCellText(i, QString::fromStdString(FormatVoltage(
+                                      document_.Map().OutputValues[i], state_.SeparatorChar())));
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 
 #include "cell_editor.h"
 #include "edit_state.h"
+#include "entry_prompts.h"
 #include "map_document.h"
 #include "message_box.h"
 #include "number_text.h"
@@ -20,35 +21,6 @@ QString CopiedValues(const VoltageMap& map, char separator) {
     return text;
 }
 
-PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMap& map,
-                              char separator) {
-    QStringList lines = text.split(u'\n');
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) {
-        lines.removeLast();
-    }
-    const EntryLimits limits{.OutputRangeMax = map.OutputRangeMax,
-                             .InputRangeMax = map.InputRangeMax};
-    PastedValues pasted;
-    for (int n = 0; n < lines.size(); ++n) {
-        if (firstRow + n >= map.Resolution) {
-            pasted.PastLastRow = true;
-        } else {
-            const QString field = lines[n].section(u'\t', -1).trimmed();
-            const EntryCheck check =
-                CheckEntry(EntryKind::Cell, field.toStdString(), separator, limits);
-            if (check.IsAccepted()) {
-                pasted.Values.push_back(check.Value);
-                continue;
-            }
-            pasted.Problem = check.IsRefused() ? check.Problem : EntryProblem::NotNumber;
-        }
-        pasted.BadLine = n + 1;
-        pasted.Values.clear();
-        break;
-    }
-    return pasted;
-}
-
 QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int outputRangeMax) {
     QString reason;
     if (pasted.PastLastRow) {
@@ -57,6 +29,11 @@ QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int 
         switch (pasted.Problem) {
             case EntryProblem::NotNumber:
                 reason = texts("MsgPasteNotNumber");
+                // Columns were split: how, and which decimal separator they take.
+                if (pasted.Separator != FieldSeparator::Spaces) {
+                    reason +=
+                        u'\n' + SeparatorsNote(texts, pasted.Separator, pasted.CommaIsDecimal);
+                }
                 break;
             case EntryProblem::PointOnly:
                 reason = texts("MsgPastePointOnly");

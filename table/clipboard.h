@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "entry_rules.h"
+#include "pasted_values.h"
 
 class CellEditor;
 class MapDocument;
@@ -18,22 +18,6 @@ struct VoltageMap;
 /// The output value of every breakpoint, one per line, as the cells show it ("0.000" with
 /// the given decimal separator).
 QString CopiedValues(const VoltageMap& map, char separator);
-
-/// Pasted lines read for the cells from firstRow on: all of them, or none.
-struct PastedValues {
-    std::vector<double> Values;  ///< one per line, three decimals; empty when refused
-    int BadLine = 0;             ///< first refused line, counted from 1; 0 when none
-    bool PastLastRow = false;    ///< the bad line has no breakpoint left to go to
-    EntryProblem Problem = EntryProblem::NotNumber;  ///< otherwise why it was refused
-
-    bool Refused() const { return BadLine > 0; }
-};
-
-/// Reads clipboard text for the cells from firstRow on. Each line gives the last of its
-/// tab-separated fields, so that two columns copied from a spreadsheet paste their second;
-/// every value passes the cell rules. Empty lines at the end are no lines.
-PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMap& map,
-                              char separator);
 
 /// The one message of a refused paste: nothing changed, the bad line and why.
 QString PasteRefusedMessage(const Texts& texts, const PastedValues& pasted, int outputRangeMax);

@@ -91,3 +91,22 @@ EntryPromptText EntryPrompt(const Texts& texts, EntryMessage message, EntryLimit
     }
     return {prompt, Piece(texts, name + "Title")};
 }
+
+QString SeparatorsNote(const Texts& texts, FieldSeparator found, bool commaIsDecimal) {
+    const char* name = "MsgSeparatorSpaces";
+    switch (found) {
+        case FieldSeparator::Tab:
+            name = "MsgSeparatorTab";
+            break;
+        case FieldSeparator::Semicolon:
+            name = "MsgSeparatorSemicolon";
+            break;
+        case FieldSeparator::Comma:
+            name = "MsgSeparatorComma";
+            break;
+        case FieldSeparator::Spaces:
+            break;
+    }
+    return texts("MsgSeparatorFound") + texts(name) + texts("MsgDecimalExpected") +
+           texts(commaIsDecimal ? "MsgDecimalCommaOrPoint" : "MsgDecimalPoint");
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "entry_rules.h"
+#include "field_splitter.h"
 #include "texts.h"
 
 /// Prompt and title of the input box that asks again for a refused number.
@@ -15,3 +16,7 @@ struct EntryPromptText {
 /// OutputRangeMax and I = InputRangeMax written as whole numbers where the message takes
 /// them (for example MsgLineMaxHead + M + MsgLineMaxMid + I + MsgLineMaxTail).
 EntryPromptText EntryPrompt(const Texts& texts, EntryMessage message, EntryLimits limits);
+
+/// The column separator found in a refused line and the decimal separator that line takes:
+/// "Column separator found: semicolon. Decimal separator expected: comma or point."
+QString SeparatorsNote(const Texts& texts, FieldSeparator found, bool commaIsDecimal);

@@ -173,6 +173,19 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgBoxNothingSentBefore", "Erről a számítógépről még nem volt áttöltés a com ",
      "Nothing has been sent to com "},
     {"MsgBoxNothingSentAfter", " portra.", " from this computer yet."},
+    {"MsgBoxCutOff", "BOX: megszakadt", "BOX: cut off"},
+    {"MsgBoxCutOffBefore", "Az áttöltés (", "The send ("},
+    {"MsgBoxCutOffAfter",
+     ") megszakadt: a BOX a régi és az új adatállomány keverékét vagy a régit tartalmazhatja. "
+     "Töltse át újra!",
+     ") was cut off: the BOX may hold a mixture of the old and the new data, or the old data. "
+     "Send again!"},
+    {"MsgSendCutOffMark", "  (megszakadt)", "  (cut off)"},
+    {"MsgCutOffAtStart",
+     "Az alábbi áttöltések megszakadtak. Ezeken a portokon nem tudható, mit tartalmaz a BOX, "
+     "amíg újra át nem tölti:",
+     "These sends were cut off. What the BOX on these ports holds is not known until you send "
+     "again:"},
     // Unsaved work kept for a start after a crash.
     {"MsgRestoreWork",
      "A program legutóbb nem zárult be rendesen. Visszaállítja a nem mentett adatállományt?",
@@ -191,6 +204,13 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgRecoveryKeptAside", "Félretéve ide:", "It was kept aside as:"},
     {"MsgRecoveryNotWritten", "A nem mentett munka nem menthető a helyreállításhoz:",
      "Unsaved work cannot be kept for recovery:"},
+    {"MsgRecoverySign", "Nincs helyreállítás!", "No recovery!"},
+    {"MsgRecoverySignName", "A helyreállítás nem menthető", "Recovery is not being kept"},
+    {"MsgRecoverySignTip",
+     "A nem mentett munka most nem kerül a helyreállítási mappába: egy összeomlás elvinné. "
+     "Mentse az adatállományt! A mappa és az ok:",
+     "Unsaved work is not being kept in the recovery folder now: a crash would lose it. Save "
+     "the data! The folder and the reason:"},
 
     {"MsgCellPointOnly", "Csak tizedes pont használható, tizedes vessző nem! Adja meg újból:",
      "Only decimal point is accepted, not decimal comma! Try again:"},
@@ -407,6 +427,15 @@ constexpr MessageText kMessageTexts[] = {
     {"MsgPointsRefusedTitle", kAttentionHun, kAttentionEng},
     {"MsgPointsNotTwoNumbers", "A sor nem két szám (bemenet és kimenet).",
      "The line is not two numbers (input and output)."},
+    // How a refused line of points or of a paste was split.
+    {"MsgSeparatorFound", "A sorban talált oszlopelválasztó: ", "Column separator found: "},
+    {"MsgSeparatorTab", "tabulátor", "tab"},
+    {"MsgSeparatorSemicolon", "pontosvessző", "semicolon"},
+    {"MsgSeparatorComma", "vessző", "comma"},
+    {"MsgSeparatorSpaces", "szóköz", "space"},
+    {"MsgDecimalExpected", ". Elvárt tizedesjel: ", ". Decimal separator expected: "},
+    {"MsgDecimalPoint", "pont.", "point."},
+    {"MsgDecimalCommaOrPoint", "vessző vagy pont.", "comma or point."},
     {"MsgPointsInputOutside", "A bemeneti feszültség kívül esik a tartományon: 0 - ",
      "The input voltage is outside the input span: 0 - "},
     {"MsgPointsOutputOutside", "A kimeneti feszültség kívül esik a tartományon: 0 - ",

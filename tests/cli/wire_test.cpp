@@ -15,6 +15,7 @@
 #include "qt_printers.h"
 #include "qt_serial_port.h"
 #include "sent_maps.h"
+#include "voltage_map.h"
 
 namespace {
 
@@ -111,6 +112,20 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     ASSERT_TRUE(stream.open(QIODevice::WriteOnly));
     ASSERT_EQ(RunStreamCommand(sent.Newest(), stream, errors), kExitDone);
     EXPECT_EQ(Bytes(stream), HandStream());
+    // A send cut off on com 6 leaves no copy standing for what a box holds.
+    MapContent six;
+    FillStartLine(six);
+    WriteResult begun;
+    const QString cutOff =
+        sent.BeginSend(six, 6, QDateTime(QDate(2026, 12, 7), QTime(9, 0)), begun);
+    QString lastSent, why;
+    QTextStream lastSentOut(&lastSent), whyOut(&why);
+    EXPECT_EQ(RunLastSentCommand(sent, lastSentOut, whyOut), kExitPortError);
+    EXPECT_EQ(lastSent, "");
+    EXPECT_EQ(why,
+              "solva-tx: the send of 2026-12-07 09:00:00, com 6 was cut off: what that BOX "
+              "holds is not known; the map being sent: " +
+                  cutOff + "\n");
     // --checksum: zlib.crc32 of the bytes above, worked out in Python.
     QBuffer checksum;
     ASSERT_TRUE(checksum.open(QIODevice::WriteOnly));

@@ -70,6 +70,14 @@ TEST(DatasheetPoints, LinesReadOrRefused) {
          {1, 2}},
         {"1.5,2\n2.5, 3", '.', None, 0, {1, 2}},  // the comma separates where it is no decimal
         {"1.5,2\n2.5,3", ',', NotTwoNumbers, 1, {}},
+        // A Hungarian spreadsheet's export read under an English locale.
+        {"\xEF\xBB\xBF\"Bemenet\";\"Kimenet\";\r\n0;0;\r\n\"2,5\";\"1,25\";\r\n5,0;3\r\n",
+         '.',
+         None,
+         0,
+         {2, 3, 4}},
+        {"0\t0,5\n1,5\t2\n", '.', None, 0, {1, 2}},
+        {"1,5 2,5\n", '.', NotTwoNumbers, 1, {}},
         {"in out\nmore text\n1 1\n2 2", '.', NotTwoNumbers, 2, {}},  // one header only
         {"1 1\n2 2 2", '.', NotTwoNumbers, 2, {}},
         {"1;;1\n2 2", '.', NotTwoNumbers, 1, {}},

@@ -31,6 +31,9 @@ TEST(BoxState, TheNewestSendToTheChosenNumberDecides) {
     sent.Keep(changed, 1, when, result);
     sent.Keep(noted, 1, when, result);
     sent.Keep(changed, 11, when, result);
+    // An older copy of the same map does not stand for a box that a send broke off on.
+    sent.Keep(start, 5, when, result);
+    sent.BeginSend(start, 5, when, result);
     QFile bad(sent.Folder() + "/000009_bad_com2.pax");
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("15\r\n") == 4);
     bad.close();
@@ -43,7 +46,7 @@ TEST(BoxState, TheNewestSendToTheChosenNumberDecides) {
         {1, start, BoxState::Same},        {1, finer, BoxState::Same},
         {1, changed, BoxState::Different}, {1, filtered, BoxState::Different},
         {11, changed, BoxState::Same},     {2, start, BoxState::NothingSent},
-        {3, start, BoxState::NothingSent},
+        {3, start, BoxState::NothingSent}, {5, start, BoxState::CutOff},
     };
     for (const auto& c : cases) {
         last.Refresh(c.port);

@@ -12,6 +12,7 @@
 #include "fake_platform.h"
 #include "progress_view.h"
 #include "send_map.h"
+#include "send_record.h"
 #include "serial_port.h"
 #include "texts.h"
 #include "voltage_map.h"
@@ -113,12 +114,27 @@ private:
     std::array<bool, 16> blocks_{};
 };
 
+class FakeSendRecord : public SendRecord {
+public:
+    explicit FakeSendRecord(CallLog& log) : log_(log) {}
+
+    void Begin(const VoltageMap& map) override {
+        log_.Add("Record Begin com " + std::to_string(map.PortNumber));
+    }
+    void Withdraw() override { log_.Add("Record Withdraw"); }
+    void Complete(const VoltageMap&) override { log_.Add("Record Complete"); }
+
+private:
+    CallLog& log_;
+};
+
 /// A transfer of the start map over the fake port, in Hungarian.
 struct TransferRig {
     FakeClock clock;
     CallLog log{clock};
     FakeSerialPort port{log};
     FakeProgressView view{log};
+    FakeSendRecord record{log};
     FakeMessageBox messageBox;
     Texts texts{UiLanguage::Hun};
     DeviceTransfer transfer{port, view, clock, messageBox, texts};

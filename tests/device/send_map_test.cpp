@@ -19,14 +19,22 @@ TEST(SendMap, OperationsInOrderAndOnTime) {
     rig.clock.onProcessEvents = [&] {
         EXPECT_FALSE(clicks++ == 0 && rig.transfer.SendMapToDevice(rig.map));
     };
-    ASSERT_TRUE(rig.transfer.SendMapToDevice(rig.map));
+    ASSERT_TRUE(rig.transfer.SendMapToDevice(rig.map, &rig.record));
 
-    std::vector<std::string> expected = {"SelectPort 3", "LineSettings 2400,n,8,1 noflow",
-                                         "Dtr on",       "Rts off",
-                                         "Open",         "Break on",
-                                         "Break off",    "View Show"};
+    // On record before the port opens, and as sent once it is closed: a kill during the
+    // end display leaves the truth.
+    std::vector<std::string> expected = {"Record Begin com 3",
+                                         "SelectPort 3",
+                                         "LineSettings 2400,n,8,1 noflow",
+                                         "Dtr on",
+                                         "Rts off",
+                                         "Open",
+                                         "Break on",
+                                         "Break off",
+                                         "View Show"};
     expected.insert(expected.end(), 256, "Write");
-    expected.insert(expected.end(), {"Drain", "Close", "View EndDisplay", "View Close"});
+    expected.insert(expected.end(),
+                    {"Drain", "Close", "Record Complete", "View EndDisplay", "View Close"});
     std::vector<std::string> calls = rig.log.calls;
     std::erase_if(calls, [](const std::string& what) { return what.starts_with("View Percent"); });
     EXPECT_EQ(calls, expected);
@@ -62,8 +70,12 @@ TEST(SendMap, FailureShowsOneMessageClosesThePortAndHidesTheWindow) {
         SCOPED_TRACE(std::string(c.operation) + " " + std::to_string(c.call));
         TransferRig rig;
         rig.port.FailAt(c.operation, c.call, {c.code, QStringLiteral("Input/output error")});
-        EXPECT_FALSE(rig.transfer.SendMapToDevice(rig.map));
+        EXPECT_FALSE(rig.transfer.SendMapToDevice(rig.map, &rig.record));
 
+        // A port that never opened leaves the box untouched; any later failure leaves the
+        // send on record as cut off.
+        EXPECT_EQ(rig.log.Count("Record Withdraw"), c.operation == std::string("Open") ? 1 : 0);
+        EXPECT_EQ(rig.log.Count("Record Complete"), 0);
         ASSERT_EQ(rig.messageBox.shown.size(), 1u);
         const ShownMessage& box = rig.messageBox.shown[0];
         EXPECT_EQ(std::tuple(box.prompt, box.title, box.buttons, box.icon),

@@ -19,7 +19,8 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     SentMaps sent(dir.filePath("sent"));
     QDir(dir.path()).mkdir("sent");
     for (int n = 2; n <= 501; ++n) {
-        QFile(dir.filePath(QString("sent/%1_old.pax").arg(n))).open(QIODevice::WriteOnly);
+        QFile(dir.filePath(QString("sent/%1_2026-01-01_00-00-00_com1.pax").arg(n)))
+            .open(QIODevice::WriteOnly);
     }
     QFile(dir.filePath("sent/mine.pax")).open(QIODevice::WriteOnly);
 
@@ -35,8 +36,62 @@ TEST(SentMaps, KeepsTheNewestFiveHundredInNumberOrder) {
     EXPECT_EQ(sent.Newest(), kept);
     const QStringList left = QDir(dir.filePath("sent")).entryList(QDir::Files);
     EXPECT_EQ(left.size(), 500 + 1);
-    EXPECT_FALSE(left.contains("2_old.pax"));
-    EXPECT_TRUE(left.contains("100_old.pax") && left.contains("mine.pax"));
+    EXPECT_FALSE(left.contains("2_2026-01-01_00-00-00_com1.pax"));
+    EXPECT_TRUE(left.contains("100_2026-01-01_00-00-00_com1.pax") && left.contains("mine.pax"));
+}
+
+// Begun, cut off, withdrawn, completed: the record of a send from before the port opens
+// to its copy, per port.
+TEST(SentMaps, ASendIsOnRecordFromBeforeThePortOpensToItsCopy) {
+    QTemporaryDir dir;
+    SentMaps sent(dir.filePath("sent"));
+    MapContent map;
+    FillStartLine(map);
+    map.Note = "n";
+    WriteResult result;
+    const QDateTime nine(QDate(2026, 12, 7), QTime(9, 0)), ten(QDate(2026, 12, 7), QTime(10, 0));
+    const QString cutOff = sent.BeginSend(map, 3, nine, result);
+    EXPECT_EQ(cutOff, dir.filePath("sent/sending_2026-12-07_09-00-00_com3.pax"));
+    const QString other = sent.BeginSend(map, 4, nine, result);
+    const QString withdrawn = sent.BeginSend(map, 3, ten, result);
+    EXPECT_EQ(sent.CutOffFor(3), withdrawn);
+    SentMaps::WithdrawSend(withdrawn);
+    EXPECT_EQ(sent.CutOffFor(3), cutOff);
+    EXPECT_EQ(sent.CutOffSends(), QStringList({cutOff, other}));
+    EXPECT_EQ(SentMaps::SentLabel(cutOff), "2026-12-07 09:00:00, com 3");
+    EXPECT_TRUE(sent.Newest().isEmpty());  // a record is no copy
+
+    const QString intent = sent.BeginSend(map, 3, ten, result);
+    const QString kept = sent.CompleteSend(intent, map, 3, ten, result);
+    EXPECT_EQ(kept, dir.filePath("sent/000001_2026-12-07_10-00-00_com3.pax"));
+    EXPECT_EQ(sent.CutOffSends(), QStringList{other});  // com 4 stays cut off
+    EXPECT_EQ(ReadDataFile(kept).Data.Note, "n");
+    // Without a record (the folder refused it) the copy is written afresh.
+    EXPECT_EQ(sent.CompleteSend({}, map, 3, nine, result),
+              dir.filePath("sent/000002_2026-12-07_09-00-00_com3.pax"));
+}
+
+// Names a send never writes, with numbers up to the end of the 64 bits.
+TEST(SentMaps, PlantedNamesSteerNeitherTheNumbersNorTheNewest) {
+    QTemporaryDir dir;
+    SentMaps sent(dir.filePath("sent"));
+    QDir(dir.path()).mkdir("sent");
+    for (const char* name :
+         {"9223372036854775807_.pax", "9223372036854775807_2026-12-07_09-00-00_com3.pax",
+          "-5_2026-12-07_09-00-00_com3.pax", "000007_x_com3.pax", "sending_x_com3.pax",
+          "999999999999999_2026-12-07_09-00-00_com3.pax"}) {
+        QFile(dir.filePath("sent/") + name).open(QIODevice::WriteOnly);
+    }
+    MapContent map;
+    FillStartLine(map);
+    WriteResult result;
+    const QDateTime when(QDate(2026, 12, 7), QTime(9, 30));
+    // The last number there is: the copy takes it too, and its later time orders it.
+    const QString kept = sent.Keep(map, 3, when, result);
+    EXPECT_EQ(kept, dir.filePath("sent/999999999999999_2026-12-07_09-30-00_com3.pax"));
+    EXPECT_EQ(sent.Newest(), kept);
+    EXPECT_EQ(sent.NewestFor(3), kept);
+    EXPECT_TRUE(sent.CutOffSends().isEmpty());
 }
 
 // A copy that cannot be written is told, and the newest copy kept stays the one before.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -35,6 +36,12 @@ WorkingState State(double firstVolts, const QString& fileName, bool saved = fals
     return state;
 }
 
+/// The bytes with a checksum that holds again, as a file written so would have it.
+QByteArray Resealed(QByteArray bytes) {
+    bytes.chop(42);
+    return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex() + "\r\n";
+}
+
 QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -59,6 +66,10 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
 
     QByteArray flipped = bytes;
     flipped[flipped.indexOf("1250\r\n")] = '2';  // 1.25 V becomes 2.25 V
+    QByteArray sizes = bytes;
+    const qsizetype sizesAt = sizes.indexOf("\r\n", sizes.indexOf(".pax\r\n")) + 2;
+    sizes.replace(sizesAt, sizes.indexOf("\r\n", sizesAt) - sizesAt,
+                  "9223372036854775807 9223372036854775807");
     QByteArray otherFormat = bytes;
     otherFormat.replace("recovery 3\r\n", "recovery 2\r\n");  // before the selection
     const struct {
@@ -74,8 +85,16 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
         {"one value changed", flipped, RecoveryFault::Damaged, ""},
         {"a data file", "15\r\n15\r\n0\r\n0\r\n8\r\n", RecoveryFault::Damaged, ""},
         {"another layout", otherFormat, RecoveryFault::OtherVersion, ""},
-        {"another program", QByteArray(bytes).replace(kVersionLine, "\r\n0.9.1\r\n"),
+        {"another program", Resealed(QByteArray(bytes).replace(kVersionLine, "\r\n0.9.1\r\n")),
          RecoveryFault::OtherVersion, "0.9.1"},
+        // Nothing of a file is shown before its checksum holds, and then only a piece.
+        {"another version, damaged", QByteArray(bytes).replace(kVersionLine, "\r\n0.9.1\r\n"),
+         RecoveryFault::Damaged, ""},
+        {"a megabyte of version",
+         Resealed(QByteArray(bytes).replace(kVersionLine,
+                                            "\r\n" + QByteArray(1 << 20, 'v') + "\r\n")),
+         RecoveryFault::OtherVersion, QString(40, 'v') + QChar(0x2026)},
+        {"sizes whose sum overflows", Resealed(sizes), RecoveryFault::Damaged, ""},
     };
     for (const auto& c : cases) {
         const RecoveryDecodeResult result = DecodeRecovery(c.bytes);
@@ -183,7 +202,8 @@ TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
 }
 
 TEST_F(Recovery, OtherVersionsAreRefusedInHungarianToo) {
-    Left("a.recovery", EncodeRecovery(State(1, "a.pax")).replace(kVersionLine, "\r\n0.0.1\r\n"), 0);
+    Left("a.recovery",
+         Resealed(EncodeRecovery(State(1, "a.pax")).replace(kVersionLine, "\r\n0.0.1\r\n")), 0);
     WorkRecovery recovery(
         dir.path(), [this] { return current; }, messageBox, texts, clock);
     Offer(recovery);
@@ -248,17 +268,36 @@ TEST_F(Recovery, LeftWorkStaysWhenItCannotBeKeptAgain) {
     EXPECT_EQ(Read(dir.filePath("left.recovery")), left);
 }
 
-TEST_F(Recovery, AFolderThatCannotBeMadeIsToldOnce) {
+// One message a run, and a sign for as long as each failure lasts.
+TEST_F(Recovery, AFolderThatCannotBeWrittenIsToldOnceAndSignedWhileItLasts) {
     Put(dir.filePath("file"), "");
+    const QString folder = QDir::toNativeSeparators(dir.filePath("file/sub"));
     WorkRecovery recovery(
         dir.filePath("file/sub"), [this] { return current; }, messageBox, texts, clock);
-    recovery.WriteNow();
-    recovery.WriteNow();
-    recovery.Flush();
-    QCoreApplication::processEvents();
+    QStringList signs;
+    QObject::connect(&recovery, &WorkRecovery::WritingFailed,
+                     [&](const QString& reason) { signs << reason; });
+    QObject::connect(&recovery, &WorkRecovery::WritingWorks, [&] { signs << "works"; });
+    const auto write = [&] {
+        recovery.WriteNow();
+        recovery.Flush();
+        QCoreApplication::processEvents();
+    };
+    write();
+    write();
+    EXPECT_EQ(signs, QStringList{folder});
+    QFile::remove(dir.filePath("file"));
+    write();
+    EXPECT_EQ(signs, QStringList({folder, "works"}));
+    // The folder goes after the first write: the same file cannot be replaced.
+    ASSERT_TRUE(QDir(dir.filePath("file")).removeRecursively());
+    Put(dir.filePath("file"), "");
+    write();
+    ASSERT_EQ(signs.size(), 3);
+    EXPECT_TRUE(signs[2].startsWith(folder + "\n")) << signs[2].toStdString();
     ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].prompt, "A nem mentett munka nem menthető a helyreállításhoz:\n" +
-                                              QDir::toNativeSeparators(dir.filePath("file/sub")));
+    EXPECT_EQ(messageBox.shown[0].prompt,
+              "A nem mentett munka nem menthető a helyreállításhoz:\n" + folder);
 }
 
 }  // namespace

@@ -76,6 +76,32 @@ TEST(MapReport, ShowsTheMapItsFileAndTheChecksumOnOnePage) {
               "0,0 0,5 1,0 1,5 2,0 2,5 3,0 3,5 4,0 4,5 5,0");
 }
 
+// A long folder loses its middle folders; a long name and the mark go to a line of their
+// own, never cut. About 100 c's are wider than the page, 50 leave the name and mark a line.
+TEST(MapReport, ALongPathKeepsTheFileNameAndTheMarkWhole) {
+    QTemporaryDir dir;
+    const QString longFolder = "/mérések/" + QString(100, 'c') + "/2026/v3.pax";
+    const QString longName = "/mérések/" + QString(50, 'c') + ".pax";
+    const struct {
+        QString path;
+        QStringList lines;
+    } cases[] = {
+        {longFolder, {"Adatállomány: /mérések/…/2026/v3.pax (a térkép a mentés óta módosult)"}},
+        {longName,
+         {"Adatállomány: /mérések/", QString(50, 'c') + ".pax (a térkép a mentés óta módosult)"}},
+    };
+    for (const auto& c : cases) {
+        const QString pdf = dir.filePath("r.pdf");
+        QString error;
+        ASSERT_TRUE(WriteMapReport(VoltageMap(), {c.path, {}, true, "n"}, UiLanguage::Hun, ',',
+                                   QDateTime(QDate(2026, 12, 7), QTime(9, 5)), pdf, error));
+        const QStringList lines = PdfLines(pdf);
+        EXPECT_EQ(lines.mid(1, c.lines.size()), c.lines);
+        EXPECT_TRUE(lines.at(1 + c.lines.size()).startsWith("Az adatállomány dátuma: -"));
+        EXPECT_TRUE(lines.contains("Megjegyzés: n"));
+    }
+}
+
 TEST(MapReport, ARefusedFileGivesTheLoadMessageAndWritesNothing) {
     QTemporaryDir dir;
     const QString pax = dir.filePath("span.pax");

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <tuple>
 
 #include "cell_editor.h"
@@ -87,15 +88,32 @@ TEST_F(CellEditorTest, EmptiedCellGetsItsOwnAcceptableTextBack) {
     EXPECT_TRUE(inputBox.asked.empty());
 }
 
-// Esc brings back the text of the click without any check; after a paste, the pasted text,
-// which then stands.
-TEST_F(CellEditorTest, EscBringsBackTheClickedOrThePastedText) {
+// Whatever the selection, Esc shows the value the cell holds: no value changes. After a
+// paste that is the pasted value, which then stands.
+TEST_F(CellEditorTest, EscRestoresTheCellsOwnTextWithoutAnyCheck) {
     ShowForm();
-    editor.SelectCell(7);
-    table.SetCellText(7, "abc");
-    QTest::keyClick(table.Text1[7], Qt::Key_Escape);
-    EXPECT_EQ(table.CellText(7), "0.938");
+    const struct {
+        const char* name;
+        int row;
+        std::function<void()> select;
+        const char* shown;
+    } cases[] = {
+        {"a click", 7, [&] { editor.SelectCell(7); }, "0.938"},
+        {"a Shift+click", 10, [&] { editor.SelectCell(1), editor.ExtendRangeTo(10); }, "1.289"},
+        {"Shift+Down", 2, [&] { editor.SelectCell(1), editor.MoveRangeEnd(1, Qt::Key_Down); },
+         "0.352"},
+    };
+    for (const auto& c : cases) {
+        c.select();
+        const auto before = map.OutputValues;
+        table.SetCellText(c.row, "abc");
+        QTest::keyClick(table.Text1[c.row], Qt::Key_Escape);
+        EXPECT_EQ(table.CellText(c.row), c.shown) << c.name;
+        editor.CommitPendingCells();
+        EXPECT_EQ(map.OutputValues, before) << c.name;
+    }
     EXPECT_TRUE(inputBox.asked.empty());
+    editor.SelectCell(7);
     FakeMessageBox messageBox;
     FakeClipboard clipboard;
     clipboard.text = "2.5\n3.5\n";

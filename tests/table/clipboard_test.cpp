@@ -22,7 +22,21 @@ TEST(Clipboard, PastedLinesAreAllAcceptedOrNoneWithTheFirstBadLine) {
         {"0.1234", 127, '.', {0.123}, ""},
         {"1\n16\n2", 0, '.', {}, "Bad line: 2\nMaximum output value: 15V."},
         {"1\n\n2", 0, '.', {}, "Bad line: 2\nThe line is not a number."},
-        {"x\tabc", 0, '.', {}, "Bad line: 1\nThe line is not a number."},
+        {"x\tabc",
+         0,
+         '.',
+         {},
+         "Bad line: 1\nThe line is not a number.\nColumn separator found: "
+         "tab. Decimal separator expected: comma or point."},
+        // A spreadsheet's columns: quotes, decimal commas, a separator at the end, CRLF.
+        {"\"a\";\"2,5\";\r\nb;1.25;\r\n", 0, '.', {2.5, 1.25}, ""},
+        {"0,5\t2.5\n1\t3,5", 0, ',', {2.5, 3.5}, ""},
+        {"1;2 V",
+         0,
+         '.',
+         {},
+         "Bad line: 1\nThe line is not a number.\nColumn separator found: "
+         "semicolon. Decimal separator expected: comma or point."},
         {"1,5", 0, '.', {}, "Bad line: 1\nOnly decimal point is accepted, not decimal comma."},
         {"1.5", 0, ',', {}, "Bad line: 1\nOnly decimal comma is accepted, not decimal point."},
         {"2\n-1", 0, '.', {}, "Bad line: 2\nMinimum output value: 0V."},
