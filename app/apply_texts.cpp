@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "accessible_texts.h"
+
 namespace {
 
 QWidget* FindControl(QWidget* root, const char* name) {
@@ -39,6 +41,11 @@ void ApplyTexts(QWidget* root, UiLanguage language) {
         }
         if (const char* toolTip = hun ? row.toolTipHun : row.toolTipEng) {
             control->setToolTip(QString::fromUtf8(toolTip));
+        }
+    }
+    for (const AccessibleName& row : AccessibleNames()) {
+        if (QWidget* control = FindControl(root, row.control)) {
+            control->setAccessibleName(QString::fromUtf8(hun ? row.hun : row.eng));
         }
     }
 }

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <utility>
 
+#include "accessible_controls.h"
 #include "apply_texts.h"
 #include "box_state_view.h"
 #include "browser.h"
@@ -26,6 +27,7 @@
 #include "data_file.h"
 #include "entry_boxes.h"
 #include "file_commands.h"
+#include "focus_picture.h"
 #include "frame_choosers.h"
 #include "hold_ending.h"
 #include "keyboard_shortcuts.h"
@@ -43,6 +45,7 @@
 #include "send_record.h"
 #include "sent_maps.h"
 #include "step_buttons.h"
+#include "tab_cycle.h"
 #include "table_view.h"
 #include "twips.h"
 #include "undo_button_menu.h"
@@ -66,6 +69,7 @@ void SetBorder(QLabel* picture, bool border) {
 Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
              const QString& settingsFileName, QWidget* parent)
     : QWidget(parent), platform_(platform), locale_(locale) {
+    InstallAccessibleControls();
     setObjectName("Form1");
     setWindowTitle("SOLVA-TX");
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
@@ -149,6 +153,7 @@ Form1::Form1(Platform platform, SerialPort& serialPort, const QLocale& locale,
         Frame7->Editing()->EndDrag();
     });
     ConnectRange();
+    SetUpKeyboard();
     // A prompt of the cell or box being left takes the release of the click that left it.
     auto* completion = new PressCompletion(this);
     completion->Watch({W.Command1, W.Command2, W.Command3, W.Command4, W.Command5, W.Command8,
@@ -202,6 +207,7 @@ void Form1::Load(const QString& settingsFileName) {
     Table->BuildTable(Map());
     Frame7->Chart().BuildChart();
     Edit.FormReady = true;
+    NameForScreenReader();
     MapChanged({.Flags = kWholeMap});
     if (platform_.settings.Value(kLanguageKey) == LanguageCode(UiLanguage::Eng)) {
         SwitchLanguage(UiLanguage::Eng);
@@ -342,6 +348,7 @@ void Form1::SwitchLanguage(UiLanguage language) {
     Box->Show(Map());
     RecoveryWarning->Show();
     ShowGuidePicture();
+    NameForScreenReader();
     platform_.settings.SetValue(kLanguageKey, LanguageCode(language));
 }
 

@@ -27,6 +27,7 @@ class DeviceTransfer;
 class EntryBoxes;
 class FrameChoosers;
 class StepButtons;
+class TabCycle;
 class FileCommands;
 class PortAssignments;
 class RangeCommands;
@@ -98,6 +99,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /// Tab and Shift+Tab anywhere in the window go round the one cycle.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Texts Msg;
@@ -106,6 +109,13 @@ private:
     bool StepButtonHeld = false;
 
     void Load(const QString& settingsFileName);
+    /// The Tab cycle.
+    void SetUpKeyboard();
+    /// Where Tab enters the table.
+    QWidget* TableEntryCell() const;
+    /// The cells' and the chart's names and description in the current language.
+    void NameForScreenReader();
+    void DescribeChart();
     void ConnectCommands();
     void SwitchLanguage(UiLanguage language);
     void ShowLanguageBorders();
@@ -160,4 +170,5 @@ private:
     std::unique_ptr<DeviceTransfer> transfer_;
     /// Made once the start map is on screen: only changes from then on are kept.
     std::unique_ptr<WorkRecovery> recovery_;
+    std::unique_ptr<TabCycle> tabCycle_;
 };

@@ -27,6 +27,7 @@ void Form1::MapChanged(const MapChanges& changes) {
         Box->Refresh(Map().PortNumber);
     }
     Box->Show(Map());
+    DescribeChart();
     if (recovery_) {
         recovery_->Changed();
     }

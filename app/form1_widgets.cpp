@@ -9,6 +9,8 @@
 #include <QPushButton>
 
 #include "chooser_font.h"
+#include "focus_picture.h"
+#include "note_box.h"
 #include "twips.h"
 
 namespace {
@@ -84,8 +86,8 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Command9 = Make<QPushButton>(w.Frame11, "Command9", 120, 720, 975, 255);
 
     w.Command10 = Make<QPushButton>(form, "Command10", 13680, 4800, 1215, 255);
-    w.Picture3 = Make<QLabel>(form, "Picture3", 13680, 5160, 615, 495);
-    w.Picture4 = Make<QLabel>(form, "Picture4", 14280, 5160, 615, 495);
+    w.Picture3 = Make<FocusPicture>(form, "Picture3", 13680, 5160, 615, 495);
+    w.Picture4 = Make<FocusPicture>(form, "Picture4", 14280, 5160, 615, 495);
 
     w.Frame6 = Make<QGroupBox>(form, "Frame6", 13680, 5640, 1215, 1335);
     w.Label8 = Make<QLabel>(w.Frame6, "Label8", 0, 120, 1215, 255);
@@ -101,7 +103,7 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Command4 = Make<QPushButton>(w.Frame3, "Command4", 120, 1680, 975, 375);
 
     w.Frame5 = Make<QGroupBox>(form, "Frame5", 0, 9120, 6015, 1095);
-    w.Text2 = Make<QPlainTextEdit>(w.Frame5, "Text2", 120, 240, 5775, 735);
+    w.Text2 = Make<NoteBox>(w.Frame5, "Text2", 120, 240, 5775, 735);
 
     w.Frame4 = Make<QGroupBox>(form, "Frame4", 6120, 9145, 4935, 1072);
     w.Label5 = Make<QLabel>(w.Frame4, "Label5", 120, 240, 1215, 255);
@@ -111,6 +113,6 @@ Form1Widgets CreateForm1Widgets(QWidget* form) {
     w.Check1 = Make<QCheckBox>(w.Frame4, "Check1", 2640, 240, 2175, 255);
     w.Check2 = Make<QCheckBox>(w.Frame4, "Check2", 2640, 600, 2175, 375);
 
-    w.Picture2 = Make<QLabel>(form, "Picture2", 11160, 9240, 3735, 995);
+    w.Picture2 = Make<FocusPicture>(form, "Picture2", 11160, 9240, 3735, 995);
     return w;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "focus_picture.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -35,9 +37,9 @@ struct Form1Widgets {
     QPushButton* Command9;
     QPushButton* Command10;  ///< undo
     // Language flags and the web-page picture.
-    QLabel* Picture3;
-    QLabel* Picture4;
-    QLabel* Picture2;
+    FocusPicture* Picture3;
+    FocusPicture* Picture4;
+    FocusPicture* Picture2;
     // Settings panel.
     QGroupBox* Frame6;
     QLabel* Label8;

@@ -1,5 +1,6 @@
 #include "picture_clicks.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -10,6 +11,16 @@ void PictureClicks::Watch(QWidget* picture, std::function<void()> action) {
 
 bool PictureClicks::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int k = key->key();
+        if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) &&
+            !key->isAutoRepeat()) {
+            actions_.value(watched)();
+            return true;
+        }
+        return false;
+    }
     if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) ||
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
         return false;

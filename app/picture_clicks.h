@@ -8,7 +8,8 @@ class QWidget;
 
 /// Lets pictures act as buttons do: a left press and a release on the same picture act
 /// once. A press dragged off the picture does nothing, and the second press of a double
-/// click starts no click of its own.
+/// click starts no click of its own. Space, Enter and Return on a focused picture act as a
+/// click.
 class PictureClicks : public QObject {
     Q_OBJECT
 

@@ -216,7 +216,9 @@ void ChartView::PaintFrame(QPainter& painter, const QRegion& exposed) {
             .contains(exposed.boundingRect())) {
         return;  // neither the border nor the caption is exposed
     }
-    painter.setPen(palette().color(QPalette::Mid));
+    // The keyboard's focus shows as a wider frame in the highlight colour.
+    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 2)
+                              : QPen(palette().color(QPalette::Mid)));
     painter.drawRect(QRect(0, titleHeight / 2, width() - 1, height() - 1 - titleHeight / 2));
     if (!title().isEmpty()) {
         const QRect text = fontMetrics().boundingRect(title()).translated(kTitleIndent, 0);

@@ -14,6 +14,7 @@
 #include "qt_platform.h"
 #include "qt_serial_port.h"
 #include "report_command.h"
+#include "screen_fit.h"
 #include "window_picture.h"
 
 namespace {
@@ -86,6 +87,7 @@ int RunEditorMode(const CommandRequest& request) {
     QtSerialPort serialPort;
     Form1 form(platform.Get(), serialPort, QLocale::system(), SettingsFilePath(kSettingsFileName));
     platform.SetParent(&form);
+    FitWindowToScreen(&form);
     form.show();
     // Once the window is up, so that the questions are shown over it; work left by a crash
     // first, so that a file named here asks whether to save the restored work.

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
           poppler-utils   # pdftotext reads the reports back in the tests
-          xvfb xauth)     # xvfb-run: the sanitized program in a real X window
+          xvfb xauth      # xvfb-run: the sanitized program in a real X window
+          at-spi2-core python3-pyatspi dbus-daemon)  # what a screen reader finds, checked by AT-SPI
 scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_WARNINGS_AS_ERRORS=ON

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test; checks the Debian package (scripts/check-package.sh);
+# Sets up, builds and runs every test; checks the Debian package (scripts/check-package.sh)
+# and what a screen reader gets (scripts/accessibility-check.sh);
 # then builds the tests and the program again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any finding fails its test, and runs the sanitized program
 # in a real X window without a D-Bus session, as CI runs it; then builds and tests for Windows
@@ -9,6 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 scripts/check-package.sh build
+scripts/accessibility-check.sh build/app/solva-tx
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
       -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF \

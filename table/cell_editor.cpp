@@ -37,6 +37,7 @@ CellEditor::CellEditor(MapDocument& document, TableView& table, EditState& state
     connect(&table_, &TableView::CellClicked, this, &CellEditor::SelectCell);
     connect(&table_, &TableView::CellKeyPressed, this, &CellEditor::CellKeyDown);
     connect(&table_, &TableView::CellFocusLost, this, &CellEditor::CellLostFocus);
+    connect(&table_, &TableView::CellFocusTaken, this, &CellEditor::CellFocused);
     connect(&table_, &TableView::CellShiftClicked, this, &CellEditor::ExtendRangeTo);
     connect(&table_, &TableView::CellShiftKeyPressed, this, &CellEditor::MoveRangeEnd);
 }
@@ -175,6 +176,22 @@ void CellEditor::CellLostFocus(int i) {
     }
     CommitCell(i);
     ++state_.LostFocusChecks;
+}
+
+void CellEditor::CellFocused(int i, Qt::FocusReason reason) {
+    // The moves between cells by key scroll and select for themselves; a window or a menu
+    // giving the focus back is not the user moving.
+    const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (committing_ || (!byTab && reason != Qt::MouseFocusReason) ||
+        i >= document_.Map().Resolution) {
+        return;
+    }
+    ScrollIntoView(i);
+    // A click selects its cell at the release; Tab selects it here, so that what is typed
+    // next is checked and taken as after a click.
+    if (byTab && (i != state_.EditedCell || document_.SelectedPoint() != i)) {
+        SelectCell(i);
+    }
 }
 
 void CellEditor::ExtendRangeTo(int i) {

@@ -29,6 +29,9 @@ public:
     void CellKeyDown(int i, int key);
     /// Cell i lost the keyboard focus.
     void CellLostFocus(int i);
+    /// Cell i took the keyboard focus by Tab or a click: it comes into view, and reached by
+    /// Tab it becomes the edited cell as a click makes it.
+    void CellFocused(int i, Qt::FocusReason reason);
     /// Checks and commits every cell whose text is not its value's, whatever became of the
     /// focus: each command that reads the map calls it first, so that it reads what the
     /// cells show.

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "accessible_texts.h"
 #include "design_font.h"
 #include "number_text.h"
 #include "range_changes.h"
@@ -196,8 +197,20 @@ void TableView::ShowRows(const VoltageMap& map) {
     for (int i = 0; i < map.Resolution; ++i) {
         Label1[i]->setText(QString::number(i + 1) + ':');
         Label2[i]->setText(InputVoltageText(map, i, separator_));
+        NameCell(i);
         ShowValue(map, i);
     }
+}
+
+void TableView::NameCells(UiLanguage language) {
+    language_ = language;
+    for (int i = 0; i < createdRows_; ++i) {
+        NameCell(i);
+    }
+}
+
+void TableView::NameCell(int i) {
+    Text1[i]->setAccessibleName(CellAccessibleName(language_, i + 1, Label2[i]->text()));
 }
 
 void TableView::ShowValue(const VoltageMap& map, int k) {
@@ -372,6 +385,9 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
             emit CellKeyPressed(row, key->key());
             break;
         }
+        case QEvent::FocusIn:
+            emit CellFocusTaken(row, static_cast<QFocusEvent*>(event)->reason());
+            break;
         case QEvent::FocusOut: {
             // A modal box or a popup taking the focus, or another application, is not the
             // user leaving the cell.

@@ -6,6 +6,7 @@
 
 #include "breakpoint_range.h"
 #include "map_document.h"
+#include "texts.h"
 #include "voltage_map.h"
 
 class QFrame;
@@ -48,6 +49,8 @@ public:
     void SetRowBold(int i, bool bold);
     /// Gives cell i the keyboard focus, as the keyboard moves between cells.
     void FocusCell(int i);
+    /// Names every cell for a screen reader by its row and input voltage, in the language.
+    void NameCells(UiLanguage language);
     /// The cells of the range get a tinted background; none when range is empty.
     void ShowRange(std::optional<BreakpointRange> range);
 
@@ -77,6 +80,8 @@ signals:
     void CellClicked(int i);
     void CellKeyPressed(int i, int key);
     void CellFocusLost(int i);
+    /// Cell i took the keyboard focus by a key (Tab or a move between cells) or a click.
+    void CellFocusTaken(int i, Qt::FocusReason reason);
     /// The copy or paste keys in cell i; the cell itself does not receive them.
     void CellCopyPressed(int i);
     void CellPastePressed(int i);
@@ -96,6 +101,7 @@ private:
     void CreateRow(int i);
     void PlaceRow(int i);
     void ShowRow(int i, bool visible);
+    void NameCell(int i);
     void SetPanelHeight(int twips);
     void SetScrollRange(int rows);
     int RowOf(QObject* widget) const;
@@ -104,6 +110,7 @@ private:
     void ScrollByWheel(int angleDelta);
 
     char separator_;
+    UiLanguage language_ = UiLanguage::Hun;
     int panelTop_ = 0;
     int panelHeight_ = 8055;
     int viewportHeight_ = 8055;

@@ -111,7 +111,7 @@ TEST_F(Form1Test, FlagsSwitchEveryTextAndAreRememberedSeparatorFollowsLocale) {
     EXPECT_EQ(again.Table->Label2[0]->text(), "0,117");  // the input column too
 
     // The point panel caption follows the language and a cleared selection.
-    for (QLabel* flag : {english, form.W.Picture3}) {
+    for (QLabel* flag : {english, static_cast<QLabel*>(form.W.Picture3)}) {
         QTest::mouseClick(flag, Qt::LeftButton);
         QTest::mouseClick(form.Table->Text1[3], Qt::LeftButton);
         const QString point = flag == english ? "Point" : "Pont";
