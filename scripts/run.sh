@@ -3,5 +3,5 @@
 # a picture and prints the picture's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh solva-tx user_guides  # the editor and the guides F1 opens, no tests
+scripts/setup.sh OFF solva-tx user_guides  # the editor and the guides F1 opens, no tests
 exec build/app/solva-tx "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing) and builds the targets
-# named as arguments, or everything. Every script configures build/ alike (warnings as
-# errors, as CI builds), so that running one after another rebuilds nothing already built.
+# named after the first argument, or everything. The first argument, ON or OFF, says whether
+# warnings are errors (ON in our own test runs and CI, OFF for a user's build); it changes no
+# compile command, so running one script after another rebuilds nothing already built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,5 +13,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           at-spi2-core python3-pyatspi dbus-daemon)  # what a screen reader finds, checked by AT-SPI
 scripts/install-missing.sh "${packages[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_WARNINGS_AS_ERRORS=ON
+warnings_as_errors=$1
+shift
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DSOLVA_WARNINGS_AS_ERRORS="$warnings_as_errors"
 cmake --build build ${1:+--target "$@"}

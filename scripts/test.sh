@@ -7,7 +7,7 @@
 # (scripts/windows.sh) when a Qt for Windows is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 scripts/check-package.sh build
 scripts/accessibility-check.sh build/app/solva-tx
