@@ -1,4 +1,4 @@
-#include "accessible_controls.h"
+#include "app/accessible_controls.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

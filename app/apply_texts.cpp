@@ -1,11 +1,11 @@
-#include "apply_texts.h"
+#include "app/apply_texts.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
 
-#include "accessible_texts.h"
+#include "texts/accessible_texts.h"
 
 namespace {
 

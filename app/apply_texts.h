@@ -1,6 +1,6 @@
 #pragma once
 
-#include "texts.h"
+#include "texts/texts.h"
 
 class QWidget;
 

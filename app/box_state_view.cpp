@@ -1,12 +1,12 @@
-#include "box_state_view.h"
+#include "app/box_state_view.h"
 
 #include <QLabel>
 #include <algorithm>
 
-#include "sent_maps.h"
-#include "texts.h"
-#include "twips.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "history/sent_maps.h"
+#include "platform/twips.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "box_state.h"
+#include "device/box_state.h"
 
 class QLabel;
 class QWidget;

@@ -1,20 +1,20 @@
-#include "chart_menu.h"
+#include "app/chart_menu.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <utility>
 
-#include "chart_view.h"
-#include "compare_file.h"
-#include "file_dialog.h"
-#include "inside_folder.h"
-#include "map_report.h"
-#include "message_box.h"
-#include "popup_menu.h"
-#include "range_commands.h"
-#include "system_clipboard.h"
-#include "texts.h"
-#include "user_folders.h"
+#include "app/range_commands.h"
+#include "chart/chart_view.h"
+#include "files/compare_file.h"
+#include "files/inside_folder.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/popup_menu.h"
+#include "platform/system_clipboard.h"
+#include "platform/user_folders.h"
+#include "report/map_report.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <functional>
 
-#include "map_report.h"
-#include "platform.h"
+#include "platform/platform.h"
+#include "report/map_report.h"
 
 class ChartView;
 class QPoint;

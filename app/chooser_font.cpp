@@ -1,11 +1,11 @@
-#include "chooser_font.h"
+#include "app/chooser_font.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "design_font.h"
+#include "platform/design_font.h"
 
 namespace {
 

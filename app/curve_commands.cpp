@@ -1,7 +1,7 @@
-#include "curve_commands.h"
+#include "app/curve_commands.h"
 
-#include "entry_boxes.h"
-#include "map_document.h"
+#include "app/entry_boxes.h"
+#include "core/map_document.h"
 
 CurveCommands::CurveCommands(MapDocument& document, EntryBoxes& boxes)
     : document_(document), boxes_(boxes) {}

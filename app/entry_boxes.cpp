@@ -1,4 +1,4 @@
-#include "entry_boxes.h"
+#include "app/entry_boxes.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -7,11 +7,11 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
-#include "entry_prompts.h"
-#include "input_box.h"
-#include "number_text.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/number_text.h"
+#include "core/voltage_map.h"
+#include "platform/input_box.h"
+#include "texts/entry_prompts.h"
+#include "texts/texts.h"
 
 namespace {
 

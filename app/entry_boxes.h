@@ -4,8 +4,8 @@
 #include <QString>
 #include <array>
 
-#include "edit_state.h"
-#include "entry_rules.h"
+#include "core/entry_rules.h"
+#include "table/edit_state.h"
 
 class InputBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "focus_picture.h"
+#include "app/focus_picture.h"
 
 #include <QPainter>
 

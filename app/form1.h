@@ -4,17 +4,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "chart_editing.h"
-#include "clock.h"
-#include "dialog_language.h"
-#include "edit_state.h"
-#include "file_command_host.h"
-#include "form1_widgets.h"
-#include "map_document.h"
-#include "platform.h"
-#include "settings_file.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "app/form1_widgets.h"
+#include "chart/chart_editing.h"
+#include "core/map_document.h"
+#include "core/voltage_map.h"
+#include "files/file_command_host.h"
+#include "files/settings_file.h"
+#include "platform/clock.h"
+#include "platform/dialog_language.h"
+#include "platform/platform.h"
+#include "table/edit_state.h"
+#include "texts/texts.h"
 
 class BoxStateView;
 class RecoverySign;

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "accessible_controls.h"
-#include "accessible_texts.h"
-#include "cell_editor.h"
-#include "chart_view.h"
-#include "focus_picture.h"
-#include "form1.h"
-#include "tab_cycle.h"
-#include "table_view.h"
+#include "app/accessible_controls.h"
+#include "app/focus_picture.h"
+#include "app/form1.h"
+#include "app/tab_cycle.h"
+#include "chart/chart_view.h"
+#include "table/cell_editor.h"
+#include "table/table_view.h"
+#include "texts/accessible_texts.h"
 
 void Form1::SetUpKeyboard() {
     // Reading order: the table, the chart, the right-hand column from the top, the note, the

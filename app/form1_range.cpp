@@ -3,14 +3,14 @@
 #include <QPoint>
 #include <algorithm>
 
-#include "cell_editor.h"
-#include "chart_menu.h"
-#include "chart_view.h"
-#include "form1.h"
-#include "popup_menu.h"
-#include "range_commands.h"
-#include "step_buttons.h"
-#include "table_view.h"
+#include "app/chart_menu.h"
+#include "app/form1.h"
+#include "app/range_commands.h"
+#include "app/step_buttons.h"
+#include "chart/chart_view.h"
+#include "platform/popup_menu.h"
+#include "table/cell_editor.h"
+#include "table/table_view.h"
 
 void Form1::ConnectRange() {
     Range = std::make_unique<RangeCommands>(document_, *Frame7, Msg, platform_, SeparatorChar());

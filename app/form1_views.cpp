@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTextDocument>
 
-#include "box_state_view.h"
-#include "cell_editor.h"
-#include "chart_view.h"
-#include "form1.h"
-#include "table_view.h"
-#include "work_recovery.h"
+#include "app/box_state_view.h"
+#include "app/form1.h"
+#include "chart/chart_view.h"
+#include "recovery/work_recovery.h"
+#include "table/cell_editor.h"
+#include "table/table_view.h"
 
 void Form1::MapChanged(const MapChanges& changes) {
     Table->ShowChanges(Map(), changes);

@@ -1,4 +1,4 @@
-#include "form1_widgets.h"
+#include "app/form1_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "chooser_font.h"
-#include "focus_picture.h"
-#include "note_box.h"
-#include "twips.h"
+#include "app/chooser_font.h"
+#include "app/focus_picture.h"
+#include "app/note_box.h"
+#include "platform/twips.h"
 
 namespace {
 

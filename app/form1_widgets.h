@@ -1,6 +1,6 @@
 #pragma once
 
-#include "focus_picture.h"
+#include "app/focus_picture.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,13 +1,13 @@
-#include "frame_choosers.h"
+#include "app/frame_choosers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 
-#include "map_document.h"
-#include "message_box.h"
-#include "range_changes.h"
-#include "texts.h"
+#include "core/map_document.h"
+#include "core/range_changes.h"
+#include "platform/message_box.h"
+#include "texts/texts.h"
 
 FrameChoosers::FrameChoosers(const FrameControls& controls, MapDocument& document,
                              MessageBox& messageBox, const Texts& texts, QObject* parent)

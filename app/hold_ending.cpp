@@ -1,4 +1,4 @@
-#include "hold_ending.h"
+#include "app/hold_ending.h"
 
 #include <QApplication>
 #include <QKeyEvent>

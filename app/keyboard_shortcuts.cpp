@@ -1,4 +1,4 @@
-#include "keyboard_shortcuts.h"
+#include "app/keyboard_shortcuts.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // SOLVA-TX: editor and loader of the voltage map of the BOX.
 #include <QCoreApplication>
 
-#include "process_setup.h"
-#include "run_program.h"
+#include "cli/run_program.h"
+#include "platform/process_setup.h"
 
 int main(int argc, char** argv) {
     UseParentConsole();

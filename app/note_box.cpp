@@ -1,4 +1,4 @@
-#include "note_box.h"
+#include "app/note_box.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "picture_clicks.h"
+#include "app/picture_clicks.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

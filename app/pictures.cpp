@@ -1,12 +1,12 @@
 // The pictures are drawn rather than loaded, so the program carries no image files.
-#include "pictures.h"
+#include "app/pictures.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
 
-#include "design_font.h"
+#include "platform/design_font.h"
 
 namespace {
 

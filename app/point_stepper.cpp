@@ -1,6 +1,6 @@
-#include "point_stepper.h"
+#include "app/point_stepper.h"
 
-#include "map_document.h"
+#include "core/map_document.h"
 
 StepResult PointStepper::Press(MapDocument& document, StepDirection direction) {
     if (held_ || !document.HasSelection()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "point_stepping.h"
+#include "core/point_stepping.h"
 
 class MapDocument;
 

@@ -1,10 +1,10 @@
-#include "port_chooser_menu.h"
+#include "app/port_chooser_menu.h"
 
 #include <QComboBox>
 
-#include "popup_menu.h"
-#include "port_names.h"
-#include "texts.h"
+#include "device/port_names.h"
+#include "platform/popup_menu.h"
+#include "texts/texts.h"
 
 PortChooserMenu::PortChooserMenu(QComboBox* Combo1, PopupMenu& menu, PortAssignments& assignments,
                                  const Texts& texts, DeviceFinder findDevices, QObject* parent)

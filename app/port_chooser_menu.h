@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "serial_devices.h"
+#include "device/serial_devices.h"
 
 class PopupMenu;
 class PortAssignments;

@@ -1,4 +1,4 @@
-#include "press_completion.h"
+#include "app/press_completion.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,15 +1,15 @@
-#include "range_commands.h"
+#include "app/range_commands.h"
 
-#include "chart_view.h"
-#include "entry_prompts.h"
-#include "entry_rules.h"
-#include "file_dialog.h"
-#include "input_box.h"
-#include "map_document.h"
-#include "message_box.h"
-#include "points_file.h"
-#include "system_clipboard.h"
-#include "texts.h"
+#include "chart/chart_view.h"
+#include "core/entry_rules.h"
+#include "core/map_document.h"
+#include "files/points_file.h"
+#include "platform/file_dialog.h"
+#include "platform/input_box.h"
+#include "platform/message_box.h"
+#include "platform/system_clipboard.h"
+#include "texts/entry_prompts.h"
+#include "texts/texts.h"
 
 namespace {
 

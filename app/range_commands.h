@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "breakpoint_range.h"
-#include "platform.h"
-#include "popup_menu.h"
+#include "core/breakpoint_range.h"
+#include "platform/platform.h"
+#include "platform/popup_menu.h"
 
 class ChartView;
 class MapDocument;

@@ -1,9 +1,9 @@
-#include "recovery_sign.h"
+#include "app/recovery_sign.h"
 
 #include <QLabel>
 
-#include "texts.h"
-#include "twips.h"
+#include "platform/twips.h"
+#include "texts/texts.h"
 
 RecoverySign::RecoverySign(QWidget* Frame5, const Texts& texts)
     : label_(new QLabel(Frame5)), texts_(texts) {

@@ -1,12 +1,12 @@
-#include "send_button_menu.h"
+#include "app/send_button_menu.h"
 
 #include <QPushButton>
 #include <algorithm>
 
-#include "popup_menu.h"
-#include "sent_maps.h"
-#include "stream_checksum.h"
-#include "texts.h"
+#include "device/stream_checksum.h"
+#include "history/sent_maps.h"
+#include "platform/popup_menu.h"
+#include "texts/texts.h"
 
 SendButtonMenu::SendButtonMenu(QPushButton* Command1, PopupMenu& menu, const SentMaps& sent,
                                const Texts& texts, LoadCommand load, QObject* parent)

@@ -1,14 +1,14 @@
-#include "step_buttons.h"
+#include "app/step_buttons.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "map_document.h"
-#include "message_box.h"
-#include "table_view.h"
-#include "texts.h"
+#include "core/map_document.h"
+#include "platform/message_box.h"
+#include "table/table_view.h"
+#include "texts/texts.h"
 
 StepButtons::StepButtons(QPushButton* stepDown, QPushButton* stepUp, MapDocument& document,
                          const TableView& table, MessageBox& messageBox, const Texts& texts,

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "point_stepper.h"
+#include "app/point_stepper.h"
 
 class MapDocument;
 class MessageBox;

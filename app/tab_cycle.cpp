@@ -1,4 +1,4 @@
-#include "tab_cycle.h"
+#include "app/tab_cycle.h"
 
 #include <QWidget>
 

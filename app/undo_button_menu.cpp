@@ -1,10 +1,10 @@
-#include "undo_button_menu.h"
+#include "app/undo_button_menu.h"
 
 #include <QPushButton>
 
-#include "map_document.h"
-#include "popup_menu.h"
-#include "texts.h"
+#include "core/map_document.h"
+#include "platform/popup_menu.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <QApplication>
 
-#include "chart_editing.h"
-#include "chart_view.h"
-#include "map_document.h"
+#include "chart/chart_editing.h"
+#include "chart/chart_view.h"
+#include "core/map_document.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "device_table.h"
-#include "voltage_map.h"
+#include "core/device_table.h"
+#include "core/voltage_map.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "clock.h"
-#include "message_box.h"
-#include "null_serial_port.h"
-#include "progress_view.h"
-#include "send_map.h"
-#include "send_stream.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/send_stream.h"
+#include "core/voltage_map.h"
+#include "device/null_serial_port.h"
+#include "device/progress_view.h"
+#include "device/send_map.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "texts/texts.h"
 
 namespace {
 

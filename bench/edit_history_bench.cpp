@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "map_document.h"
+#include "core/map_document.h"
 
 // GCC sees the replaced operators inlined into new-expressions and takes the size header
 // for a fault.

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "points_command.h"
+#include "cli/points_command.h"
 
 namespace {
 

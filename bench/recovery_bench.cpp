@@ -6,12 +6,12 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "data_file.h"
-#include "device_table.h"
-#include "message_box.h"
-#include "qt_platform.h"
-#include "texts.h"
-#include "work_recovery.h"
+#include "core/device_table.h"
+#include "files/data_file.h"
+#include "platform/message_box.h"
+#include "platform/qt_platform.h"
+#include "recovery/work_recovery.h"
+#include "texts/texts.h"
 
 namespace {
 

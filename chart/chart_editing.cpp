@@ -1,6 +1,6 @@
-#include "chart_editing.h"
+#include "chart/chart_editing.h"
 
-#include "map_document.h"
+#include "core/map_document.h"
 
 ChartEditing::ChartEditing(MapDocument& document, const ChartGeometry& chart, ChartEditHost& host,
                            bool& stepButtonHeld)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart_geometry.h"
+#include "chart/chart_geometry.h"
 
 class MapDocument;
 

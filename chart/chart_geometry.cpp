@@ -1,10 +1,10 @@
-#include "chart_geometry.h"
+#include "chart/chart_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "number_text.h"
-#include "rounding.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "map_document.h"
-#include "voltage_map.h"
+#include "core/map_document.h"
+#include "core/voltage_map.h"
 
 // Chart coordinates are twips from the top-left corner of the chart panel, y downwards.
 inline constexpr float kChartPanelWidth = 10695;

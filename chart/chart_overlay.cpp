@@ -1,6 +1,6 @@
-#include "chart_overlay.h"
+#include "chart/chart_overlay.h"
 
-#include "device_table.h"
+#include "core/device_table.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "breakpoint_range.h"
-#include "chart_geometry.h"
-#include "datasheet_points.h"
+#include "chart/chart_geometry.h"
+#include "core/breakpoint_range.h"
+#include "core/datasheet_points.h"
 
 /// What the chart shows over the curve for a while: the selected range of breakpoints
 /// (its segments and end points stand out) and the preview of imported points (the curve

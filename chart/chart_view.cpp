@@ -1,4 +1,4 @@
-#include "chart_view.h"
+#include "chart/chart_view.h"
 
 #include <QFontInfo>
 #include <QHelpEvent>
@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "design_font.h"
-#include "pen_cursor.h"
-#include "twips.h"
+#include "chart/pen_cursor.h"
+#include "platform/design_font.h"
+#include "platform/twips.h"
 
 namespace {
 

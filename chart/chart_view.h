@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <memory>
 
-#include "chart_editing.h"
-#include "chart_geometry.h"
-#include "chart_overlay.h"
+#include "chart/chart_editing.h"
+#include "chart/chart_geometry.h"
+#include "chart/chart_overlay.h"
 
 class MapDocument;
 struct VoltageMap;

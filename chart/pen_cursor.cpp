@@ -1,4 +1,4 @@
-#include "pen_cursor.h"
+#include "chart/pen_cursor.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,24 +9,24 @@
 #include <cstring>
 #include <optional>
 
-#include "data_file.h"
-#include "file_messages.h"
-#include "inside_folder.h"
-#include "message_box.h"
-#include "points_command.h"
-#include "port_names.h"
-#include "process_setup.h"
-#include "progress_view.h"
-#include "qt_platform.h"
-#include "qt_serial_port.h"
-#include "send_map.h"
-#include "send_record.h"
-#include "send_stream.h"
-#include "sent_maps.h"
-#include "serial_devices.h"
-#include "texts.h"
-#include "voltage_map.h"
-#include "window_modes.h"
+#include "cli/points_command.h"
+#include "cli/window_modes.h"
+#include "core/send_stream.h"
+#include "core/voltage_map.h"
+#include "device/port_names.h"
+#include "device/progress_view.h"
+#include "device/qt_serial_port.h"
+#include "device/send_map.h"
+#include "device/serial_devices.h"
+#include "files/data_file.h"
+#include "files/file_messages.h"
+#include "files/inside_folder.h"
+#include "history/send_record.h"
+#include "history/sent_maps.h"
+#include "platform/message_box.h"
+#include "platform/process_setup.h"
+#include "platform/qt_platform.h"
+#include "texts/texts.h"
 
 namespace {
 

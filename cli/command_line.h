@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-#include "command_line_parser.h"
-#include "exit_status.h"
+#include "cli/command_line_parser.h"
+#include "cli/exit_status.h"
 
 class Clock;
 class PortAssignments;

@@ -1,4 +1,4 @@
-#include "command_line_parser.h"
+#include "cli/command_line_parser.h"
 
 #include <QCommandLineParser>
 

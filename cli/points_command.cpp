@@ -1,13 +1,13 @@
-#include "points_command.h"
+#include "cli/points_command.h"
 
 #include <QLocale>
 #include <QTextStream>
 #include <algorithm>
 
-#include "data_file.h"
-#include "file_messages.h"
-#include "points_file.h"
-#include "texts.h"
+#include "files/data_file.h"
+#include "files/file_messages.h"
+#include "files/points_file.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "exit_status.h"
+#include "cli/exit_status.h"
 
 class QTextStream;
 

@@ -1,15 +1,15 @@
-#include "report_command.h"
+#include "cli/report_command.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 
-#include "data_file.h"
-#include "exit_status.h"
-#include "file_messages.h"
-#include "map_report.h"
-#include "voltage_map.h"
+#include "cli/exit_status.h"
+#include "core/voltage_map.h"
+#include "files/data_file.h"
+#include "files/file_messages.h"
+#include "report/map_report.h"
 
 int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QString& language,
                      QTextStream& err) {

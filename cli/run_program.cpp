@@ -1,10 +1,10 @@
-#include "run_program.h"
+#include "cli/run_program.h"
 
 #include <QApplication>
 #include <cstdio>
 
-#include "command_line.h"
-#include "process_setup.h"
+#include "cli/command_line.h"
+#include "platform/process_setup.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window_modes.h"
+#include "cli/window_modes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,16 +6,16 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "command_line.h"
-#include "data_file.h"
-#include "file_messages.h"
-#include "form1.h"
-#include "process_setup.h"
-#include "qt_platform.h"
-#include "qt_serial_port.h"
-#include "report_command.h"
-#include "screen_fit.h"
-#include "window_picture.h"
+#include "app/form1.h"
+#include "app/screen_fit.h"
+#include "cli/command_line.h"
+#include "cli/report_command.h"
+#include "cli/window_picture.h"
+#include "device/qt_serial_port.h"
+#include "files/data_file.h"
+#include "files/file_messages.h"
+#include "platform/process_setup.h"
+#include "platform/qt_platform.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window_picture.h"
+#include "cli/window_picture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,12 +10,12 @@
 #include <cstdlib>
 #include <utility>
 
-#include "cell_editor.h"
-#include "chart_view.h"
-#include "exit_status.h"
-#include "form1.h"
-#include "progress_window.h"
-#include "table_view.h"
+#include "app/form1.h"
+#include "chart/chart_view.h"
+#include "cli/exit_status.h"
+#include "device/progress_window.h"
+#include "table/cell_editor.h"
+#include "table/table_view.h"
 
 namespace {
 

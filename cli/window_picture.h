@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "null_serial_port.h"
-#include "user_settings.h"
+#include "device/null_serial_port.h"
+#include "platform/user_settings.h"
 
 class Form1;
 class QWidget;

@@ -1,9 +1,9 @@
-#include "breakpoint_range.h"
+#include "core/breakpoint_range.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "rounding.h"
+#include "core/rounding.h"
 
 bool TakesParameter(RangeOperation operation) {
     return operation == RangeOperation::SetValue || operation == RangeOperation::Multiply ||

@@ -1,9 +1,9 @@
-#include "compared_curve.h"
+#include "core/compared_curve.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "device_table.h"
+#include "core/device_table.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 /// The device table that another map (a file compared with the current one) gives on the
 /// current map's spans and breakpoints: each current breakpoint takes the other map's

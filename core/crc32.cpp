@@ -1,4 +1,4 @@
-#include "crc32.h"
+#include "core/crc32.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "curve_operations.h"
+#include "core/curve_operations.h"
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 void MultiplyOutputs(VoltageMap& map, double factor) {
     for (int k = 0; k < map.Resolution; ++k) {

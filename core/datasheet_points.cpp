@@ -1,4 +1,4 @@
-#include "datasheet_points.h"
+#include "core/datasheet_points.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "device_table.h"
-#include "field_splitter.h"
-#include "number_text.h"
-#include "rounding.h"
+#include "core/device_table.h"
+#include "core/field_splitter.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "field_splitter.h"
-#include "voltage_map.h"
+#include "core/field_splitter.h"
+#include "core/voltage_map.h"
 
 /// One (input, output) pair of a sensor's datasheet, in volts.
 struct DatasheetPoint {

@@ -1,7 +1,7 @@
-#include "device_table.h"
+#include "core/device_table.h"
 
-#include "rounding.h"
-#include "voltage_map.h"
+#include "core/rounding.h"
+#include "core/voltage_map.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 /// All 257 entries of the device table of content, interpolated linearly between
 /// breakpoints from the voltages (not from rounded entries).

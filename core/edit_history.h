@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 /// The user actions that make a step of the history; the menu names them.
 enum class MapAction {

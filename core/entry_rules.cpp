@@ -1,11 +1,11 @@
-#include "entry_rules.h"
+#include "core/entry_rules.h"
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "number_text.h"
-#include "rounding.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
 
 namespace {
 

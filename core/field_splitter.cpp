@@ -1,6 +1,6 @@
-#include "field_splitter.h"
+#include "core/field_splitter.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

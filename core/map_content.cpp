@@ -1,8 +1,8 @@
-#include "map_content.h"
+#include "core/map_content.h"
 
 #include <algorithm>
 
-#include "rounding.h"
+#include "core/rounding.h"
 
 void MapContent::SetOutputValue(int k, double v) {
     OutputValues[k] = RoundTo3(v);

@@ -1,11 +1,11 @@
-#include "map_document.h"
+#include "core/map_document.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "curve_operations.h"
-#include "device_table.h"
-#include "range_changes.h"
+#include "core/curve_operations.h"
+#include "core/device_table.h"
+#include "core/range_changes.h"
 
 MapDocument::MapDocument() {
     FillStartLine(map_);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "breakpoint_range.h"
-#include "edit_history.h"
-#include "point_stepping.h"
-#include "voltage_map.h"
+#include "core/breakpoint_range.h"
+#include "core/edit_history.h"
+#include "core/point_stepping.h"
+#include "core/voltage_map.h"
 
 /// What one change of the map touched. Observers redraw just that.
 enum class MapChange : std::uint32_t {

@@ -1,9 +1,9 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cstdio>
 
-#include "rounding.h"
+#include "core/rounding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "point_stepping.h"
+#include "core/point_stepping.h"
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 double StepSize(int outputRangeMax) {
     return outputRangeMax / 256.0 / 4;

@@ -1,7 +1,7 @@
-#include "range_changes.h"
+#include "core/range_changes.h"
 
-#include "rounding.h"
-#include "voltage_map.h"
+#include "core/rounding.h"
+#include "core/voltage_map.h"
 
 void ResampleOutputs(VoltageMap& map) {
     const int S = map.EntriesPerStep();

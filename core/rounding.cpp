@@ -1,4 +1,4 @@
-#include "rounding.h"
+#include "core/rounding.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
-#include "send_stream.h"
+#include "core/send_stream.h"
 
 #include <cstdio>
 
-#include "crc32.h"
-#include "device_table.h"
-#include "rounding.h"
-#include "voltage_map.h"
+#include "core/crc32.h"
+#include "core/device_table.h"
+#include "core/rounding.h"
+#include "core/voltage_map.h"
 
 SendPacket PacketAt(const VoltageMap& map, int k) {
     // Entries 1..255 are capped at 255 by the table builder; entry 256 is never sent.

@@ -1,4 +1,4 @@
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 double MapPointInput(const MapContent& map, int k) {
     return static_cast<double>((k + 1) * map.InputRangeMax) / map.Resolution;

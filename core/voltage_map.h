@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "map_content.h"
+#include "core/map_content.h"
 
 /// List position (0, 1, 2) of a span of 5, 10 or 15 V; -1 for any other value.
 int SpanIndex(int volts);

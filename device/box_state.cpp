@@ -1,7 +1,7 @@
-#include "box_state.h"
+#include "device/box_state.h"
 
-#include "data_file.h"
-#include "sent_maps.h"
+#include "files/data_file.h"
+#include "history/sent_maps.h"
 
 void LastSentStream::Refresh(int portNumber) {
     file_ = sent_.NewestFor(portNumber);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "send_stream.h"
+#include "core/send_stream.h"
 
 class SentMaps;
 struct MapContent;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial_port.h"
+#include "device/serial_port.h"
 
 /// A port that accepts everything and sends nowhere: for windows that never really send, as
 /// in tests and pictures.

@@ -1,8 +1,8 @@
-#include "port_names.h"
+#include "device/port_names.h"
 
 #include <QSettings>
 
-#include "user_settings.h"
+#include "platform/user_settings.h"
 
 namespace {
 

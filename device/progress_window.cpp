@@ -1,12 +1,12 @@
-#include "progress_window.h"
+#include "device/progress_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 
-#include "design_font.h"
-#include "texts.h"
-#include "twips.h"
+#include "platform/design_font.h"
+#include "platform/twips.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
-#include "progress_view.h"
-#include "send_stream.h"
+#include "core/send_stream.h"
+#include "device/progress_view.h"
 
 class QLabel;
 class Texts;

@@ -1,4 +1,4 @@
-#include "qt_serial_port.h"
+#include "device/qt_serial_port.h"
 
 #include <QtGlobal>
 #include <cerrno>

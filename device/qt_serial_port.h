@@ -3,8 +3,8 @@
 #include <QSerialPort>
 #include <QString>
 
-#include "port_names.h"
-#include "serial_port.h"
+#include "device/port_names.h"
+#include "device/serial_port.h"
 
 /// Code and description of a Qt port error; a device that is not there gives kNoSuchPortCode.
 SerialError ToSerialError(QSerialPort::SerialPortError error, const QString& description);

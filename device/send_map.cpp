@@ -1,15 +1,15 @@
-#include "send_map.h"
+#include "device/send_map.h"
 
 #include <algorithm>
 
-#include "clock.h"
-#include "device_table.h"
-#include "message_box.h"
-#include "progress_view.h"
-#include "send_record.h"
-#include "send_stream.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/device_table.h"
+#include "core/send_stream.h"
+#include "core/voltage_map.h"
+#include "device/progress_view.h"
+#include "history/send_record.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "texts/texts.h"
 
 using namespace std::chrono_literals;
 

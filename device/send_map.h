@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "serial_port.h"
+#include "device/serial_port.h"
 
 class Clock;
 class MessageBox;

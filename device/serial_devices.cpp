@@ -1,4 +1,4 @@
-#include "serial_devices.h"
+#include "device/serial_devices.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "send_stream.h"
+#include "core/send_stream.h"
 
 /// A port that does not exist on this computer.
 inline constexpr int kNoSuchPortCode = 8002;

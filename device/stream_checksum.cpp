@@ -1,7 +1,7 @@
-#include "stream_checksum.h"
+#include "device/stream_checksum.h"
 
-#include "data_file.h"
-#include "send_stream.h"
+#include "core/send_stream.h"
+#include "files/data_file.h"
 
 QString PaxFileChecksum(const QString& paxPath) {
     const PaxDecodeResult file = ReadDataFile(paxPath);

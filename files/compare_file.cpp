@@ -1,12 +1,12 @@
-#include "compare_file.h"
+#include "files/compare_file.h"
 
-#include "compared_curve.h"
-#include "data_file.h"
-#include "file_commands.h"
-#include "file_dialog.h"
-#include "file_messages.h"
-#include "map_document.h"
-#include "message_box.h"
+#include "core/compared_curve.h"
+#include "core/map_document.h"
+#include "files/data_file.h"
+#include "files/file_commands.h"
+#include "files/file_messages.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 bool CompareWithFile(MapDocument& document, FileDialog& fileDialog, MessageBox& messageBox,
                      const Texts& texts) {

@@ -1,7 +1,7 @@
-#include "data_file.h"
+#include "files/data_file.h"
 
-#include "file_text.h"
-#include "whole_file.h"
+#include "files/file_text.h"
+#include "files/whole_file.h"
 
 WriteResult WriteDataFile(const MapContent& map, const QString& fileName) {
     const QByteArray bytes = EncodePax(map);

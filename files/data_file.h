@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "map_content.h"
-#include "pax_format.h"
+#include "core/map_content.h"
+#include "files/pax_format.h"
 
 /// Outcome of a write.
 struct WriteResult {

@@ -1,16 +1,16 @@
-#include "file_commands.h"
+#include "files/file_commands.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <utility>
 
-#include "compared_curve.h"
-#include "data_file.h"
-#include "file_dialog.h"
-#include "file_messages.h"
-#include "inside_folder.h"
-#include "map_document.h"
-#include "message_box.h"
+#include "core/compared_curve.h"
+#include "core/map_document.h"
+#include "files/data_file.h"
+#include "files/file_messages.h"
+#include "files/inside_folder.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 namespace {
 

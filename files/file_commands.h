@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "file_command_host.h"
-#include "settings_file.h"
-#include "texts.h"
+#include "files/file_command_host.h"
+#include "files/settings_file.h"
+#include "texts/texts.h"
 
 class FileDialog;
 struct MapContent;

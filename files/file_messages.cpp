@@ -1,4 +1,4 @@
-#include "file_messages.h"
+#include "files/file_messages.h"
 
 #include <QDir>
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "pax_format.h"
-#include "texts.h"
+#include "files/pax_format.h"
+#include "texts/texts.h"
 
 /// Message key of the reason a data file was refused.
 const char* PaxFaultKey(PaxFault fault);

@@ -1,4 +1,4 @@
-#include "file_text.h"
+#include "files/file_text.h"
 
 #include <QStringDecoder>
 #include <algorithm>

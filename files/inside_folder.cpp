@@ -1,4 +1,4 @@
-#include "inside_folder.h"
+#include "files/inside_folder.h"
 
 #include <QFileInfo>
 

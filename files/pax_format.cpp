@@ -1,4 +1,4 @@
-#include "pax_format.h"
+#include "files/pax_format.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "file_text.h"
-#include "number_text.h"
-#include "rounding.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
+#include "files/file_text.h"
 
 namespace {
 

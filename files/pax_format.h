@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "map_content.h"
+#include "core/map_content.h"
 
 /// No data file comes near this: 133 short lines and a note typed by hand. Anything
 /// larger is refused before it is decoded: the note editor lays out a long line in

@@ -1,9 +1,9 @@
-#include "points_file.h"
+#include "files/points_file.h"
 
-#include "entry_prompts.h"
-#include "number_text.h"
-#include "rounding.h"
-#include "whole_file.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
+#include "files/whole_file.h"
+#include "texts/entry_prompts.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "datasheet_points.h"
-#include "texts.h"
+#include "core/datasheet_points.h"
+#include "texts/texts.h"
 
 /// A datasheet's table is a few hundred lines; 10000 points are well inside this.
 inline constexpr qsizetype kMaxPointsFileBytes = 4 * 1024 * 1024;

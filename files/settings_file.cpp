@@ -1,11 +1,11 @@
-#include "settings_file.h"
+#include "files/settings_file.h"
 
 #include <QStringList>
 
-#include "file_text.h"
-#include "number_text.h"
-#include "rounding.h"
-#include "whole_file.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
+#include "files/file_text.h"
+#include "files/whole_file.h"
 
 namespace {
 

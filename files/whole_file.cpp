@@ -1,4 +1,4 @@
-#include "whole_file.h"
+#include "files/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>

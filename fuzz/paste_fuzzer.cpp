@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "pasted_values.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "table/pasted_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) {

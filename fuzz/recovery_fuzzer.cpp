@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "working_state.h"
+#include "recovery/working_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "sent_maps.h"
-#include "map_content.h"
+#include "core/map_content.h"
+#include "history/sent_maps.h"
 
 // The user's folder is never used here; the real one lives with the window's platform code.
 QString UserSentFolder() {

@@ -1,16 +1,15 @@
-#include "send_record.h"
+#include "history/send_record.h"
 
 #include <QDateTime>
 #include <utility>
 
-#include "sent_maps.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "history/sent_maps.h"
 
 void SentMapsRecord::Begin(const VoltageMap& map) {
     // Without the record the send still goes: the copy at its end tells the truth then.
     WriteResult ignored;
-    intent_ = sent_.BeginSend(map.Content(), map.PortNumber, QDateTime::currentDateTime(),
-                              ignored);
+    intent_ = sent_.BeginSend(map.Content(), map.PortNumber, QDateTime::currentDateTime(), ignored);
 }
 
 void SentMapsRecord::Withdraw() {

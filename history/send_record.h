@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "data_file.h"
+#include "files/data_file.h"
 
 class SentMaps;
 struct VoltageMap;

@@ -1,14 +1,14 @@
-#include "sent_maps.h"
+#include "history/sent_maps.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
-#include "message_box.h"
-#include "texts.h"
-#include "user_folders.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "platform/message_box.h"
+#include "platform/user_folders.h"
+#include "texts/texts.h"
 
 namespace {
 

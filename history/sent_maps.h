@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "data_file.h"
+#include "files/data_file.h"
 
 class MessageBox;
 class Texts;

@@ -1,4 +1,4 @@
-#include "dialog_language.h"
+#include "platform/dialog_language.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "input_dropper.h"
+#include "platform/input_dropper.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "process_setup.h"
+#include "platform/process_setup.h"
 
 #include <QDir>
 #include <QStandardPaths>

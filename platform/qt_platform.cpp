@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 #include <QThread>
 #include <algorithm>
 
-#include "input_dropper.h"
+#include "platform/input_dropper.h"
 
 namespace {
 

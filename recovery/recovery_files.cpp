@@ -1,11 +1,11 @@
-#include "recovery_files.h"
+#include "recovery/recovery_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
 
-#include "instance_lock.h"
-#include "whole_file.h"
+#include "files/whole_file.h"
+#include "platform/instance_lock.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "work_recovery.h"
+#include "recovery/work_recovery.h"
 
 #include <QDir>
 #include <utility>
 
-#include "message_box.h"
-#include "texts.h"
-#include "whole_file.h"
+#include "files/whole_file.h"
+#include "platform/message_box.h"
+#include "texts/texts.h"
 
 WorkRecovery::WorkRecovery(const QString& folder, StateSource source, MessageBox& messageBox,
                            const Texts& texts, Clock& clock, QObject* parent)

@@ -6,10 +6,10 @@
 #include <functional>
 #include <optional>
 
-#include "clock.h"
+#include "platform/clock.h"
 
-#include "recovery_files.h"
-#include "working_state.h"
+#include "recovery/recovery_files.h"
+#include "recovery/working_state.h"
 
 class MessageBox;
 class Texts;

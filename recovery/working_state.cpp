@@ -1,11 +1,11 @@
-#include "working_state.h"
+#include "recovery/working_state.h"
 
 #include <QCryptographicHash>
 #include <QList>
 #include <QStringDecoder>
 #include <QUrl>
 
-#include "pax_format.h"
+#include "files/pax_format.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "map_content.h"
+#include "core/map_content.h"
 
 /// What a crash must not take: the map on screen with its note (as the note box holds it, of
 /// any length), the file it belongs to, whether it is saved there, and what the user chose

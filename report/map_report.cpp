@@ -1,4 +1,4 @@
-#include "map_report.h"
+#include "report/map_report.h"
 
 #include <QDir>
 #include <QFont>
@@ -10,10 +10,10 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "device_table.h"
-#include "number_text.h"
-#include "send_stream.h"
-#include "voltage_map.h"
+#include "core/device_table.h"
+#include "core/number_text.h"
+#include "core/send_stream.h"
+#include "core/voltage_map.h"
 
 namespace {
 

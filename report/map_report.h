@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "texts.h"
+#include "texts/texts.h"
 
 struct MapContent;
 

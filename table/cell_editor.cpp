@@ -1,17 +1,17 @@
-#include "cell_editor.h"
+#include "table/cell_editor.h"
 
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "entry_prompts.h"
-#include "entry_rules.h"
-#include "input_box.h"
-#include "map_document.h"
-#include "number_text.h"
-#include "table_view.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/entry_rules.h"
+#include "core/map_document.h"
+#include "core/number_text.h"
+#include "core/voltage_map.h"
+#include "platform/input_box.h"
+#include "table/table_view.h"
+#include "texts/entry_prompts.h"
+#include "texts/texts.h"
 
 namespace {
 

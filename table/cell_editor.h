@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "edit_state.h"
+#include "table/edit_state.h"
 
 class InputBox;
 class MapDocument;

@@ -1,17 +1,17 @@
-#include "clipboard.h"
+#include "table/clipboard.h"
 
 #include <QStringList>
 
-#include "cell_editor.h"
-#include "edit_state.h"
-#include "entry_prompts.h"
-#include "map_document.h"
-#include "message_box.h"
-#include "number_text.h"
-#include "system_clipboard.h"
-#include "table_view.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/map_document.h"
+#include "core/number_text.h"
+#include "core/voltage_map.h"
+#include "platform/message_box.h"
+#include "platform/system_clipboard.h"
+#include "table/cell_editor.h"
+#include "table/edit_state.h"
+#include "table/table_view.h"
+#include "texts/entry_prompts.h"
+#include "texts/texts.h"
 
 QString CopiedValues(const VoltageMap& map, char separator) {
     QString text;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "pasted_values.h"
+#include "table/pasted_values.h"
 
 class CellEditor;
 class MapDocument;

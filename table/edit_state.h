@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 /// The editing fields the main window shares between the handlers of its cells and its
 /// three entry boxes.

@@ -1,9 +1,9 @@
-#include "pasted_values.h"
+#include "table/pasted_values.h"
 
 #include <QStringList>
 #include <algorithm>
 
-#include "voltage_map.h"
+#include "core/voltage_map.h"
 
 PastedValues ReadPastedValues(const QString& text, int firstRow, const VoltageMap& map,
                               char separator) {

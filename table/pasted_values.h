@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
-#include "entry_rules.h"
-#include "field_splitter.h"
+#include "core/entry_rules.h"
+#include "core/field_splitter.h"
 
 struct VoltageMap;
 

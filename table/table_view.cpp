@@ -1,4 +1,4 @@
-#include "table_view.h"
+#include "table/table_view.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,12 +12,12 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "accessible_texts.h"
-#include "design_font.h"
-#include "number_text.h"
-#include "range_changes.h"
-#include "rounding.h"
-#include "twips.h"
+#include "core/number_text.h"
+#include "core/range_changes.h"
+#include "core/rounding.h"
+#include "platform/design_font.h"
+#include "platform/twips.h"
+#include "texts/accessible_texts.h"
 
 namespace {
 

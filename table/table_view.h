@@ -4,10 +4,10 @@
 #include <array>
 #include <optional>
 
-#include "breakpoint_range.h"
-#include "map_document.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/breakpoint_range.h"
+#include "core/map_document.h"
+#include "core/voltage_map.h"
+#include "texts/texts.h"
 
 class QFrame;
 class QPoint;

@@ -1,5 +1,5 @@
 // The spoken names of the controls, in both languages.
-#include "accessible_texts.h"
+#include "texts/accessible_texts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <span>
 
-#include "texts.h"
+#include "texts/texts.h"
 
 /// The name a screen reader says for one control in both languages, where its caption does
 /// not name it (a chooser shows its value, a picture shows nothing). Its tool tip stays its

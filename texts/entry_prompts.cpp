@@ -1,4 +1,4 @@
-#include "entry_prompts.h"
+#include "texts/entry_prompts.h"
 
 #include <string>
 

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "entry_rules.h"
-#include "field_splitter.h"
-#include "texts.h"
+#include "core/entry_rules.h"
+#include "core/field_splitter.h"
+#include "texts/texts.h"
 
 /// Prompt and title of the input box that asks again for a refused number.
 struct EntryPromptText {

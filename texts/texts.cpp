@@ -1,5 +1,5 @@
 // The whole vocabulary of the program: captions, tool tips and message texts in both languages.
-#include "texts.h"
+#include "texts/texts.h"
 
 #include <QtGlobal>
 #include <algorithm>

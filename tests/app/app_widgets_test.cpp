@@ -9,17 +9,17 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "curve_commands.h"
-#include "entry_boxes.h"
-#include "fake_platform.h"
-#include "frame_choosers.h"
-#include "press_completion.h"
-#include "qt_printers.h"
-#include "recording_observer.h"
-#include "step_buttons.h"
-#include "table_view.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "app/curve_commands.h"
+#include "app/entry_boxes.h"
+#include "app/frame_choosers.h"
+#include "app/press_completion.h"
+#include "app/step_buttons.h"
+#include "core/voltage_map.h"
+#include "table/table_view.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
+#include "tests/fakes/recording_observer.h"
+#include "texts/texts.h"
 
 namespace {
 

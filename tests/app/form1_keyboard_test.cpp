@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "chart_view.h"
-#include "fake_platform.h"
-#include "form1.h"
-#include "null_serial_port.h"
-#include "qt_printers.h"
-#include "screen_fit.h"
-#include "table_view.h"
+#include "app/form1.h"
+#include "app/screen_fit.h"
+#include "chart/chart_view.h"
+#include "device/null_serial_port.h"
+#include "table/table_view.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "point_stepper.h"
+#include "app/point_stepper.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "map_document.h"
+#include "core/map_document.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <tuple>
 #include <vector>
 
-#include "chart_editing.h"
-#include "chart_geometry.h"
-#include "chart_view.h"
-#include "device_table.h"
-#include "fake_chart_host.h"
-#include "recording_observer.h"
-#include "voltage_map.h"
+#include "chart/chart_editing.h"
+#include "chart/chart_geometry.h"
+#include "chart/chart_view.h"
+#include "core/device_table.h"
+#include "core/voltage_map.h"
+#include "tests/chart/fake_chart_host.h"
+#include "tests/fakes/recording_observer.h"
 
 namespace {
 

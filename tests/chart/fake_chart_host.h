@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "chart_editing.h"
+#include "chart/chart_editing.h"
 
 /// Records every call of the chart editing into the window, in order.
 class FakeChartHost : public ChartEditHost {

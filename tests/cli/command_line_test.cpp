@@ -1,8 +1,8 @@
 // Which command lines run what, and the one line that refuses the others.
 #include <gtest/gtest.h>
 
-#include "command_line.h"
-#include "qt_printers.h"
+#include "cli/command_line.h"
+#include "tests/fakes/qt_printers.h"
 
 TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
     const std::pair<QStringList, QString> cases[] = {

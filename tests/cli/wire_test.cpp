@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "command_line.h"
-#include "fake_platform.h"
-#include "pseudo_terminal.h"
-#include "qt_printers.h"
-#include "qt_serial_port.h"
-#include "sent_maps.h"
-#include "voltage_map.h"
+#include "cli/command_line.h"
+#include "core/voltage_map.h"
+#include "device/qt_serial_port.h"
+#include "history/sent_maps.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/pseudo_terminal.h"
+#include "tests/fakes/qt_printers.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "device_table.h"
-#include "map_document.h"
-#include "point_stepping.h"
-#include "range_changes.h"
-#include "voltage_map.h"
+#include "core/device_table.h"
+#include "core/map_document.h"
+#include "core/point_stepping.h"
+#include "core/range_changes.h"
+#include "core/voltage_map.h"
 
 namespace {
 

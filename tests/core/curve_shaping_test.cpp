@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "breakpoint_range.h"
-#include "datasheet_points.h"
+#include "core/breakpoint_range.h"
+#include "core/datasheet_points.h"
 
 namespace {
 

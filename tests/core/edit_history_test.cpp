@@ -4,9 +4,9 @@
 #include <cstring>
 #include <functional>
 
-#include "device_table.h"
-#include "edit_history.h"
-#include "map_document.h"
+#include "core/device_table.h"
+#include "core/edit_history.h"
+#include "core/map_document.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "field_splitter.h"
+#include "core/field_splitter.h"
 
 #include <gtest/gtest.h>
 

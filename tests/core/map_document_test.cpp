@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "device_table.h"
-#include "map_document.h"
-#include "recording_observer.h"
+#include "core/device_table.h"
+#include "core/map_document.h"
+#include "tests/fakes/recording_observer.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "entry_rules.h"
-#include "number_text.h"
+#include "core/entry_rules.h"
+#include "core/number_text.h"
 
 namespace {
 

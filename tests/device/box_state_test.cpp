@@ -1,12 +1,12 @@
-#include "box_state.h"
+#include "device/box_state.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "sent_maps.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "history/sent_maps.h"
 
 namespace {
 

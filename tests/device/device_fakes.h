@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "fake_platform.h"
-#include "progress_view.h"
-#include "send_map.h"
-#include "send_record.h"
-#include "serial_port.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "device/progress_view.h"
+#include "device/send_map.h"
+#include "device/serial_port.h"
+#include "history/send_record.h"
+#include "tests/fakes/fake_platform.h"
+#include "texts/texts.h"
 
 struct CallLog {
     FakeClock& clock;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
 
-#include "device_fakes.h"
-#include "null_serial_port.h"
+#include "device/null_serial_port.h"
+#include "tests/device/device_fakes.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "command_line.h"
-#include "port_names.h"
-#include "qt_printers.h"
-#include "serial_devices.h"
+#include "cli/command_line.h"
+#include "device/port_names.h"
+#include "device/serial_devices.h"
+#include "tests/fakes/qt_printers.h"
 
 // The environment wins over the user's assignment, which wins over the default.
 TEST(Ports, ListingNamesEachDeviceAndWhereItComesFrom) {

@@ -3,9 +3,9 @@
 
 #include <QLabel>
 
-#include "device_fakes.h"
-#include "progress_window.h"
-#include "qt_printers.h"
+#include "device/progress_window.h"
+#include "tests/device/device_fakes.h"
+#include "tests/fakes/qt_printers.h"
 
 using namespace std::chrono_literals;
 

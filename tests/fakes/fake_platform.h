@@ -10,16 +10,16 @@
 #include <functional>
 #include <vector>
 
-#include "browser.h"
-#include "clock.h"
-#include "file_dialog.h"
-#include "input_box.h"
-#include "message_box.h"
-#include "platform.h"
-#include "popup_menu.h"
-#include "system_clipboard.h"
-#include "user_folders.h"
-#include "user_settings.h"
+#include "platform/browser.h"
+#include "platform/clock.h"
+#include "platform/file_dialog.h"
+#include "platform/input_box.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/popup_menu.h"
+#include "platform/system_clipboard.h"
+#include "platform/user_folders.h"
+#include "platform/user_settings.h"
 
 /// The next scripted answer, or the fallback once the script has run out.
 template <typename T>

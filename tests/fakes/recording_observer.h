@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "map_document.h"
+#include "core/map_document.h"
 
 /// Records every notification of a document, in order, as its changes' names, each ended by
 /// "; ": "Value 9; Values OutputSpan; ".

@@ -1,4 +1,4 @@
-#include "data_file.h"
+#include "files/data_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string_view>
 #include <tuple>
 
-#include "points_command.h"
-#include "qt_printers.h"
-#include "failing_files.h"
-#include "voltage_map.h"
+#include "cli/points_command.h"
+#include "core/voltage_map.h"
+#include "tests/fakes/failing_files.h"
+#include "tests/fakes/qt_printers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "file_commands.h"
+#include "files/file_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <tuple>
 
-#include "data_file.h"
-#include "fake_platform.h"
-#include "map_document.h"
-#include "qt_printers.h"
-#include "recording_observer.h"
+#include "core/map_document.h"
+#include "files/data_file.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
+#include "tests/fakes/recording_observer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "files/settings_file.h"
 
 #include <gtest/gtest.h>
 

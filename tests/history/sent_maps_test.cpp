@@ -1,4 +1,4 @@
-#include "sent_maps.h"
+#include "history/sent_maps.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "failing_files.h"
-#include "fake_platform.h"
-#include "qt_printers.h"
-#include "send_record.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "history/send_record.h"
+#include "tests/fakes/failing_files.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
+#include "texts/texts.h"
 
 // 500 files kept already, numbered without padding so that only a numeric order finds the
 // oldest (by name "100_" comes first), and one file of the user's own that is never touched.

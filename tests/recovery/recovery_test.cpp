@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "failing_files.h"
-#include "fake_platform.h"
-#include "qt_printers.h"
-#include "texts.h"
-#include "work_recovery.h"
+#include "recovery/work_recovery.h"
+#include "tests/fakes/failing_files.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -91,8 +91,8 @@ TEST(WorkingState, ComesBackWholeOrNotAtAll) {
         {"another version, damaged", QByteArray(bytes).replace(kVersionLine, "\r\n0.9.1\r\n"),
          RecoveryFault::Damaged, ""},
         {"a megabyte of version",
-         Resealed(QByteArray(bytes).replace(kVersionLine,
-                                            "\r\n" + QByteArray(1 << 20, 'v') + "\r\n")),
+         Resealed(
+             QByteArray(bytes).replace(kVersionLine, "\r\n" + QByteArray(1 << 20, 'v') + "\r\n")),
          RecoveryFault::OtherVersion, QString(40, 'v') + QChar(0x2026)},
         {"sizes whose sum overflows", Resealed(sizes), RecoveryFault::Damaged, ""},
     };

@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "command_line.h"
-#include "map_report.h"
-#include "report_command.h"
-#include "voltage_map.h"
+#include "cli/command_line.h"
+#include "cli/report_command.h"
+#include "core/voltage_map.h"
+#include "report/map_report.h"
 
 namespace {
 

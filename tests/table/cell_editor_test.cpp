@@ -7,13 +7,13 @@
 #include <functional>
 #include <tuple>
 
-#include "cell_editor.h"
-#include "clipboard.h"
-#include "fake_platform.h"
-#include "qt_printers.h"
-#include "recording_observer.h"
-#include "table_view.h"
-#include "texts.h"
+#include "table/cell_editor.h"
+#include "table/clipboard.h"
+#include "table/table_view.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/qt_printers.h"
+#include "tests/fakes/recording_observer.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "clipboard.h"
-#include "texts.h"
-#include "voltage_map.h"
+#include "core/voltage_map.h"
+#include "table/clipboard.h"
+#include "texts/texts.h"
 
 namespace {
 

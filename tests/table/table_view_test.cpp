@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <tuple>
 
-#include "map_document.h"
-#include "qt_printers.h"
-#include "table_view.h"
+#include "core/map_document.h"
+#include "table/table_view.h"
+#include "tests/fakes/qt_printers.h"
 
 namespace {
 

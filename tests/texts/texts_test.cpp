@@ -4,8 +4,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include "qt_printers.h"
-#include "texts.h"
+#include "tests/fakes/qt_printers.h"
+#include "texts/texts.h"
 
 namespace {
 
