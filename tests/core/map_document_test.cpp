@@ -18,6 +18,7 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
     VoltageMap file;
     file.Resolution = 8;
     file.OutputValues.fill(2.5);
+    file.Note = "n";
     const std::vector<double> pasted{1, 2};
     const struct {
         const char* name;
@@ -45,7 +46,7 @@ TEST(MapDocument, EachOperationNotifiesWhatItChangedAndKeepsTheTableBuilt) {
         {"same port", [&] { document.SetPort(1); }, ""},
         {"port", [&] { document.SetPort(3); }, "Port; "},
         {"saved", [&] { document.TakeSavedCurve(); }, "Reference; "},
-        {"load", [&] { file.Note = "n", document.Load(file); },
+        {"load", [&] { document.Load(file); },
          "Values InputSpan OutputSpan Resolution Filters Note Selection Reference; "},
         {"first of 8", [&] { document.CommitCell(0, 0.3); }, "Value 0; "},
         {"last of 8", [&] { document.CommitCell(7, 15); }, "Value 7; "},
