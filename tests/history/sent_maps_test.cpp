@@ -48,7 +48,7 @@ TEST(SentMaps, ASendIsOnRecordFromBeforeThePortOpensToItsCopy) {
     SentMaps sent(dir.filePath("sent"));
     MapContent map;
     FillStartLine(map);
-    map.Note = "n";
+    map.Note = "a note";
     WriteResult result;
     const QDateTime nine(QDate(2026, 12, 7), QTime(9, 0)), ten(QDate(2026, 12, 7), QTime(10, 0));
     const QString cutOff = sent.BeginSend(map, 3, nine, result);
@@ -66,7 +66,7 @@ TEST(SentMaps, ASendIsOnRecordFromBeforeThePortOpensToItsCopy) {
     const QString kept = sent.CompleteSend(intent, map, 3, ten, result);
     EXPECT_EQ(kept, dir.filePath("sent/000001_2026-12-07_10-00-00_com3.pax"));
     EXPECT_EQ(sent.CutOffSends(), QStringList{other});  // com 4 stays cut off
-    EXPECT_EQ(ReadDataFile(kept).Data.Note, "n");
+    EXPECT_EQ(ReadDataFile(kept).Data.Note, "a note");
     // Without a record (the folder refused it) the copy is written afresh.
     EXPECT_EQ(sent.CompleteSend({}, map, 3, nine, result),
               dir.filePath("sent/000002_2026-12-07_09-00-00_com3.pax"));
