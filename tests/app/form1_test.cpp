@@ -350,7 +350,7 @@ TEST_F(Form1Test, ComparedAndOpenedFiles) {
     EXPECT_EQ(form.windowTitle(), "SOLVA-TX");
 
     EXPECT_TRUE(form.OpenFile(path));
-    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + path);
+    EXPECT_EQ(form.windowTitle(), "SOLVA-TX  " + QDir::toNativeSeparators(path));
     EXPECT_EQ(form.Table->CellText(7), "5.000");
     EXPECT_FALSE(form.OpenFile(dir.filePath("missing.pax")));
     EXPECT_EQ(platform.messageBox.shown.size(), 1U);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -229,7 +230,7 @@ TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
          "The points were not imported; no value has changed.\n" + Path("bad.txt") +
              "\nBad line: 3\nThe input voltage is outside the input span: 0 - 15 V.\n"},
         {[this](auto& o) { o.MapFile = Path("no/out.pax"); }, kExitNotWritten,
-         "The data file could not be saved:\n" + Path("no/out.pax")},
+         "The data file could not be saved:\n" + QDir::toNativeSeparators(Path("no/out.pax"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.err.toStdString());

@@ -33,6 +33,8 @@ struct Session : FileCommandHost {
     QString Note() const { return QString::fromStdString(document.Note()); }
     void SetNote(const QString& note) { document.SetNote(note.toStdString()); }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    /// The path as titles and messages show it, in the system's own form.
+    QString Shown(const char* name) const { return QDir::toNativeSeparators(Path(name)); }
     void WriteFile(const char* name, const QByteArray& bytes) const {
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -113,17 +115,17 @@ TEST_F(FileCommandsTest, FailuresSayWhyAndChangeNothing) {
     EXPECT_EQ(platform.fileDialog.asked.back().title, QStringLiteral("Betöltés"));
     ASSERT_EQ(platform.messageBox.shown.size(), 3u);
     const QString head = QStringLiteral("Az adatállomány mentése nem sikerült:\n") +
-                         Path("no-such-folder/second.pax") + u'\n';
+                         Shown("no-such-folder/second.pax") + u'\n';
     const QString& prompt = platform.messageBox.shown[0].prompt;
     EXPECT_TRUE(prompt.startsWith(head) && prompt.size() > head.size()) << qPrintable(prompt);
     EXPECT_EQ(std::tuple(platform.messageBox.shown[2].prompt, platform.messageBox.shown[2].title),
-              std::tuple(QStringLiteral("Az adatállomány nem tölthető be:\n") + Path("bad.pax") +
+              std::tuple(QStringLiteral("Az adatállomány nem tölthető be:\n") + Shown("bad.pax") +
                              QStringLiteral("\nHibás sor: 8\nA sor nem szám."),
                          QStringLiteral("Figyelem!")));
     EXPECT_EQ(platform.messageBox.shown[0].title, QStringLiteral("Figyelem!"));
     EXPECT_TRUE(observer.calls.empty());
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
-              std::tuple(Path("first.pax"), QStringLiteral("SOLVA-TX  ") + Path("first.pax")));
+              std::tuple(Path("first.pax"), QStringLiteral("SOLVA-TX  ") + Shown("first.pax")));
 }
 
 // Leaving or loading never loses unsaved work; the chosen port is written on every way out.
@@ -265,7 +267,7 @@ TEST_F(FileCommandsTest, AKeptCopyOpensUnsavedAndNothingIsSavedAmongTheCopies) {
                     "Figyelem!", MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok}));
     EXPECT_EQ(ReadBytes(Path("sent/000001_x_com3.pax")), copy);
     EXPECT_FALSE(QFile::exists(Path("sent/old/new.pax")));
-    EXPECT_EQ(title, "SOLVA-TX  " + Path("work/copy.pax"));
+    EXPECT_EQ(title, "SOLVA-TX  " + Shown("work/copy.pax"));
 }
 
 // Work left by a crash comes back unsaved on its file, whose own curve is the reference.
@@ -276,7 +278,7 @@ TEST_F(FileCommandsTest, RestoredWorkIsUnsavedWorkOnItsFile) {
     work.Note = "restored";
     commands.RestoreWork(work, Path("mine.pax"));
     EXPECT_EQ(std::tuple(commands.CurrentFileName(), title),
-              std::tuple(Path("mine.pax"), "SOLVA-TX  " + Path("mine.pax")));
+              std::tuple(Path("mine.pax"), "SOLVA-TX  " + Shown("mine.pax")));
     EXPECT_EQ(std::tuple(Map().DeviceTable[8], Map().SavedDeviceTable[8], Note()),
               std::tuple(154, 8, QStringLiteral("restored")));
     EXPECT_TRUE(commands.HasUnsavedWork());
