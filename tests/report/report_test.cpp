@@ -1,6 +1,7 @@
 // The report as a reader gets it: the text pdftotext copies out of the PDF.
 #include <gtest/gtest.h>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -111,7 +112,8 @@ TEST(MapReport, ARefusedFileGivesTheLoadMessageAndWritesNothing) {
     const QString pdf = dir.filePath("r.pdf");
     for (const auto& [language, exit, message] :
          {std::tuple("eng", kExitBadFile,
-                     "solva-tx: The data file could not be loaded:\n" + pax +
+                     "solva-tx: The data file could not be loaded:\n" +
+                         QDir::toNativeSeparators(pax) +
                          "\nBad line: 1\nA voltage span must be 5, 10 or 15.\n"),
           std::tuple("fin", kExitUsage,
                      QString("solva-tx: --language must be hun or eng, not 'fin'\n"))}) {
