@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
+source scripts/phase.sh
 build=$repo/build-windows
 
 toolkit=${SOLVA_QT_WINDOWS:-}
@@ -21,6 +22,7 @@ if [ -z "$toolkit" ] || [ ! -e "$toolkit" ]; then
     exit 1
 fi
 
+phase "Windows set-up"
 packages=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix wine wine64 nsis socat strace xvfb
           qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core
           python3-pefile)  # reads the executable's version resource
@@ -50,6 +52,7 @@ export WINEPATH="Z:$qt/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86
 export QT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu  # the offscreen platform's fonts
 [ -f "$WINEPREFIX/system.reg" ] || scripts/wine-run.sh wineboot --init >/dev/null 2>&1
 
+phase "Windows build"
 emulator="env;WINEPREFIX=$WINEPREFIX;WINEPATH=${WINEPATH//;/\\;};QT_QPA_FONTDIR=$QT_QPA_FONTDIR"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
       -DSOLVA_QT_WINDOWS="$qt" -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=Release \
@@ -61,12 +64,13 @@ version=$(sed -n 's/^project(solva-tx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
 echo "== The version resource of solva-tx.exe"
 scripts/check-version-resource.py "$build/app/solva-tx.exe" "$version"
 
-echo "== Tests under Wine"
+phase "Windows tests under Wine"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 
-echo "== A send through Wine's COM ports"
+phase "a send through Wine's COM ports"
 scripts/wine-com-check.sh "$build/app/solva-tx.exe"
 
-echo "== The zip and the installer"
+phase "the zip and the installer"
 (cd "$build" && cpack -C Release)
 scripts/wine-install-check.sh "$build/solva-tx-$version-win64.exe"
+phase
