@@ -1,6 +1,7 @@
 #include "app/chart_menu.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <utility>
 
@@ -112,8 +113,9 @@ QString ChartMenu::AskSaveName(const char* titleKey, const QString& filter, cons
 void ChartMenu::SavePicture() {
     const QString fileName = AskSaveName("MsgSavePictureDialogTitle", kPngFilter, "png");
     if (!fileName.isEmpty() && !chart_.grab().save(fileName, "PNG")) {
-        platform_.messageBox.Show(texts_("MsgPictureSaveFailed") + u'\n' + fileName,
-                                  texts_("MsgPictureSaveFailedTitle"));
+        platform_.messageBox.Show(
+            texts_("MsgPictureSaveFailed") + u'\n' + QDir::toNativeSeparators(fileName),
+            texts_("MsgPictureSaveFailedTitle"));
     }
 }
 
@@ -124,7 +126,8 @@ void ChartMenu::SaveReport() {
         !WriteMapReport(document_.Map(), ReportSourceOf ? ReportSourceOf() : ReportSource{},
                         texts_.Language(), chart_.Chart().DecimalSeparator,
                         QDateTime::currentDateTime(), fileName, error)) {
-        platform_.messageBox.Show(texts_("MsgReportSaveFailed") + u'\n' + fileName + u'\n' + error,
+        platform_.messageBox.Show(texts_("MsgReportSaveFailed") + u'\n' +
+                                      QDir::toNativeSeparators(fileName) + u'\n' + error,
                                   texts_("MsgReportSaveFailedTitle"));
     }
 }

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <array>
@@ -173,7 +174,8 @@ int RunSendCommand(const QString& paxPath, int portNumber, SerialPort& port, Clo
     if (record && !record->Kept()) {
         // The box has the map all the same: the send counts as done.
         const WriteResult& kept = record->Result();
-        err << kProgram << texts("MsgSentNotKept") << ' ' << sent->Folder() << ' '
+        err << kProgram << texts("MsgSentNotKept") << ' '
+            << QDir::toNativeSeparators(sent->Folder()) << ' '
             << (kept.TooLarge ? texts("MsgPaxTooLarge") : kept.Error) << '\n';
         err.flush();
     }
@@ -209,7 +211,7 @@ bool RefusedAmongSentCopies(const QString& outputPath) {
     if (!IsInsideFolder(outputPath, SentMaps::UserFolder())) {
         return false;
     }
-    QTextStream(stderr) << kProgram << outputPath
+    QTextStream(stderr) << kProgram << QDir::toNativeSeparators(outputPath)
                         << " is among the copies of the maps sent, where only a send writes\n";
     return true;
 }
@@ -220,19 +222,20 @@ int RunLastSentCommand(const SentMaps& sent, QTextStream& out, QTextStream& err)
     const QStringList cutOff = sent.CutOffSends();
     for (const QString& record : cutOff) {
         err << kProgram << "the send of " << SentMaps::SentLabel(record)
-            << " was cut off: what that BOX holds is not known; the map being sent: " << record
-            << '\n';
+            << " was cut off: what that BOX holds is not known; the map being sent: "
+            << QDir::toNativeSeparators(record) << '\n';
     }
     if (!cutOff.isEmpty()) {
         err.flush();
         return kExitPortError;
     }
     if (newest.isEmpty()) {
-        err << kProgram << "no map has been sent yet (" << sent.Folder() << ")\n";
+        err << kProgram << "no map has been sent yet (" << QDir::toNativeSeparators(sent.Folder())
+            << ")\n";
         err.flush();
         return kExitBadFile;
     }
-    out << newest << '\n';
+    out << QDir::toNativeSeparators(newest) << '\n';
     out.flush();
     return kExitDone;
 }

@@ -1,6 +1,7 @@
 #include "cli/report_command.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
@@ -34,8 +35,8 @@ int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QStri
     QString error;
     if (!WriteMapReport(file.Data, source, lang, separator, QDateTime::currentDateTime(), pdfPath,
                         error)) {
-        err << program << Texts(lang)("MsgReportSaveFailed") << ' ' << pdfPath << ": " << error
-            << '\n';
+        err << program << Texts(lang)("MsgReportSaveFailed") << ' '
+            << QDir::toNativeSeparators(pdfPath) << ": " << error << '\n';
         return kExitNotWritten;
     }
     return kExitDone;

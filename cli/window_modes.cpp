@@ -62,10 +62,12 @@ int TakeScreenshot(const QString& path, const QString& fileName, const CommandRe
     }
     const int status = picture.Take(form);
     if (status != kExitDone) {
-        std::fprintf(stderr, "solva-tx: cannot write the picture %s\n", qPrintable(path));
+        std::fprintf(stderr, "solva-tx: cannot write the picture %s\n",
+                     qPrintable(QDir::toNativeSeparators(path)));
         return status;
     }
-    std::printf("%s\n", qPrintable(QDir::current().absoluteFilePath(path)));
+    std::printf("%s\n",
+                qPrintable(QDir::toNativeSeparators(QDir::current().absoluteFilePath(path))));
     return kExitDone;
 }
 

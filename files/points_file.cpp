@@ -1,5 +1,7 @@
 #include "files/points_file.h"
 
+#include <QDir>
+
 #include "core/number_text.h"
 #include "core/rounding.h"
 #include "files/whole_file.h"
@@ -53,7 +55,7 @@ PointsSource ReadPointsText(const QString& text, const PointsFrame& frame) {
 
 QString PointsRefusedMessage(const Texts& texts, const QString& source, const PointsSource& points,
                              const PointsFrame& frame) {
-    QString message = texts("MsgPointsRefused") + u'\n' + source + u'\n';
+    QString message = texts("MsgPointsRefused") + u'\n' + QDir::toNativeSeparators(source) + u'\n';
     if (points.CannotRead || points.TooLarge) {
         message += texts(points.TooLarge ? "MsgPaxTooLarge" : "MsgPaxCannotRead");
         if (!points.Detail.isEmpty()) {

@@ -185,7 +185,7 @@ QStringList SentMaps::KeptNames() const {
 void ReportSentNotKept(const SentMaps& sent, const WriteResult& result, MessageBox& messageBox,
                        const Texts& texts) {
     const QString reason = result.TooLarge ? texts("MsgPaxTooLarge") : result.Error;
-    messageBox.Show(
-        texts("MsgSentNotKept") + QLatin1Char('\n') + sent.Folder() + QLatin1Char('\n') + reason,
-        QStringLiteral("SOLVA-TX"));
+    messageBox.Show(texts("MsgSentNotKept") + QLatin1Char('\n') +
+                        QDir::toNativeSeparators(sent.Folder()) + QLatin1Char('\n') + reason,
+                    QStringLiteral("SOLVA-TX"));
 }

@@ -125,7 +125,7 @@ TEST(Wire, CommandLineSendsTheSameBytesAndRefusesBadInput) {
     EXPECT_EQ(why,
               "solva-tx: the send of 2026-12-07 09:00:00, com 6 was cut off: what that BOX "
               "holds is not known; the map being sent: " +
-                  cutOff + "\n");
+                  QDir::toNativeSeparators(cutOff) + "\n");
     // --checksum: zlib.crc32 of the bytes above, worked out in Python.
     QBuffer checksum;
     ASSERT_TRUE(checksum.open(QIODevice::WriteOnly));

@@ -224,10 +224,11 @@ TEST_F(DataFileTest, FromPointsWritesTheMapAsASaveDoesOrNothing) {
          "--output-span must be 5, 10 or 15, not \"x\"\n"},
         {[](auto& o) { o.Note = QString(65536, 'n'); }, kExitUsage, "--note: The note"},
         {[this](auto& o) { o.PointsFile = Path("none.txt"); }, kExitBadFile,
-         "The points were not imported; no value has changed.\n" + Path("none.txt") +
-             "\nThe file cannot be read."},
+         "The points were not imported; no value has changed.\n" +
+             QDir::toNativeSeparators(Path("none.txt")) + "\nThe file cannot be read."},
         {[this](auto& o) { o.PointsFile = Path("bad.txt"); }, kExitBadFile,
-         "The points were not imported; no value has changed.\n" + Path("bad.txt") +
+         "The points were not imported; no value has changed.\n" +
+             QDir::toNativeSeparators(Path("bad.txt")) +
              "\nBad line: 3\nThe input voltage is outside the input span: 0 - 15 V.\n"},
         {[this](auto& o) { o.MapFile = Path("no/out.pax"); }, kExitNotWritten,
          "The data file could not be saved:\n" + QDir::toNativeSeparators(Path("no/out.pax"))},

@@ -115,7 +115,8 @@ TEST(SentMaps, ACopyThatCannotBeWrittenIsTold) {
     FakeMessageBox messageBox;
     ReportSentNotKept(sent, record.Result(), messageBox, Texts(UiLanguage::Eng));
     ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_TRUE(messageBox.shown[0].prompt.startsWith(
-        "A copy of the data sent could not be kept:\n" + dir.path() + '\n'));
+    EXPECT_TRUE(
+        messageBox.shown[0].prompt.startsWith("A copy of the data sent could not be kept:\n" +
+                                              QDir::toNativeSeparators(dir.path()) + '\n'));
     EXPECT_EQ(sent.NewestFor(2), older);
 }
