@@ -19,7 +19,7 @@ scripts/accessibility-check.sh build/app/solva-tx
 
 phase "sanitizer build"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
       -DCMAKE_UNITY_BUILD=ON -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON \
       -DSOLVA_BUILD_BENCH=OFF -DSOLVA_BUILD_DOCS=OFF  # the tests and the program only
 cmake --build build-asan
