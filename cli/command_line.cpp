@@ -10,6 +10,7 @@
 #include <cstring>
 #include <optional>
 
+#include "cli/message_prefix.h"
 #include "cli/points_command.h"
 #include "cli/window_modes.h"
 #include "core/send_stream.h"
@@ -30,8 +31,6 @@
 #include "texts/texts.h"
 
 namespace {
-
-const QString kProgram = QStringLiteral("solva-tx: ");
 
 /// Reads the data file into map; on refusal says why and leaves map as it was.
 bool LoadMap(const QString& paxPath, MapContent& map, QTextStream& err) {

@@ -4,14 +4,13 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "cli/message_prefix.h"
 #include "files/data_file.h"
 #include "files/file_messages.h"
 #include "files/points_file.h"
 #include "texts/texts.h"
 
 namespace {
-
-const QString kProgram = QStringLiteral("solva-tx: ");
 
 /// The number of an option when it is one of the allowed values, otherwise 0.
 int AllowedNumber(const QString& text, std::initializer_list<int> allowed) {

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "cli/exit_status.h"
+#include "cli/message_prefix.h"
 #include "core/voltage_map.h"
 #include "files/data_file.h"
 #include "files/file_messages.h"
@@ -14,17 +15,16 @@
 
 int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QString& language,
                      QTextStream& err) {
-    const QString program = QStringLiteral("solva-tx: ");
     if (!language.isEmpty() && language != LanguageCode(UiLanguage::Hun) &&
         language != LanguageCode(UiLanguage::Eng)) {
-        err << program << "--language must be hun or eng, not '" << language << "'\n";
+        err << kProgram << "--language must be hun or eng, not '" << language << "'\n";
         return kExitUsage;
     }
     const UiLanguage lang =
         language == LanguageCode(UiLanguage::Eng) ? UiLanguage::Eng : UiLanguage::Hun;
     const PaxDecodeResult file = ReadDataFile(paxPath);
     if (!file.Ok()) {
-        err << program << LoadFailedMessage(Texts(lang), paxPath, file) << '\n';
+        err << kProgram << LoadFailedMessage(Texts(lang), paxPath, file) << '\n';
         return kExitBadFile;
     }
     const QFileInfo info(paxPath);
@@ -35,7 +35,7 @@ int RunReportCommand(const QString& paxPath, const QString& pdfPath, const QStri
     QString error;
     if (!WriteMapReport(file.Data, source, lang, separator, QDateTime::currentDateTime(), pdfPath,
                         error)) {
-        err << program << Texts(lang)("MsgReportSaveFailed") << ' '
+        err << kProgram << Texts(lang)("MsgReportSaveFailed") << ' '
             << QDir::toNativeSeparators(pdfPath) << ": " << error << '\n';
         return kExitNotWritten;
     }

@@ -15,6 +15,8 @@ scripts/install-missing.sh "${packages[@]}"
 
 warnings_as_errors=$1
 shift
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# A unity build compiles each library's and test program's sources as a few files, so the Qt
+# headers are read a few times, not once for each source.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
       -DSOLVA_WARNINGS_AS_ERRORS="$warnings_as_errors"
 cmake --build build ${1:+--target "$@"}

@@ -19,9 +19,9 @@ scripts/accessibility-check.sh build/app/solva-tx
 
 phase "sanitizer build"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
-      -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF \
-      -DSOLVA_BUILD_DOCS=OFF  # the tests and the program only
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+      -DCMAKE_UNITY_BUILD=ON -DSOLVA_SANITIZE=ON -DSOLVA_WARNINGS_AS_ERRORS=ON \
+      -DSOLVA_BUILD_BENCH=OFF -DSOLVA_BUILD_DOCS=OFF  # the tests and the program only
 cmake --build build-asan
 phase "sanitizer tests"
 cd build-asan

@@ -56,7 +56,7 @@ phase "Windows build"
 emulator="env;WINEPREFIX=$WINEPREFIX;WINEPATH=${WINEPATH//;/\\;};QT_QPA_FONTDIR=$QT_QPA_FONTDIR"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
       -DSOLVA_QT_WINDOWS="$qt" -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=Release \
-      -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF \
+      -DCMAKE_UNITY_BUILD=ON -DSOLVA_WARNINGS_AS_ERRORS=ON -DSOLVA_BUILD_BENCH=OFF \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator;$repo/scripts/wine-run.sh"
 cmake --build "$build"
 

@@ -13,16 +13,12 @@
 #include "cli/points_command.h"
 #include "core/voltage_map.h"
 #include "tests/fakes/failing_files.h"
+#include "tests/fakes/file_bytes.h"
 #include "tests/fakes/qt_printers.h"
 
 namespace {
 
 using Lines = QList<QByteArray>;
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 /// A file from its lines, each ended by CR LF.
 QByteArray FileOf(const Lines& lines) {

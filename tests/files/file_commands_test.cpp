@@ -10,15 +10,11 @@
 #include "core/map_document.h"
 #include "files/data_file.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/fakes/file_bytes.h"
 #include "tests/fakes/qt_printers.h"
 #include "tests/fakes/recording_observer.h"
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 /// What the user sees of a message, as one comparable value.
 auto Seen(const ShownMessage& m) {

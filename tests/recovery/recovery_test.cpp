@@ -12,6 +12,7 @@
 #include "recovery/work_recovery.h"
 #include "tests/fakes/failing_files.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/fakes/file_bytes.h"
 #include "tests/fakes/qt_printers.h"
 #include "texts/texts.h"
 
@@ -40,11 +41,6 @@ WorkingState State(double firstVolts, const QString& fileName, bool saved = fals
 QByteArray Resealed(QByteArray bytes) {
     bytes.chop(42);
     return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex() + "\r\n";
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /// Writes a file last changed secondsAgo.
@@ -145,7 +141,7 @@ TEST(RecoveryFiles, RunningInstancesKeepTheirOwnAndLeftWorkIsTakenOnce) {
     fourth.Discard(killed);
     const QStringList own = Names(dir.path());
     ASSERT_EQ(own.size(), 1);
-    EXPECT_EQ(Read(dir.filePath(own[0])), "1");
+    EXPECT_EQ(ReadBytes(dir.filePath(own[0])), "1");
     EXPECT_EQ(Names(dir.path(), "*"),
               QStringList({own[0], own[0] + ".lock", "x-2.refused", "x.refused"}));
 }
@@ -197,7 +193,7 @@ TEST_F(Recovery, AsksNewestFirstUntilOneIsRestoredAndSetsDamagedFilesAside) {
     const QStringList left = Names(dir.path());
     ASSERT_EQ(left.size(), 2);
     const QString own = left[left[0] == "oldest.recovery" ? 1 : 0];
-    EXPECT_EQ(DecodeRecovery(Read(dir.filePath(own))).State, State(4, "now.pax"));
+    EXPECT_EQ(DecodeRecovery(ReadBytes(dir.filePath(own))).State, State(4, "now.pax"));
     EXPECT_EQ(Names(dir.path(), "*.refused"), QStringList{"cut.refused"});
 }
 
@@ -225,7 +221,7 @@ TEST_F(Recovery, AChangeIsWrittenSoonAndACleanExitLeavesNothing) {
         recovery.Flush();
         const QStringList names = Names(folder);
         return names.isEmpty() ? WorkingState{}
-                               : DecodeRecovery(Read(folder + "/" + names[0])).State;
+                               : DecodeRecovery(ReadBytes(folder + "/" + names[0])).State;
     };
     auto* timer = recovery.findChild<QTimer*>("RecoveryWrite");
     ASSERT_NE(timer, nullptr);
@@ -265,7 +261,7 @@ TEST_F(Recovery, LeftWorkStaysWhenItCannotBeKeptAgain) {
     EXPECT_EQ(restored.size(), 1u);
     EXPECT_EQ(messageBox.shown.size(), 2u);  // the question, then the failed write
     EXPECT_EQ(Names(dir.path()), QStringList{"left.recovery"});
-    EXPECT_EQ(Read(dir.filePath("left.recovery")), left);
+    EXPECT_EQ(ReadBytes(dir.filePath("left.recovery")), left);
 }
 
 // One message a run, and a sign for as long as each failure lasts.
