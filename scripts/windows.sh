@@ -63,6 +63,10 @@ cmake --build "$build"
 version=$(sed -n 's/^project(solva-tx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 echo "== The version resource of solva-tx.exe"
 scripts/check-version-resource.py "$build/app/solva-tx.exe" "$version"
+read_by_windows=$(scripts/wine-run.sh cscript //nologo "Z:$repo/scripts/file-version.js" \
+                  "Z:$build/app/solva-tx.exe" | tr -d '\r')
+echo "Windows itself (Wine's Scripting.FileSystemObject) reads the file version $read_by_windows"
+[ "$read_by_windows" = "$version.0" ] || { echo "and not $version.0"; exit 1; }
 
 # The installer's compression keeps one core busy for most of a minute: it runs beside the
 # tests under Wine, which wait on Wine more than they compute, and its report follows them.
