@@ -40,7 +40,7 @@ int TakeScreenshot(const QString& path, const QString& fileName, const CommandRe
     QtPlatform platform;
     const Platform real = platform.Get();
     Form1 form({real.messageBox, real.inputBox, real.fileDialog, real.clock, real.browser,
-                real.clipboard, picture.Settings(), real.popupMenu, real.folders},
+                real.clipboard, picture.Settings(), real.popupMenu, picture.Folders()},
                picture.Port());
     platform.SetParent(&form);
     if (language == "eng") {

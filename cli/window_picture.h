@@ -4,11 +4,13 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <optional>
 
 #include "device/null_serial_port.h"
+#include "platform/user_folders.h"
 #include "platform/user_settings.h"
 
 class Form1;
@@ -33,7 +35,7 @@ std::optional<PictureState> PictureStateNamed(const QString& name);
 /// A picture of the main window in a state, for the user guide and the README: what the
 /// state opens is drawn over the window as the user sees it, a dialog with its title. The
 /// program does what a user would do to get there; whatever opens is then closed unanswered,
-/// so nothing is sent, saved or kept, and the user's settings stay untouched.
+/// so nothing is sent, saved or kept, and the user's settings and folders stay untouched.
 class WindowPicture {
 public:
     WindowPicture(PictureState state, QString path);
@@ -43,6 +45,9 @@ public:
     SerialPort& Port() { return port_; }
     /// Settings the window may read and write, held in memory.
     UserSettings& Settings() { return settings_; }
+    /// Folders of the picture's own, removed with it: the send it takes and the work it changes
+    /// leave no record of a send and no recovery file among the user's.
+    UserFolders& Folders() { return folders_; }
 
     /// Shows the form, brings it to the state and writes the picture; the exit status.
     int Take(Form1& form);
@@ -69,6 +74,15 @@ private:
         QHash<QString, QString> values_;
     };
 
+    class PictureFolders : public UserFolders {
+    public:
+        QString SentMaps() override { return dir_.filePath(QStringLiteral("sent")); }
+        QString Recovery() override { return dir_.filePath(QStringLiteral("recovery")); }
+
+    private:
+        QTemporaryDir dir_;
+    };
+
     /// Watches for the dialog or menu the state opens, draws it over the form and closes it.
     void Watch();
     void Capture(QWidget* over, bool titled);
@@ -79,6 +93,7 @@ private:
     QString path_;
     PicturePort port_;
     MemorySettings settings_;
+    PictureFolders folders_;
     QPointer<Form1> form_;
     QTimer watcher_;
     QPoint menuAt_;  ///< where the right click opens its menu

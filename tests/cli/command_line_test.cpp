@@ -1,7 +1,11 @@
 // Which command lines run what, and the one line that refuses the others.
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "cli/command_line.h"
+#include "platform/user_folders.h"
 #include "tests/fakes/qt_printers.h"
 
 TEST(CommandLine, RunsOneModeAndRefusesWhatItWouldIgnore) {
@@ -52,4 +56,24 @@ TEST(CommandLine, ConsoleModesAreKnownBeforeTheWindowOpens) {
                                             {"m.pax", false}}) {
         EXPECT_EQ(NamesConsoleMode(argument, CommandModes()), console) << argument;
     }
+}
+
+// A picture of a send halfway leaves the user's folders as they were: a record of that send
+// left there would show the box as cut off at the next start, and a recovery file would offer
+// work that was never the user's.
+TEST(CommandLine, APictureLeavesTheUsersFoldersAsTheyWere) {
+    const auto filesIn = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    };
+    const QStringList sent = filesIn(UserSentFolder());
+    const QStringList recovery = filesIn(UserRecoveryFolder());
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("progress.png");
+    const CommandRequest request =
+        ParseCommandLine({"solva-tx", "--screenshot", picture, "--state", "progress"},
+                         CommandModes(), CommandCompanions());
+    ASSERT_EQ(request.mode->run(request), 0);
+    EXPECT_TRUE(QFileInfo(picture).size() > 0);
+    EXPECT_EQ(filesIn(UserSentFolder()), sent);
+    EXPECT_EQ(filesIn(UserRecoveryFolder()), recovery);
 }
