@@ -34,7 +34,8 @@ echo "The installed program says: $version"
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\SOLVA-TX'
 listing=$("${run[@]}" reg query "$entry" | tr -d '\r')
 for value in "DisplayName    REG_SZ    SOLVA-TX" "DisplayVersion    REG_SZ    ${version#solva-tx }" \
-             "Publisher    REG_SZ    " "DisplayIcon    REG_SZ    C:\Program Files\SOLVA-TX\solva-tx.exe" \
+             "Publisher    REG_SZ    The SOLVA-TX authors" \
+             "DisplayIcon    REG_SZ    C:\Program Files\SOLVA-TX\solva-tx.exe" \
              'UninstallString    REG_SZ    "C:\Program Files\SOLVA-TX\Uninstall.exe"'; do
     grep -qF "$value" <<<"$listing" || fail "Apps & features lacks: $value"
 done
